@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test layer: host unit tests
+# under ASan/UBSan, Windows-side tests under Wine, end-to-end tests of the real
+# wizard.exe on a virtual X server.
+set -euo pipefail
+cd "$(dirname "$0")"
+tools/install-deps.sh
+tools/build.sh
+arch=$(tools/wine-arch.sh)
+
+status=0
+echo "== host unit tests"
+ctest --test-dir build/host --output-on-failure -j"$(nproc)" || status=1
+echo "== Windows tests and end-to-end tests under Wine ($arch)"
+ctest --test-dir build/win-$arch --output-on-failure --timeout 900 || status=1
+exit $status

@@ -1,0 +1,90 @@
+#include "Fakes.h"
+
+#include "platform/sys/Library.h"
+#include "platform/sys/Process.h"
+#include "platform/sys/System.h"
+
+using fake::Fold;
+using fake::W;
+
+namespace {
+
+uint32_t Fill(const std::wstring& value, uint32_t bufferChars, std::wstring* out) {
+    if (value.size() + 1 > bufferChars) return static_cast<uint32_t>(value.size() + 1);
+    *out = value;
+    return static_cast<uint32_t>(value.size());
+}
+
+std::wstring ProgramOf(const std::wstring& commandLine) {
+    if (!commandLine.empty() && commandLine[0] == L'"') {
+        auto close = commandLine.find(L'"', 1);
+        return commandLine.substr(1, close == std::wstring::npos ? std::wstring::npos : close - 1);
+    }
+    return commandLine.substr(0, commandLine.find(L' '));
+}
+
+sys::Handle gNextProcess = 0x5000;
+
+}  // namespace
+
+namespace sys {
+
+uint32_t GetWindowsDirectory(uint32_t bufferChars, std::wstring* out) { return Fill(W().windowsDir, bufferChars, out); }
+uint32_t GetSystemDirectory(uint32_t bufferChars, std::wstring* out) { return Fill(W().systemDir, bufferChars, out); }
+uint32_t GetTempPath(uint32_t bufferChars, std::wstring* out) { return Fill(W().tempPath, bufferChars, out); }
+std::wstring ProgramDirectory() { return W().programDir; }
+
+bool GetVersionEx(OsVersion* out) {
+    *out = W().version;
+    return true;
+}
+
+bool AnotherInstanceRunning() { return W().otherInstance; }
+std::wstring LocalTimeText() { return W().timeText; }
+std::wstring LocalDateText() { return W().dateText; }
+std::wstring DecimalSeparator() { return W().decimalSeparator; }
+uint32_t TickCount() { return W().ticks; }
+void Sleep(uint32_t milliseconds) { W().ticks += milliseconds; }
+
+Handle CreateProcessInherit(const std::wstring& commandLine) {
+    W().waited.push_back(commandLine);
+    if (W().onRun) W().onRun(commandLine);
+    if (W().missingPrograms.count(Fold(ProgramOf(commandLine)))) return 0;
+    return gNextProcess++;
+}
+
+void WaitForever(Handle) {}
+void CloseHandle(Handle) {}
+
+bool StartMinimisedWithFocus(const std::wstring& commandLine) {
+    W().started.push_back(commandLine);
+    if (W().onRun) W().onRun(commandLine);
+    return !W().missingPrograms.count(Fold(ProgramOf(commandLine)));
+}
+
+Handle LoadLibrary(const std::wstring& name) {
+    auto it = W().loadable.find(Fold(name));
+    return it == W().loadable.end() ? 0 : it->second;
+}
+
+void FreeLibrary(Handle module) { W().freed.push_back(module); }
+void* GetProcAddress(Handle, const char*) { return nullptr; }
+Handle ProgramModule() { return 0; }
+
+uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out) {
+    auto m = W().modules.find(module);
+    if (m == W().modules.end()) return 0;
+    auto s = m->second.strings.find(id);
+    if (s == m->second.strings.end() || bufferChars == 0) return 0;
+    *out = s->second.substr(0, bufferChars - 1);
+    return static_cast<uint32_t>(out->size());
+}
+
+bool GetFileTranslations(const std::wstring& path, std::vector<uint32_t>* entries) {
+    auto it = W().translations.find(Fold(path));
+    if (it == W().translations.end()) return false;
+    *entries = it->second;
+    return true;
+}
+
+}  // namespace sys

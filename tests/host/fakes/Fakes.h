@@ -1,0 +1,101 @@
+// In-memory stand-ins for the platform seam (namespace sys). Tests arrange the
+// world through fake::W() and reset it with fake::Reset().
+#pragma once
+
+#include "platform/sys/Files.h"
+#include "platform/sys/System.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace fake {
+
+// Case-insensitive key for paths and registry names.
+std::wstring Fold(const std::wstring& s);
+
+struct RegValue {
+    uint32_t type = 1;
+    std::string bytes;  // raw data; REG_SZ includes its terminating NUL
+};
+
+struct RegKey {
+    std::wstring name;                                   // as created
+    std::map<std::wstring, std::unique_ptr<RegKey>> sub;  // by Fold(name)
+    std::vector<std::wstring> subOrder;                   // Fold names in creation order
+    std::map<std::wstring, RegValue> values;              // by Fold(name)
+    std::vector<std::wstring> valueOrder;                 // names as written, in order
+    bool readOnly = false;  // opening with write rights fails (access denied)
+};
+
+struct File {
+    std::string bytes;
+    uint32_t attributes = sys::kAttrNormal;
+};
+
+struct Module {
+    std::map<uint32_t, std::wstring> strings;
+};
+
+struct World {
+    // Registry: roots by code 1..7.
+    std::map<int, RegKey> roots;
+    int openKeys = 0;  // handles open right now
+
+    // File system: files and directories by Fold(full path).
+    std::map<std::wstring, File> files;
+    std::map<std::wstring, std::wstring> fileNames;  // Fold -> path as created
+    std::set<std::wstring> dirs;                       // Fold(path) without trailing '\'
+    std::set<std::wstring> undeletable;                // Fold(path): DeleteFile fails
+    bool diskFreeFails = false;
+    sys::DiskFree disk{8, 512, 100000, 200000};
+    uint32_t tempCounter = 0x1A;
+    bool tempFileFails = false;
+
+    // System.
+    std::wstring windowsDir = L"C:\\WINDOWS";
+    std::wstring systemDir = L"C:\\WINDOWS\\SYSTEM32";
+    std::wstring tempPath = L"C:\\TEMP\\";
+    std::wstring programDir = L"C:\\PROGRAM";
+    sys::OsVersion version{5, 1, 2600, 2, std::string("Service Pack 2") + std::string(114, '\0')};
+    bool otherInstance = false;
+    std::wstring timeText = L"14:03:22";
+    std::wstring dateText = L"07.12.2002";
+    std::wstring decimalSeparator = L".";
+    uint32_t ticks = 0;
+
+    // Processes.
+    std::vector<std::wstring> waited;   // RunAndWait command lines
+    std::vector<std::wstring> started;  // StartProgram command lines
+    std::set<std::wstring> missingPrograms;  // Fold(first word): creation fails
+    std::function<void(const std::wstring&)> onRun;  // called for each command
+
+    // Modules: 0 is the program; others by handle.
+    std::map<sys::Handle, Module> modules;
+    std::map<std::wstring, sys::Handle> loadable;  // Fold(file name) -> handle
+    std::vector<sys::Handle> freed;
+    std::map<std::wstring, std::vector<uint32_t>> translations;  // Fold(path)
+};
+
+World& W();
+void Reset();
+
+// Helpers for arranging and inspecting.
+RegKey* FindKey(int root, const std::wstring& path);  // path without slashes at the ends
+RegKey& MakeKey(int root, const std::wstring& path);
+void SetString(int root, const std::wstring& path, const std::wstring& name, const std::wstring& value);
+void SetDword(int root, const std::wstring& path, const std::wstring& name, uint32_t value);
+bool HasValue(int root, const std::wstring& path, const std::wstring& name);
+std::wstring StringOf(int root, const std::wstring& path, const std::wstring& name);
+
+void PutFile(const std::wstring& path, const std::string& bytes = "", uint32_t attributes = sys::kAttrNormal);
+bool HasFile(const std::wstring& path);
+std::string FileBytes(const std::wstring& path);
+void PutDir(const std::wstring& path);
+bool HasDir(const std::wstring& path);
+
+}  // namespace fake

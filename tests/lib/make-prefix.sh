@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Makes the Wine prefix of this test run, afresh each time.
+set -euo pipefail
+. "$(dirname "$0")/wine.sh"
+wine_kill
+rm -rf "$WINEPREFIX"
+mkdir -p "$(dirname "$WINEPREFIX")"
+"$WINE" wineboot -i >/dev/null 2>&1 || true
+wine_wait
+test -d "$DRIVE_C/windows" || { echo "no prefix at $WINEPREFIX" >&2; exit 1; }
+# Keep a pristine copy of the registry files so tests can go back to it.
+mkdir -p "$WINEPREFIX/.pristine"
+cp "$WINEPREFIX"/*.reg "$WINEPREFIX/.pristine/"
+echo "prefix ready: $WINEPREFIX ($WINEARCH)"

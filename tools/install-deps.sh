@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need. Safe to run again:
+# it only calls apt-get when something is missing.
+set -euo pipefail
+
+pkgs=(cmake g++ make googletest libgtest-dev mingw-w64 gcc-multilib
+      wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils xauth python3 clang-format)
+
+SUDO=""
+if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+    need_update=1
+fi
+
+missing=()
+for p in "${pkgs[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    $SUDO apt-get update -qq
+    $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The -win32 thread model needs no winpthreads DLL.
+for t in gcc g++; do
+    if [ -e /usr/bin/i686-w64-mingw32-$t-win32 ]; then
+        cur=$(readlink -f /usr/bin/i686-w64-mingw32-$t || true)
+        case "$cur" in *-win32) ;; *) $SUDO update-alternatives --set i686-w64-mingw32-$t /usr/bin/i686-w64-mingw32-$t-win32 >/dev/null 2>&1 || true ;; esac
+    fi
+done

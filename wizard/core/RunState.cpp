@@ -1,0 +1,5 @@
+#include "core/RunState.h"
+
+RunState Rs;
+
+void ResetRunState() { Rs = RunState(); }

@@ -1,0 +1,236 @@
+#include "platform/RegAccess.h"
+
+#include "platform/sys/Registry.h"
+
+#include <cmath>
+#include <limits>
+
+namespace RegAccess {
+namespace {
+
+constexpr uint32_t kOpenMask = 63;  // query, set, create sub-key, enumerate, notify, create link
+constexpr uint32_t kQueryValue = 1;
+constexpr uint32_t kCreateMask = 32;
+constexpr uint32_t kTextBuffer = 255;
+constexpr uint32_t kNameBuffer = 255;
+
+sys::Handle CurrentKey = 0;
+long Status = 0;
+
+sys::Handle Root(int code) {
+    switch (code) {
+        case kClassesRoot: return sys::RegRootClassesRoot();
+        case kCurrentUser: return sys::RegRootCurrentUser();
+        case kLocalMachine: return sys::RegRootLocalMachine();
+        case kUsers: return sys::RegRootUsers();
+        case kCurrentConfig: return sys::RegRootCurrentConfig();
+        case kDynData: return sys::RegRootDynData();
+        case kPerformanceData: return sys::RegRootPerformanceData();
+        default: return 0;
+    }
+}
+
+void CloseKey() {
+    if (CurrentKey) Status = sys::RegCloseKey(CurrentKey);
+    CurrentKey = 0;
+}
+
+// Opens the key with mask 63 into CurrentKey; one leading and one trailing
+// backslash are dropped. Returns false (and leaves nothing open) on failure.
+bool OpenKey(int root, const std::wstring& keyPath) {
+    std::wstring path = keyPath;
+    if (!path.empty() && path.front() == L'\\') path.erase(0, 1);
+    if (!path.empty() && path.back() == L'\\') path.pop_back();
+    CurrentKey = 0;
+    sys::Handle rootKey = Root(root);
+    if (!rootKey) {
+        Status = 6;  // ERROR_INVALID_HANDLE
+        return false;
+    }
+    Status = sys::RegOpenKeyEx(rootKey, path, kOpenMask, &CurrentKey);
+    if (Status != 0) {
+        CloseKey();
+        return false;
+    }
+    return true;
+}
+
+int KindOfType(uint32_t type) {
+    switch (type) {
+        case sys::kRegSz:
+        case sys::kRegExpandSz:
+        case sys::kRegMultiSz: return kKindText;
+        case sys::kRegDword:
+        case sys::kRegDwordBigEndian: return kKindNumber;
+        case sys::kRegBinary: return kKindBytes;
+        default: return kKindUnknown;
+    }
+}
+
+}  // namespace
+
+long LastStatus() { return Status; }
+
+bool KeyExists(bool checkValue, int root, const std::wstring& keyPath, const std::wstring& valueName) {
+    bool result = false;
+    sys::Handle rootKey = Root(root);
+    CurrentKey = 0;
+    Status = rootKey ? sys::RegOpenKeyEx(rootKey, keyPath, kQueryValue, &CurrentKey) : 6;
+    if (Status == 0) {
+        result = true;
+        if (checkValue) {
+            uint32_t type = 0, size = 0;
+            std::string empty;
+            Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &empty, &size);
+            result = Status == 0 || Status == sys::kRegMoreData;
+        }
+    }
+    CloseKey();
+    return result;
+}
+
+void CreateKey(int root, const std::wstring& keyPath) {
+    sys::Handle rootKey = Root(root);
+    CurrentKey = 0;
+    Status = rootKey ? sys::RegCreateKeyEx(rootKey, keyPath, kCreateMask, &CurrentKey) : 6;
+    CloseKey();
+}
+
+Value GetValue(int root, const std::wstring& keyPath, const std::wstring& valueName, int& kind,
+               const Value& defaultValue) {
+    Value result = defaultValue;
+    bool open = OpenKey(root, keyPath);
+    if (kind == kKindUnknown) {
+        uint32_t type = 0, size = 0;
+        Status = open ? sys::RegQueryValueEx(CurrentKey, valueName, &type, nullptr, &size) : Status;
+        if (!open || (Status != 0 && Status != sys::kRegMoreData)) {
+            CloseKey();
+            return result;
+        }
+        kind = KindOfType(type);
+        if (kind == kKindUnknown) {
+            CloseKey();
+            return Value{};
+        }
+    }
+    if (open) {
+        if (kind == kKindText) {
+            uint32_t type = 0, size = kTextBuffer;
+            std::string data;
+            Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &data, &size);
+            if (Status == 0) {
+                // The text without its terminating NUL.
+                size_t n = size > 0 ? size - 1 : 0;
+                data.resize(std::min(data.size(), n));
+                result = Value::Of(sys::FromAnsi(data));
+            }
+        } else if (kind == kKindNumber) {
+            uint32_t type = 0, size = 4;
+            std::string data;
+            Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &data, &size);
+            if (Status == 0 && data.size() >= 4) {
+                uint32_t v = 0;
+                for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(data[i]);
+                if (type == sys::kRegDwordBigEndian)
+                    v = (v >> 24) | ((v >> 8) & 0xFF00) | ((v << 8) & 0xFF0000) | (v << 24);
+                result = Value::OfInteger(static_cast<int32_t>(v));
+            }
+        } else if (kind == kKindBytes) {
+            uint32_t type = 0, size = 0;
+            Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, nullptr, &size);
+            std::string data;
+            if (Status == 0) Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &data, &size);
+            if (Status == 0) result = Value::OfBytes(data.substr(0, size));
+        }
+    }
+    CloseKey();
+    return result;
+}
+
+void SetValue(int root, const std::wstring& keyPath, const std::wstring& valueName, const Value& value, int& kind) {
+    if (!OpenKey(root, keyPath)) return;
+    if (valueName.empty()) kind = kKindText;
+    if (kind == kKindUnknown) {
+        switch (value.type) {
+            case Value::Type::Empty: break;
+            case Value::Type::Integer:
+            case Value::Type::Floating:
+            case Value::Type::Boolean: kind = kKindNumber; break;
+            case Value::Type::Text: kind = kKindText; break;
+            case Value::Type::Bytes: break;  // refused
+        }
+    }
+    if (kind == kKindText) {
+        std::wstring text = value.text;
+        if (value.type != Value::Type::Text && value.type != Value::Type::Empty) {
+            wchar_t buf[64];
+            swprintf(buf, 64, L"%.15g", value.number);
+            text = buf;
+        }
+        Status = sys::RegSetValueEx(CurrentKey, valueName, sys::kRegSz, sys::ToAnsi(text) + std::string(1, '\0'));
+    } else if (kind == kKindNumber) {
+        double n = value.type == Value::Type::Text ? std::wcstod(value.text.c_str(), nullptr) : value.number;
+        n = std::nearbyint(std::fabs(n));  // current rounding mode: halves to even
+        if (n <= static_cast<double>(std::numeric_limits<int32_t>::max())) {
+            uint32_t v = static_cast<uint32_t>(n);
+            std::string data(4, '\0');
+            for (int i = 0; i < 4; ++i) data[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+            Status = sys::RegSetValueEx(CurrentKey, valueName, sys::kRegDword, data);
+        }
+    } else if (kind == kKindBytes && value.type == Value::Type::Bytes) {
+        Status = sys::RegSetValueEx(CurrentKey, valueName, sys::kRegBinary, value.bytes);
+    }
+    CloseKey();
+}
+
+void DeleteValue(int root, const std::wstring& keyPath, const std::wstring& valueName) {
+    if (OpenKey(root, keyPath)) Status = sys::RegDeleteValue(CurrentKey, valueName);
+    CloseKey();
+}
+
+void DeleteKey(int root, const std::wstring& parentPath, const std::wstring& subKeyName) {
+    if (OpenKey(root, parentPath)) Status = sys::RegDeleteKey(CurrentKey, subKeyName);
+    CloseKey();
+}
+
+RegKeyContents EnumKey(int root, const std::wstring& keyPath) {
+    RegKeyContents c;
+    if (!OpenKey(root, keyPath)) return c;
+    uint32_t subKeys = 0, values = 0;
+    Status = sys::RegQueryInfoKey(CurrentKey, &subKeys, &values);
+    if (Status == 0) {
+        c.SubKeyCount = static_cast<int32_t>(subKeys);
+        c.ValueCount = static_cast<int32_t>(values);
+        for (uint32_t i = 0; i < subKeys; ++i) {
+            std::wstring name;
+            Status = sys::RegEnumKeyEx(CurrentKey, i, kNameBuffer, &name);
+            if (Status != 0 && Status != sys::kRegMoreData) break;
+            c.SubKeyNames.push_back(name);
+        }
+        for (uint32_t i = 0; i < values; ++i) {
+            std::wstring name;
+            uint32_t type = 0;
+            Status = sys::RegEnumValue(CurrentKey, i, kNameBuffer, &name, &type);
+            if (Status != 0 && Status != sys::kRegMoreData) break;
+            c.ValueNames.push_back(name);
+            c.ValueKinds.push_back(KindOfType(type));
+            c.ValueData.push_back(Value{});
+        }
+    }
+    CloseKey();
+    return c;
+}
+
+std::wstring GetText(int root, const std::wstring& keyPath, const std::wstring& valueName,
+                     const std::wstring& defaultText) {
+    int kind = kKindText;
+    Value v = GetValue(root, keyPath, valueName, kind, Value::Of(defaultText));
+    return v.text;
+}
+
+void SetText(int root, const std::wstring& keyPath, const std::wstring& valueName, const std::wstring& text) {
+    int kind = kKindText;
+    SetValue(root, keyPath, valueName, Value::Of(text), kind);
+}
+
+}  // namespace RegAccess

@@ -1,0 +1,27 @@
+// Module calls: libraries, string resources, version resources.
+#pragma once
+
+#include "platform/sys/Types.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace sys {
+
+Handle LoadLibrary(const std::wstring& name);
+void FreeLibrary(Handle module);
+void* GetProcAddress(Handle module, const char* name);
+// The running program's own module (its string table and bitmaps).
+Handle ProgramModule();
+
+// LoadStringA(module, id, buffer, bufferChars): returns the count the call
+// returns and the text up to it. Module 0 is the program itself.
+uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out);
+
+// GetFileVersionInfoSizeA + GetFileVersionInfoA + VerQueryValueA
+// "\VarFileInfo\Translation". False when the file has no version information;
+// otherwise the 32-bit entries (language in the low half, code page in the
+// high half), possibly none.
+bool GetFileTranslations(const std::wstring& path, std::vector<uint32_t>* entries);
+
+}  // namespace sys

@@ -1,0 +1,21 @@
+// Process calls (kernel32).
+#pragma once
+
+#include "platform/sys/Types.h"
+
+#include <cstdint>
+
+namespace sys {
+
+// CreateProcessA(NULL, commandLine, NULL, NULL, TRUE, NORMAL_PRIORITY_CLASS,
+// NULL, NULL, si{cb only}, pi). Returns the process handle, 0 on failure; the
+// thread handle is closed.
+Handle CreateProcessInherit(const std::wstring& commandLine);
+// WaitForSingleObject(handle, INFINITE); returns at once for handle 0.
+void WaitForever(Handle process);
+void CloseHandle(Handle handle);
+// Starts the command line with its window minimised and given the focus and
+// returns at once. False when the process could not be created.
+bool StartMinimisedWithFocus(const std::wstring& commandLine);
+
+}  // namespace sys

@@ -1,0 +1,49 @@
+// Registry calls (advapi32, ANSI entry points). Status codes are Win32 error
+// codes: 0 success, 2 not found, 234 more data.
+#pragma once
+
+#include "platform/sys/Types.h"
+
+#include <cstdint>
+
+namespace sys {
+
+constexpr long kRegOk = 0;
+constexpr long kRegNotFound = 2;
+constexpr long kRegMoreData = 234;
+constexpr long kRegNoMoreItems = 259;
+
+constexpr uint32_t kRegSz = 1;
+constexpr uint32_t kRegExpandSz = 2;
+constexpr uint32_t kRegBinary = 3;
+constexpr uint32_t kRegDword = 4;
+constexpr uint32_t kRegDwordBigEndian = 5;
+constexpr uint32_t kRegMultiSz = 7;
+
+// The predefined root keys (HKEY_CLASSES_ROOT ... HKEY_DYN_DATA).
+Handle RegRootClassesRoot();
+Handle RegRootCurrentUser();
+Handle RegRootLocalMachine();
+Handle RegRootUsers();
+Handle RegRootCurrentConfig();
+Handle RegRootDynData();
+Handle RegRootPerformanceData();
+
+long RegOpenKeyEx(Handle root, const std::wstring& subKey, uint32_t access, Handle* out);
+long RegCreateKeyEx(Handle root, const std::wstring& subKey, uint32_t access, Handle* out);
+long RegCloseKey(Handle key);
+
+// RegQueryValueExA. `size` is in/out exactly as in Win32: on entry the buffer
+// size in bytes (data may be null for a size query), on return the bytes the
+// value holds. `data` receives at most the given size of bytes.
+long RegQueryValueEx(Handle key, const std::wstring& name, uint32_t* type, std::string* data,
+                     uint32_t* size);
+long RegSetValueEx(Handle key, const std::wstring& name, uint32_t type, const std::string& bytes);
+long RegDeleteValue(Handle key, const std::wstring& name);
+long RegDeleteKey(Handle key, const std::wstring& subKey);
+long RegQueryInfoKey(Handle key, uint32_t* subKeys, uint32_t* values);
+// RegEnumKeyExA / RegEnumValueA with a name buffer of `nameBuffer` characters.
+long RegEnumKeyEx(Handle key, uint32_t index, uint32_t nameBuffer, std::wstring* name);
+long RegEnumValue(Handle key, uint32_t index, uint32_t nameBuffer, std::wstring* name, uint32_t* type);
+
+}  // namespace sys

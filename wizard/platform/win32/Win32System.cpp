@@ -1,0 +1,151 @@
+#include "platform/sys/Library.h"
+#include "platform/sys/Process.h"
+#include "platform/sys/System.h"
+
+#include "platform/win32/Win32.h"
+
+namespace sys {
+namespace {
+uint32_t Dir(UINT (WINAPI* call)(LPSTR, UINT), uint32_t bufferChars, std::wstring* out) {
+    std::string buf(bufferChars + 1, '\0');
+    UINT n = call(&buf[0], bufferChars);
+    if (n > 0 && n < bufferChars) *out = FromAnsi(buf.substr(0, n));
+    return n;
+}
+HINSTANCE Module(Handle h) { return reinterpret_cast<HINSTANCE>(h); }
+}  // namespace
+
+uint32_t GetWindowsDirectory(uint32_t bufferChars, std::wstring* out) {
+    return Dir(GetWindowsDirectoryA, bufferChars, out);
+}
+uint32_t GetSystemDirectory(uint32_t bufferChars, std::wstring* out) {
+    return Dir(GetSystemDirectoryA, bufferChars, out);
+}
+uint32_t GetTempPath(uint32_t bufferChars, std::wstring* out) {
+    std::string buf(bufferChars + 1, '\0');
+    DWORD n = GetTempPathA(bufferChars, &buf[0]);
+    if (n > 0 && n < bufferChars) *out = FromAnsi(buf.c_str());
+    return n;
+}
+
+std::wstring ProgramDirectory() {
+    char buf[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, buf, MAX_PATH);
+    std::wstring path = FromAnsi(buf);
+    auto p = path.find_last_of(L'\\');
+    return p == std::wstring::npos ? path : path.substr(0, p);
+}
+
+bool GetVersionEx(OsVersion* out) {
+    OSVERSIONINFOA v = {};
+    v.dwOSVersionInfoSize = 148;
+    if (!GetVersionExA(&v)) return false;
+    out->major = v.dwMajorVersion;
+    out->minor = v.dwMinorVersion;
+    out->build = v.dwBuildNumber;
+    out->platformId = v.dwPlatformId;
+    out->servicePack.assign(v.szCSDVersion, sizeof v.szCSDVersion);
+    return true;
+}
+
+bool AnotherInstanceRunning() {
+    static HANDLE token = nullptr;
+    if (token) return false;
+    token = CreateMutexA(nullptr, TRUE, "GprsModemWizard.Instance");
+    if (token && GetLastError() == ERROR_ALREADY_EXISTS) {
+        ::CloseHandle(token);
+        token = nullptr;
+        return true;
+    }
+    return false;
+}
+
+std::wstring LocalTimeText() {
+    char buf[64] = {};
+    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, buf, sizeof buf);
+    return FromAnsi(buf);
+}
+
+std::wstring LocalDateText() {
+    char buf[64] = {};
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, buf, sizeof buf);
+    return FromAnsi(buf);
+}
+
+std::wstring DecimalSeparator() {
+    char buf[8] = {};
+    if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buf, sizeof buf)) return L".";
+    return FromAnsi(buf);
+}
+
+uint32_t TickCount() { return GetTickCount(); }
+void Sleep(uint32_t milliseconds) { ::Sleep(milliseconds); }
+
+Handle CreateProcessInherit(const std::wstring& commandLine) {
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    std::string cmd = ToAnsi(commandLine);
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi))
+        return 0;
+    ::CloseHandle(pi.hThread);
+    return reinterpret_cast<Handle>(pi.hProcess);
+}
+
+void WaitForever(Handle process) {
+    if (process) WaitForSingleObject(reinterpret_cast<HANDLE>(process), INFINITE);
+}
+
+void CloseHandle(Handle handle) {
+    if (handle) ::CloseHandle(reinterpret_cast<HANDLE>(handle));
+}
+
+bool StartMinimisedWithFocus(const std::wstring& commandLine) {
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_SHOWMINIMIZED;
+    PROCESS_INFORMATION pi = {};
+    std::string cmd = ToAnsi(commandLine);
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi))
+        return false;
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    return true;
+}
+
+Handle LoadLibrary(const std::wstring& name) { return reinterpret_cast<Handle>(LoadLibraryA(ToAnsi(name).c_str())); }
+void FreeLibrary(Handle module) {
+    if (module) ::FreeLibrary(Module(module));
+}
+void* GetProcAddress(Handle module, const char* name) {
+    return reinterpret_cast<void*>(::GetProcAddress(Module(module), name));
+}
+Handle ProgramModule() { return reinterpret_cast<Handle>(GetModuleHandleA(nullptr)); }
+
+uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out) {
+    std::string buf(bufferChars + 1, '\0');
+    int n = LoadStringA(module ? Module(module) : GetModuleHandleA(nullptr), id, &buf[0], static_cast<int>(bufferChars));
+    *out = n > 0 ? FromAnsi(buf.substr(0, static_cast<size_t>(n))) : std::wstring();
+    return n > 0 ? static_cast<uint32_t>(n) : 0;
+}
+
+bool GetFileTranslations(const std::wstring& path, std::vector<uint32_t>* entries) {
+    std::string file = ToAnsi(path);
+    DWORD handle = 0;
+    DWORD size = GetFileVersionInfoSizeA(file.c_str(), &handle);
+    if (size == 0) return false;
+    std::string data(size, '\0');
+    if (!GetFileVersionInfoA(file.c_str(), 0, size, &data[0])) return false;
+    entries->clear();
+    void* p = nullptr;
+    UINT len = 0;
+    char sub[] = "\\VarFileInfo\\Translation";
+    if (VerQueryValueA(&data[0], sub, &p, &len) && p) {
+        const DWORD* e = static_cast<const DWORD*>(p);
+        for (UINT i = 0; i < len / 4; ++i) entries->push_back(e[i]);
+    }
+    return true;
+}
+
+}  // namespace sys

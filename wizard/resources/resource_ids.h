@@ -1,0 +1,21 @@
+// Numbers of the wizard's own resources.
+#pragma once
+
+#define IDS_OK_CAPTION 5
+#define IDS_PRODUCT_CODE 1000
+#define IDS_PRODUCT_NAME 1001
+#define IDS_MODEM_NAME_COM 1004
+#define IDS_MIN_BROWSER 1007
+#define IDS_DISK_9X 1008
+#define IDS_DISK_NT 1009
+#define IDS_DISK_MIN 1010
+#define IDS_MODINST_NT 1011
+#define IDS_MODINST_9X 1012
+#define IDS_MODINST_2K 1013
+#define IDS_MODINST_XP 1014
+#define IDS_SYSUPDATE 1015
+#define IDS_VERSION_TEXT 1016
+#define IDS_MODEM_NAME_IRDA 1017
+#define IDS_MODEM_NAME_2 1018
+#define IDS_DIALER_INF 1019
+#define IDS_NO_LANGUAGE 9999

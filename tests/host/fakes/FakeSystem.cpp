@@ -62,6 +62,12 @@ bool StartMinimisedWithFocus(const std::wstring& commandLine) {
     return !W().missingPrograms.count(Fold(ProgramOf(commandLine)));
 }
 
+void ExitProgram() { throw fake::ProgramEnded(); }
+
+void ErrorBox(const std::wstring& text, const std::wstring& caption) {
+    W().errorBoxes.push_back(caption + L": " + text);
+}
+
 Handle LoadLibrary(const std::wstring& name) {
     auto it = W().loadable.find(Fold(name));
     return it == W().loadable.end() ? 0 : it->second;

@@ -15,6 +15,9 @@
 
 namespace fake {
 
+// Thrown by sys::ExitProgram: the program would have ended here.
+struct ProgramEnded {};
+
 // Case-insensitive key for paths and registry names.
 std::wstring Fold(const std::wstring& s);
 
@@ -73,6 +76,7 @@ struct World {
     std::vector<std::wstring> started;  // StartProgram command lines
     std::set<std::wstring> missingPrograms;  // Fold(first word): creation fails
     std::function<void(const std::wstring&)> onRun;  // called for each command
+    std::vector<std::wstring> errorBoxes;             // "caption: text" of each ErrorBox
 
     // Modules: 0 is the program; others by handle.
     std::map<sys::Handle, Module> modules;

@@ -18,4 +18,11 @@ void CloseHandle(Handle handle);
 // returns at once. False when the process could not be created.
 bool StartMinimisedWithFocus(const std::wstring& commandLine);
 
+// Ends the program at once (ExitProcess). Host fakes throw fake::ProgramEnded.
+[[noreturn]] void ExitProgram();
+
+// A plain system message box with an OK button (MessageBoxA), for errors that
+// arise before or outside the wizard's own dialogs.
+void ErrorBox(const std::wstring& text, const std::wstring& caption);
+
 }  // namespace sys

@@ -114,6 +114,12 @@ bool StartMinimisedWithFocus(const std::wstring& commandLine) {
     return true;
 }
 
+void ExitProgram() { ExitProcess(0); }
+
+void ErrorBox(const std::wstring& text, const std::wstring& caption) {
+    MessageBoxA(nullptr, ToAnsi(text).c_str(), ToAnsi(caption).c_str(), MB_OK | MB_ICONERROR | MB_TOPMOST);
+}
+
 Handle LoadLibrary(const std::wstring& name) { return reinterpret_cast<Handle>(LoadLibraryA(ToAnsi(name).c_str())); }
 void FreeLibrary(Handle module) {
     if (module) ::FreeLibrary(Module(module));

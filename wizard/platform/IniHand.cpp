@@ -1,0 +1,32 @@
+#include "platform/IniHand.h"
+
+#include "platform/sys/Files.h"
+#include "platform/sys/Profile.h"
+#include "platform/sys/System.h"
+
+namespace IniHand {
+
+const wchar_t* const kLogFile = L"C:\\gprs_log.txt";
+
+namespace {
+constexpr uint32_t kIniBuffer = 2048;
+}
+
+void WriteLog(const std::wstring& text) {
+    std::wstring line = text + L"\t" + sys::LocalTimeText() + L"\t" + sys::LocalDateText() + L"\r\n";
+    sys::AppendToFile(kLogFile, sys::ToAnsi(line));
+}
+
+std::wstring ReadIni(const std::wstring& section, const std::wstring& key, const std::wstring& def,
+                     const std::wstring& file) {
+    std::wstring value;
+    sys::GetPrivateProfileString(section, key, def, kIniBuffer, file, &value);
+    return value;
+}
+
+void WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value,
+              const std::wstring& file) {
+    sys::WritePrivateProfileString(section, key, value, file);
+}
+
+}  // namespace IniHand

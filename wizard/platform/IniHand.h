@@ -1,0 +1,22 @@
+// The trace log and single values of INI files.
+#pragma once
+
+#include <string>
+
+namespace IniHand {
+
+// The log file; the file system ignores the case of the name.
+extern const wchar_t* const kLogFile;
+
+// Appends one line "text TAB time TAB date CR LF" to the log and closes it.
+void WriteLog(const std::wstring& text);
+
+// The value of key in section of file, or def when any of them is missing.
+std::wstring ReadIni(const std::wstring& section, const std::wstring& key, const std::wstring& def,
+                     const std::wstring& file);
+
+// Writes the value, creating file, section or key as needed; failures are silent.
+void WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value,
+              const std::wstring& file);
+
+}  // namespace IniHand

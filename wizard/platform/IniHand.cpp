@@ -19,6 +19,8 @@ void WriteLog(const std::wstring& text) {
 
 std::wstring ReadIni(const std::wstring& section, const std::wstring& key, const std::wstring& def,
                      const std::wstring& file) {
+    // An empty file name would make the system fall back to WIN.INI.
+    if (file.empty()) return def;
     std::wstring value;
     sys::GetPrivateProfileString(section, key, def, kIniBuffer, file, &value);
     return value;
@@ -26,6 +28,7 @@ std::wstring ReadIni(const std::wstring& section, const std::wstring& key, const
 
 void WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value,
               const std::wstring& file) {
+    if (file.empty()) return;
     sys::WritePrivateProfileString(section, key, value, file);
 }
 

@@ -1,0 +1,21 @@
+// Starting other programs: waiting for them or not.
+#pragma once
+
+#include <string>
+
+namespace runApp {
+
+// Starts the command line and blocks until that process has ended. A command
+// that cannot be started returns at once.
+void RunAndWait(const std::wstring& commandLine);
+
+// Starts the command line with its window minimised and given the focus and
+// returns at once.
+void StartProgram(const std::wstring& commandLine);
+
+// The program part of a command line built from a directory: quoted when it
+// holds a blank, so that the system cannot take a shorter prefix of the path
+// ("C:\Documents" for "C:\Documents and Settings\...") for the program.
+std::wstring ProgramPath(const std::wstring& path);
+
+}  // namespace runApp

@@ -1,0 +1,21 @@
+#include "inspection/CheckDiskSpace.h"
+
+#include "core/RunState.h"
+#include "dialogs/frmMessage.h"
+#include "platform/IniHand.h"
+#include "platform/StringTable.h"
+
+namespace CheckDiskSpace {
+
+void CheckDiskSpace() {
+    IniHand::WriteLog(L"check for enough diskspace START");
+    double minimum = StringTable::ProgramNumber(1010);
+    Rs.RequiredDiskSpace = StringTable::ProgramNumber(Rs.OsPlatformId == 2 ? 1009 : 1008);
+    if (!(Rs.FreeDiskSpace > Rs.RequiredDiskSpace)) {
+        Rs.MessageId = Rs.FreeDiskSpace > minimum ? 109 : 110;
+        frmMessage::ShowModal();
+    }
+    IniHand::WriteLog(L"check for enough diskspace END");
+}
+
+}  // namespace CheckDiskSpace

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include "fakes/Fakes.h"
 #include "platform/RegAccess.h"
-
-#include <gtest/gtest.h>
 
 using namespace RegAccess;
 

@@ -1,20 +1,118 @@
 #include "core/ProgramEnd.h"
 
 #include "core/RunState.h"
+#include "core/runApp.h"
+#include "inspection/DelFiles.h"
+#include "inspection/Dir_File.h"
+#include "platform/IniHand.h"
+#include "platform/RegAccess.h"
+#include "platform/sys/Files.h"
+#include "platform/sys/Library.h"
 #include "platform/sys/Process.h"
 
 namespace ProgramEnd {
 
-void EndWizard() { sys::ExitProgram(); }
-void AbortWizard() { sys::ExitProgram(); }
-void RemoveDummyProfile(bool) {}
-void DeleteWorkFiles() {}
+namespace {
+
+const wchar_t* const kDummyUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\dummy";
+const wchar_t* const kNameSpace = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Desktop\\NameSpace";
+const wchar_t* const kDummyIcon = L"{6E1F0A42-93C7-11D3-A52B-00A0C93F7B14}";
+const wchar_t* const kShellFolders = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+bool IsDots(const std::wstring& name) { return name == L"." || name == L".."; }
+
+// Windows 2000 keeps the profile's shortcut on the all-users desktop.
+void DeleteDummyDesktopFiles() {
+    std::wstring desktop = RegAccess::GetText(RegAccess::kLocalMachine, kShellFolders, L"Common Desktop", L"");
+    // Without the folder there is nothing to clean; a bare "\*.*" would list
+    // the root of the current drive.
+    if (desktop.empty()) return;
+    for (const auto& f : sys::FindFiles(desktop + L"\\*.*")) {
+        if (f.attributes & sys::kAttrDirectory) continue;
+        if (f.name.find(L"dummy") != std::wstring::npos) sys::DeleteFile(desktop + L"\\" + f.name);
+    }
+}
+
+std::wstring DialerSetupCommand() {
+    return runApp::ProgramPath(Rs.WorkDir + L"kt\\setup.exe") + L" /f2" + Rs.WorkDir + L"setup.log /s";
+}
+
+void ReleaseLanguageLibrary() {
+    if (Rs.LanguageLibrary) sys::FreeLibrary(Rs.LanguageLibrary);
+    Rs.LanguageLibrary = 0;
+}
+
+}  // namespace
+
+void RemoveDummyProfile(bool endWizard) {
+    std::wstring dir = RegAccess::GetText(RegAccess::kLocalMachine, kDummyUninstall, L"UninstallDir", L"");
+    if (!dir.empty()) {
+        std::wstring shortDir = Dir_File::GetShortPath(dir);
+        // Where no short form can be had, the long one still names the profile.
+        if (shortDir.empty()) shortDir = dir;
+        std::wstring inf = shortDir + L"\\dummy\\dummy.inf";
+        if (inf.find(L' ') != std::wstring::npos) inf = L"\"" + inf + L"\"";
+        runApp::StartProgram(runApp::ProgramPath(Rs.SystemDir + L"cmstp.exe") + L" /u /s " + inf);
+        RegAccess::DeleteKey(RegAccess::kCurrentUser, L"RemoteAccess\\Profile", L"dummy");
+        RegAccess::DeleteValue(RegAccess::kCurrentUser, L"RemoteAccess\\Addresses", L"dummy");
+    } else if (endWizard && Rs.OsName == L"Win2K") {
+        DeleteDummyDesktopFiles();
+    } else {
+        RegAccess::DeleteKey(RegAccess::kLocalMachine, kNameSpace, kDummyIcon);
+    }
+}
+
+void DeleteWorkFiles() {
+    // Without a temporary directory "kt\*.*" would be relative to wherever we run.
+    if (Rs.TempDir.empty()) return;
+    std::wstring kt = Rs.TempDir + L"kt\\";
+    for (const auto& f : sys::FindFiles(kt + L"*.*")) {
+        if (IsDots(f.name)) continue;
+        sys::DeleteFile(kt + f.name);
+    }
+}
+
+void EndWizard() {
+    DelFiles::DeleteFileIfExists(Rs.TriggerFile);
+    IniHand::WriteLog(L"write to registry ModemName: " + Rs.ModemName);
+    IniHand::WriteLog(L"write to registry ComPort: " + Rs.ComPort);
+    std::wstring productKey = L"Software\\" + Rs.ProductName;
+    if (!RegAccess::KeyExists(false, RegAccess::kLocalMachine, productKey, L""))
+        RegAccess::CreateKey(RegAccess::kLocalMachine, productKey);
+    RegAccess::SetText(RegAccess::kLocalMachine, productKey, L"ModemName", Rs.ModemName);
+    RegAccess::SetText(RegAccess::kLocalMachine, productKey, L"ComPort", Rs.ComPort);
+    IniHand::WriteLog(L"installing the GPRS modemassistant");
+    runApp::RunAndWait(DialerSetupCommand());
+    if (Rs.OsName != L"WinNT" && Rs.OsName != L"WinXP") RemoveDummyProfile(true);
+    ReleaseLanguageLibrary();
+    DeleteWorkFiles();
+    // ShowTaskbar: with the window helpers.
+    IniHand::WriteLog(L"final reboot of the system");
+    ShutDown::RebootSystem();
+}
+
+void AbortWizard() {
+    // ShowTaskbar: with the window helpers.
+    DelFiles::DeleteFileIfExists(Rs.TriggerFile);
+    if (Rs.OsName != L"WinNT") RemoveDummyProfile(false);
+    DeleteWorkFiles();
+    ReleaseLanguageLibrary();
+    // TODO(forms): unload frmMain here once the main window exists.
+    sys::ExitProgram();
+}
 
 }  // namespace ProgramEnd
 
 namespace ShutDown {
 
-void RebootSystem() { sys::ExitProgram(); }
-void EnableShutdownPrivilege() {}
+void EnableShutdownPrivilege() { sys::EnableShutdownPrivilege(); }
+
+void RebootSystem() {
+    if (Rs.OsPlatformId == 2) EnableShutdownPrivilege();
+    // EWX_SHUTDOWN | EWX_REBOOT with EWX_FORCEIFHUNG (2000, XP) or EWX_FORCE.
+    uint32_t flags = (Rs.OsName == L"WinXP" || Rs.OsName == L"Win2K") ? 19 : 7;
+    sys::ExitWindows(flags, 0xFFFFFFFF);
+    sys::ExitProgram();
+}
 
 }  // namespace ShutDown

@@ -1,12 +1,104 @@
 #include "core/StartUp.h"
 
+#include "core/RunState.h"
+#include "core/runApp.h"
+#include "dialogs/frmMessage.h"
+#include "inspection/AdminCheck.h"
+#include "inspection/CheckDiskSpace.h"
+#include "inspection/DelFiles.h"
+#include "inspection/Dir_File.h"
+#include "platform/IniHand.h"
+#include "platform/RegAccess.h"
+#include "platform/StringTable.h"
+#include "platform/sys/Files.h"
+#include "platform/sys/System.h"
+
 namespace StartUp {
 
-bool Main() { return false; }
-void CheckRestartMarker() {}
-void GetStartParam() {}
-void DeleteRunOnceLink() {}
-void LoadProductStrings() {}
-void RemoveOldDialer() {}
+namespace {
+
+const wchar_t* const kRestartMarker = L"c:\\gprs.kti";
+const wchar_t* const kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+}  // namespace
+
+void CheckRestartMarker() {
+    Rs.DirectoryRequestBusy = false;
+    Rs.PortSearchResult = L"";
+    Rs.IrCommHotfixInstalled = false;
+    Rs.IrDANeedsMEPatch = false;
+    if (DelFiles::FileExists(kRestartMarker)) {
+        IniHand::WriteLog(L"ReStart after Reboot");
+        DelFiles::DeleteFileIfExists(kRestartMarker);
+    } else {
+        // A fresh run starts a fresh log.
+        DelFiles::DeleteFileIfExists(L"c:\\gprs_log.txt");
+    }
+}
+
+void GetStartParam() {
+    std::wstring state = Rs.TempDir + L"kti.kti";
+    if (!DelFiles::FileExists(state)) return;
+    Rs.RestartedAfterReboot = true;
+    DelFiles::DeleteFileIfExists(state);
+    RegAccess::DeleteValue(RegAccess::kLocalMachine, kRunKey, L"kt");
+    Rs.UseIrDA = true;
+}
+
+void DeleteRunOnceLink() { DelFiles::DeleteFileIfExists(Rs.StartupDir + L"\\runonce.LNK"); }
+
+void LoadProductStrings() {
+    Rs.ProductCode = StringTable::ProgramString(1000);
+    Rs.ProductName = StringTable::ProgramString(1001);
+    Rs.DialerInfName = StringTable::ProgramString(1019);
+}
+
+void RemoveOldDialer() {
+    std::wstring dialerDir = Rs.ProgramFilesDir + L"Valmor\\GPRS\\";
+    if (DelFiles::FileExists(dialerDir + L"z72gprs.exe")) {
+        IniHand::WriteLog(L"deleting old dialer version");
+        std::wstring inf = Rs.WindowsDir + L"inf\\" + Rs.DialerInfName + L".inf";
+        IniHand::WriteIni(L"RemoveBeginPromptSection", L"Prompt", L"", inf);
+        IniHand::WriteIni(L"RemoveBeginPromptSection", L"ButtonType", L"", inf);
+        IniHand::WriteIni(L"RemoveEndPromptSection", L"Prompt", L"", inf);
+        IniHand::WriteIni(L"RemoveEndPromptSection", L"ButtonType", L"", inf);
+        std::wstring rundll = Rs.OsPlatformId == 1 ? L"RunDll" : L"RunDll32";
+        runApp::StartProgram(rundll + L" advpack.dll,LaunchINFSection " + Rs.WindowsDir + L"inf\\" + Rs.DialerInfName +
+                             L".inf, RemoveInstall");
+    }
+    if (RegAccess::KeyExists(true, RegAccess::kLocalMachine, L"Software\\" + Rs.ProductName, L"CBCPathName")) {
+        IniHand::WriteLog(L"deleting dialer");
+        for (const auto& f : sys::FindFiles(dialerDir + L"*.*")) {
+            if (f.name == L"." || f.name == L"..") continue;
+            sys::SetFileAttributes(dialerDir + f.name, sys::kAttrNormal);
+        }
+        runApp::RunAndWait(runApp::ProgramPath(Rs.WorkDir + L"kt\\setup.exe") + L" /f2" + Rs.WorkDir + L"setup.log /s");
+    }
+}
+
+bool Main() {
+    // 1. One wizard at a time; a second start ends silently.
+    if (sys::AnotherInstanceRunning()) return false;
+    // 2-5.
+    CheckRestartMarker();
+    Dir_File::GetSystemDirectories();
+    // 4-5. GetCountryInformation, LoadLanguageLibrary.
+    // 6-8. Browser and operating system: ReadBrowserVersion, CheckBrowserVersion, GetOsVersion.
+    // 9-11.
+    AdminCheck::CheckAdminRights();
+    DeleteRunOnceLink();
+    CheckDiskSpace::CheckDiskSpace();
+    // 12. ReadProviderVersion: VersionText.
+    // 13.
+    GetStartParam();
+    // 14-15. Windows 2000: CheckServicePack2k, CheckIrComm2k.
+    // 16.
+    LoadProductStrings();
+    // 17. SetDialingLocation.
+    // 18.
+    if (!Rs.RestartedAfterReboot) RemoveOldDialer();
+    // 19-20. The main window and the first page.
+    return true;
+}
 
 }  // namespace StartUp

@@ -37,9 +37,9 @@ void GetSystemDirectories() {
     if (!Rs.TempDir.empty() && !DirectoryExists(Rs.TempDir)) sys::CreateDirectory(Rs.TempDir);
     Rs.WorkDir = Rs.TempDir;
     Rs.TriggerFile = CreateTempFile::MakeTempFile(L"KTI");
-    Rs.StartupDir = RegAccess::GetText(RegAccess::kCurrentUser,
-                                       L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                                       L"Startup", L"");
+    Rs.StartupDir =
+        RegAccess::GetText(RegAccess::kCurrentUser,
+                           L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", L"Startup", L"");
     Rs.WindowsDrive = Rs.WindowsDir.substr(0, 2);
     Rs.FreeDiskSpace = GetFreeDiskSpace(Rs.WindowsDrive + L"\\");
     Rs.ProgramFilesDir = RegAccess::GetText(RegAccess::kLocalMachine, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion",

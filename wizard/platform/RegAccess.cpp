@@ -1,9 +1,9 @@
 #include "platform/RegAccess.h"
 
-#include "platform/sys/Registry.h"
-
 #include <cmath>
 #include <limits>
+
+#include "platform/sys/Registry.h"
 
 namespace RegAccess {
 namespace {

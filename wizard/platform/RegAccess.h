@@ -2,11 +2,11 @@
 // no error ever reaches the caller and no key stays open.
 #pragma once
 
-#include "platform/sys/Types.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "platform/sys/Types.h"
 
 namespace RegAccess {
 

@@ -1,8 +1,8 @@
 #include "platform/StringTable.h"
 
-#include "platform/sys/Library.h"
-
 #include <cwchar>
+
+#include "platform/sys/Library.h"
 
 namespace StringTable {
 

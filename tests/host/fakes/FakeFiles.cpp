@@ -1,9 +1,8 @@
-#include "Fakes.h"
+#include <cstdio>
 
+#include "Fakes.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Profile.h"
-
-#include <cstdio>
 
 using fake::Fold;
 using fake::W;
@@ -82,8 +81,7 @@ std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
 bool DeleteFile(const std::wstring& path) {
     auto f = Fold(path);
     auto it = W().files.find(f);
-    if (it == W().files.end() || W().undeletable.count(f) || (it->second.attributes & kAttrReadOnly))
-        return false;
+    if (it == W().files.end() || W().undeletable.count(f) || (it->second.attributes & kAttrReadOnly)) return false;
     W().files.erase(it);
     W().fileNames.erase(f);
     return true;

@@ -1,12 +1,11 @@
 // INI files over the fake file system, read and written the way the
 // private-profile functions do it: sections and keys without regard to case,
 // blanks around keys and values dropped, one pair of enclosing quotes removed.
-#include "Fakes.h"
+#include <vector>
 
+#include "Fakes.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Profile.h"
-
-#include <vector>
 
 using fake::Fold;
 

@@ -1,8 +1,7 @@
-#include "Fakes.h"
-
-#include "platform/sys/Registry.h"
-
 #include <map>
+
+#include "Fakes.h"
+#include "platform/sys/Registry.h"
 
 using fake::RegKey;
 using fake::W;

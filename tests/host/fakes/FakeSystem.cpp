@@ -64,6 +64,13 @@ bool StartMinimisedWithFocus(const std::wstring& commandLine) {
 
 void ExitProgram() { throw fake::ProgramEnded(); }
 
+void EnableShutdownPrivilege() { W().shutdownPrivilege = true; }
+
+bool ExitWindows(uint32_t flags, uint32_t reason) {
+    W().exitWindows.push_back({flags, reason});
+    return true;
+}
+
 void ErrorBox(const std::wstring& text, const std::wstring& caption) {
     W().errorBoxes.push_back(caption + L": " + text);
 }

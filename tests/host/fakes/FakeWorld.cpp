@@ -1,8 +1,7 @@
-#include "Fakes.h"
-
-#include "platform/sys/Types.h"
-
 #include <cwctype>
+
+#include "Fakes.h"
+#include "platform/sys/Types.h"
 
 namespace fake {
 

@@ -77,6 +77,8 @@ struct World {
     std::set<std::wstring> missingPrograms;  // Fold(first word): creation fails
     std::function<void(const std::wstring&)> onRun;  // called for each command
     std::vector<std::wstring> errorBoxes;             // "caption: text" of each ErrorBox
+    bool shutdownPrivilege = false;                   // EnableShutdownPrivilege was called
+    std::vector<std::pair<uint32_t, uint32_t>> exitWindows;  // ExitWindowsEx(flags, reason) calls
 
     // Modules: 0 is the program; others by handle.
     std::map<sys::Handle, Module> modules;

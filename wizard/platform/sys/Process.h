@@ -18,6 +18,12 @@ void CloseHandle(Handle handle);
 // returns at once. False when the process could not be created.
 bool StartMinimisedWithFocus(const std::wstring& commandLine);
 
+// OpenProcessToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY), LookupPrivilegeValueA
+// "SeShutdownPrivilege", AdjustTokenPrivileges(enable), CloseHandle; nothing checked.
+void EnableShutdownPrivilege();
+// ExitWindowsEx(flags, reason).
+bool ExitWindows(uint32_t flags, uint32_t reason);
+
 // Ends the program at once (ExitProcess). Host fakes throw fake::ProgramEnded.
 [[noreturn]] void ExitProgram();
 

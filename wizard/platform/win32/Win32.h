@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #undef CopyFile
+#undef ExitWindows
 #undef CreateDirectory
 #undef DeleteFile
 #undef GetDiskFreeSpace

@@ -1,6 +1,5 @@
 #include "platform/sys/Files.h"
 #include "platform/sys/Profile.h"
-
 #include "platform/win32/Win32.h"
 
 namespace sys {

@@ -1,5 +1,4 @@
 #include "platform/sys/Registry.h"
-
 #include "platform/win32/Win32.h"
 
 namespace sys {

@@ -1,12 +1,11 @@
 #include "platform/sys/Library.h"
 #include "platform/sys/Process.h"
 #include "platform/sys/System.h"
-
 #include "platform/win32/Win32.h"
 
 namespace sys {
 namespace {
-uint32_t Dir(UINT (WINAPI* call)(LPSTR, UINT), uint32_t bufferChars, std::wstring* out) {
+uint32_t Dir(UINT(WINAPI* call)(LPSTR, UINT), uint32_t bufferChars, std::wstring* out) {
     std::string buf(bufferChars + 1, '\0');
     UINT n = call(&buf[0], bufferChars);
     if (n > 0 && n < bufferChars) *out = FromAnsi(buf.substr(0, n));
@@ -116,6 +115,21 @@ bool StartMinimisedWithFocus(const std::wstring& commandLine) {
 
 void ExitProgram() { ExitProcess(0); }
 
+void EnableShutdownPrivilege() {
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token);
+    TOKEN_PRIVILEGES tp = {};
+    LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &tp.Privileges[0].Luid);
+    tp.PrivilegeCount = 1;
+    tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    TOKEN_PRIVILEGES previous = {};
+    DWORD length = 0;
+    AdjustTokenPrivileges(token, FALSE, &tp, 16, &previous, &length);
+    if (token) ::CloseHandle(token);
+}
+
+bool ExitWindows(uint32_t flags, uint32_t reason) { return ExitWindowsEx(flags, reason) != 0; }
+
 void ErrorBox(const std::wstring& text, const std::wstring& caption) {
     MessageBoxA(nullptr, ToAnsi(text).c_str(), ToAnsi(caption).c_str(), MB_OK | MB_ICONERROR | MB_TOPMOST);
 }
@@ -131,7 +145,8 @@ Handle ProgramModule() { return reinterpret_cast<Handle>(GetModuleHandleA(nullpt
 
 uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out) {
     std::string buf(bufferChars + 1, '\0');
-    int n = LoadStringA(module ? Module(module) : GetModuleHandleA(nullptr), id, &buf[0], static_cast<int>(bufferChars));
+    int n =
+        LoadStringA(module ? Module(module) : GetModuleHandleA(nullptr), id, &buf[0], static_cast<int>(bufferChars));
     *out = n > 0 ? FromAnsi(buf.substr(0, static_cast<size_t>(n))) : std::wstring();
     return n > 0 ? static_cast<uint32_t>(n) : 0;
 }

@@ -1,0 +1,94 @@
+# End-to-end helpers: deploy the wizard into the prefix as the product ships it
+# (the program and its libraries in the kt directory under the temporary
+# directory), start it on the virtual display, read what it leaves behind.
+set -uo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/../lib/wine.sh"
+if [ -f "$(dirname "${BASH_SOURCE[0]}")/../lib/x11.sh" ]; then
+    . "$(dirname "${BASH_SOURCE[0]}")/../lib/x11.sh"
+fi
+
+E2E_DISPLAY=${E2E_DISPLAY:-:60}
+export DISPLAY=$E2E_DISPLAY
+BIN_DIR="$WIZ_BUILD/wizard"
+SHOTS="$WIZ_BUILD/screenshots"
+mkdir -p "$SHOTS"
+LOG="$DRIVE_C/gprs_log.txt"
+WIZARD_PID=""
+
+fail() { echo "FAIL: $*" >&2; e2e_cleanup; exit 1; }
+pass() { echo "PASS: $*"; }
+
+# The Windows temporary directory of the prefix, as a host path and as Windows text.
+e2e_temp_win() { "$WINE" cmd /c echo %TEMP% 2>/dev/null | tr -d '\r'; }
+e2e_temp_host() { "$WINE" winepath -u "$(e2e_temp_win)" 2>/dev/null | tr -d '\r'; }
+
+# Fresh state: no log, no markers, no product key, a clean kt directory.
+e2e_reset() {
+    wine_kill
+    TEMP_HOST=$(e2e_temp_host)
+    TEMP_WIN=$(e2e_temp_win)
+    [ -n "$TEMP_HOST" ] || { echo "no temporary directory in the prefix" >&2; exit 1; }
+    rm -f "$LOG" "$DRIVE_C/gprs.kti" "$TEMP_HOST/kti.kti" "$TEMP_HOST"/KTI*.TMP
+    rm -rf "$TEMP_HOST/kt"
+    mkdir -p "$TEMP_HOST/kt"
+    "$WINE" reg delete 'HKLM\Software\Valmor GPRS' /f >/dev/null 2>&1
+    "$WINE" reg delete 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v kt /f >/dev/null 2>&1
+    KT="$TEMP_HOST/kt"
+}
+
+# Copies the program, the probe library and the language libraries into kt.
+e2e_deploy() {
+    cp "$BIN_DIR/wizard.exe" "$KT/"
+    for f in ktmodem.dll EN.dll DE.dll; do
+        [ -f "$BIN_DIR/$f" ] && cp "$BIN_DIR/$f" "$KT/"
+        [ -f "$WIZ_BUILD/ktmodem/$f" ] && cp "$WIZ_BUILD/ktmodem/$f" "$KT/"
+    done
+    return 0
+}
+
+# Starts the wizard from kt in the background.
+e2e_start() {
+    (cd "$KT" && exec "$WINE" "$KT/wizard.exe") >/dev/null 2>&1 &
+    WIZARD_PID=$!
+}
+
+# Waits up to $2 seconds (default 30) until the log holds a line that starts with $1.
+e2e_wait_log() {
+    local what=$1 limit=${2:-30} i
+    for ((i = 0; i < limit * 4; i++)); do
+        [ -f "$LOG" ] && tr -d '\r' <"$LOG" | cut -f1 | grep -qxF -- "$what" && return 0
+        sleep 0.25
+    done
+    return 1
+}
+
+# The log's messages, one a line, without time and date.
+e2e_log() { [ -f "$LOG" ] && tr -d '\r' <"$LOG" | cut -f1; }
+
+# Waits up to $1 seconds for the started wizard to end; 0 when it has.
+e2e_wait_end() {
+    local limit=${1:-30} i
+    for ((i = 0; i < limit * 4; i++)); do
+        kill -0 "$WIZARD_PID" 2>/dev/null || return 0
+        sleep 0.25
+    done
+    return 1
+}
+
+e2e_shot() { command -v import >/dev/null && import -display "$DISPLAY" -window root "$SHOTS/$1.png" 2>/dev/null; }
+
+# A virtual screen for the test, unless one is running on the display already.
+e2e_display() {
+    if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
+        Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        for _ in $(seq 50); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
+    fi
+}
+
+e2e_cleanup() {
+    wine_kill
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+    XVFB_PID=""
+}
+trap e2e_cleanup EXIT

@@ -1,0 +1,138 @@
+// The start-up steps around the restart marker, the resume and the old dialer.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "core/StartUp.h"
+#include "platform/RegAccess.h"
+
+using testsupport::LogMessages;
+
+namespace {
+
+const wchar_t* const kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+class StartUpTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::FreshWorld();
+        Rs.TempDir = Rs.WorkDir = L"C:\\TEMP\\";
+        Rs.WindowsDir = L"C:\\WINDOWS\\";
+        Rs.ProgramFilesDir = L"C:\\Program Files\\";
+        fake::PutDir(L"C:\\TEMP\\kt");
+        fake::PutDir(L"C:\\WINDOWS\\inf");
+        StartUp::LoadProductStrings();
+    }
+};
+
+TEST_F(StartUpTest, AFreshStartDeletesTheOldLog) {
+    fake::PutFile(L"C:\\gprs_log.txt", "old line\r\n");
+    Rs.PortSearchResult = L"4";
+    Rs.IrCommHotfixInstalled = Rs.IrDANeedsMEPatch = Rs.DirectoryRequestBusy = true;
+    StartUp::CheckRestartMarker();
+    EXPECT_FALSE(fake::HasFile(L"C:\\gprs_log.txt"));
+    EXPECT_EQ(Rs.PortSearchResult, L"");
+    EXPECT_FALSE(Rs.IrCommHotfixInstalled || Rs.IrDANeedsMEPatch || Rs.DirectoryRequestBusy);
+}
+
+TEST_F(StartUpTest, TheRestartMarkerKeepsTheLogAndIsRemoved) {
+    fake::PutFile(L"C:\\gprs_log.txt", "old line\t1\t2\r\n");
+    fake::PutFile(L"C:\\GPRS.KTI");
+    StartUp::CheckRestartMarker();
+    EXPECT_FALSE(fake::HasFile(L"c:\\gprs.kti"));
+    EXPECT_EQ(LogMessages(), (std::vector<std::wstring>{L"old line", L"ReStart after Reboot"}));
+}
+
+TEST_F(StartUpTest, TheStateFileMeansResumeOnTheInfraredPath) {
+    fake::PutFile(L"C:\\TEMP\\kti.kti");
+    fake::SetString(RegAccess::kLocalMachine, kRunKey, L"kt", L"C:\\TEMP\\kt\\wizard.exe");
+    fake::SetString(RegAccess::kLocalMachine, kRunKey, L"other", L"x.exe");
+    StartUp::GetStartParam();
+    EXPECT_TRUE(Rs.RestartedAfterReboot);
+    EXPECT_TRUE(Rs.UseIrDA);
+    EXPECT_FALSE(fake::HasFile(L"C:\\TEMP\\kti.kti"));
+    EXPECT_FALSE(fake::HasValue(RegAccess::kLocalMachine, kRunKey, L"kt"));
+    EXPECT_TRUE(fake::HasValue(RegAccess::kLocalMachine, kRunKey, L"other"));
+}
+
+TEST_F(StartUpTest, ResumeStepsIgnoreWhatCannotBeRemoved) {
+    fake::PutFile(L"C:\\TEMP\\kti.kti");
+    fake::W().undeletable.insert(fake::Fold(L"C:\\TEMP\\kti.kti"));
+    StartUp::GetStartParam();  // no Run key at all
+    EXPECT_TRUE(Rs.RestartedAfterReboot);
+    EXPECT_TRUE(Rs.UseIrDA);
+}
+
+TEST_F(StartUpTest, NoStateFileIsAFreshStart) {
+    StartUp::GetStartParam();
+    EXPECT_FALSE(Rs.RestartedAfterReboot);
+    EXPECT_FALSE(Rs.UseIrDA);
+}
+
+TEST_F(StartUpTest, ProductStringsComeFromTheProgramsStringTable) {
+    EXPECT_EQ(Rs.ProductCode, L"VLMGPRS");
+    EXPECT_EQ(Rs.ProductName, L"Valmor GPRS");
+    EXPECT_EQ(Rs.DialerInfName, L"Z72GPRS");
+}
+
+TEST_F(StartUpTest, RunOnceLinkInTheStartupFolderIsDeleted) {
+    Rs.StartupDir = L"C:\\WINDOWS\\Start Menu\\Startup";
+    fake::PutFile(L"C:\\WINDOWS\\Start Menu\\Startup\\runonce.lnk");
+    StartUp::DeleteRunOnceLink();
+    EXPECT_FALSE(fake::HasFile(L"C:\\WINDOWS\\Start Menu\\Startup\\runonce.lnk"));
+}
+
+TEST_F(StartUpTest, TheOldDialerIsUninstalledThroughItsInf) {
+    for (int platform : {1, 2}) {
+        fake::W().started.clear();
+        Rs.OsPlatformId = platform;
+        fake::PutFile(L"C:\\Program Files\\Valmor\\GPRS\\z72gprs.exe");
+        StartUp::RemoveOldDialer();
+        ASSERT_EQ(fake::W().started.size(), 1u);
+        std::wstring rundll = platform == 1 ? L"RunDll " : L"RunDll32 ";
+        EXPECT_EQ(fake::W().started[0],
+                  rundll + L"advpack.dll,LaunchINFSection C:\\WINDOWS\\inf\\Z72GPRS.inf, RemoveInstall");
+    }
+    std::string inf = fake::FileBytes(L"C:\\WINDOWS\\inf\\Z72GPRS.inf");
+    EXPECT_EQ(inf,
+              "[RemoveBeginPromptSection]\r\nPrompt=\r\nButtonType=\r\n"
+              "[RemoveEndPromptSection]\r\nPrompt=\r\nButtonType=\r\n");
+    EXPECT_EQ(LogMessages().front(), L"deleting old dialer version");
+    EXPECT_TRUE(fake::W().waited.empty());
+}
+
+TEST_F(StartUpTest, AnInstalledDialerIsRemovedWithItsSetup) {
+    fake::SetString(RegAccess::kLocalMachine, L"Software\\Valmor GPRS", L"CBCPathName", L"");
+    fake::PutFile(L"C:\\Program Files\\Valmor\\GPRS\\a.dll", "", sys::kAttrReadOnly);
+    fake::PutFile(L"C:\\Program Files\\Valmor\\GPRS\\b.dat", "", sys::kAttrHidden | sys::kAttrReadOnly);
+    StartUp::RemoveOldDialer();
+    EXPECT_EQ(fake::W().files[fake::Fold(L"C:\\Program Files\\Valmor\\GPRS\\a.dll")].attributes, sys::kAttrNormal);
+    EXPECT_EQ(fake::W().files[fake::Fold(L"C:\\Program Files\\Valmor\\GPRS\\b.dat")].attributes, sys::kAttrNormal);
+    EXPECT_EQ(fake::W().waited, std::vector<std::wstring>{L"C:\\TEMP\\kt\\setup.exe /f2C:\\TEMP\\setup.log /s"});
+    EXPECT_EQ(LogMessages(), std::vector<std::wstring>{L"deleting dialer"});
+    EXPECT_TRUE(fake::W().started.empty());
+}
+
+TEST_F(StartUpTest, ASetupUnderADirectoryWithBlanksIsQuoted) {
+    Rs.WorkDir = L"C:\\Documents and Settings\\me\\Temp\\";
+    fake::SetString(RegAccess::kLocalMachine, L"Software\\Valmor GPRS", L"CBCPathName", L"x");
+    StartUp::RemoveOldDialer();
+    EXPECT_EQ(fake::W().waited, std::vector<std::wstring>{L"\"C:\\Documents and Settings\\me\\Temp\\kt\\setup.exe\" "
+                                                          L"/f2C:\\Documents and Settings\\me\\Temp\\setup.log /s"});
+}
+
+TEST_F(StartUpTest, NothingToRemoveDoesNothing) {
+    StartUp::RemoveOldDialer();
+    EXPECT_TRUE(fake::W().started.empty());
+    EXPECT_TRUE(fake::W().waited.empty());
+    EXPECT_TRUE(LogMessages().empty());
+}
+
+TEST_F(StartUpTest, ASecondInstanceEndsSilently) {
+    fake::W().otherInstance = true;
+    fake::PutFile(L"C:\\gprs_log.txt", "kept\r\n");
+    EXPECT_FALSE(StartUp::Main());
+    EXPECT_TRUE(fake::HasFile(L"C:\\gprs_log.txt"));
+    EXPECT_EQ(fake::W().files.size(), 1u);
+}
+
+}  // namespace

@@ -43,6 +43,7 @@ e2e_deploy() {
         [ -f "$BIN_DIR/$f" ] && cp "$BIN_DIR/$f" "$KT/"
         [ -f "$WIZ_BUILD/ktmodem/$f" ] && cp "$WIZ_BUILD/ktmodem/$f" "$KT/"
     done
+    cp "$WIZ_BUILD"/companions/*.exe "$KT/" 2>/dev/null
     return 0
 }
 

@@ -1,6 +1,7 @@
 // Numbers of the wizard's own resources.
 #pragma once
 
+// Configuration string table.
 #define IDS_OK_CAPTION 5
 #define IDS_PRODUCT_CODE 1000
 #define IDS_PRODUCT_NAME 1001
@@ -19,3 +20,19 @@
 #define IDS_MODEM_NAME_2 1018
 #define IDS_DIALER_INF 1019
 #define IDS_NO_LANGUAGE 9999
+
+// Program icon.
+#define IDI_WIZARD 1
+
+// Bitmaps.
+#define IDB_PAGE 101         // page background, 460 x 447 (main window page, message dialog, cancel query)
+#define IDB_SCREEN 102       // screen background, 800 x 600
+#define IDB_CLOSEAPP 103     // close-other-programs window background, 461 x 447
+#define IDB_BUTTON 120       // picture button, normal, 96 x 23
+#define IDB_BUTTON_LIT 121   // picture button, lit, 96 x 23
+#define IDB_OPTION_GREY 200  // option face, grey (disabled or not yet chosen), 14 x 14
+#define IDB_OPTION_OFF 201   // option face, not selected, 14 x 14
+#define IDB_OPTION_ON 202    // option face, selected, 14 x 14
+
+// The custom mouse pointer of the picture buttons, 32 x 32.
+#define IDC_POINTER 300

@@ -25,6 +25,7 @@ e2e_temp_host() { "$WINE" winepath -u "$(e2e_temp_win)" 2>/dev/null | tr -d '\r'
 # Fresh state: no log, no markers, no product key, a clean kt directory.
 e2e_reset() {
     wine_kill
+    wine_set_version "${E2E_VERSION:-winxp}"
     TEMP_HOST=$(e2e_temp_host)
     TEMP_WIN=$(e2e_temp_win)
     [ -n "$TEMP_HOST" ] || { echo "no temporary directory in the prefix" >&2; exit 1; }

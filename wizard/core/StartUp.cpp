@@ -7,6 +7,7 @@
 #include "inspection/CheckDiskSpace.h"
 #include "inspection/DelFiles.h"
 #include "inspection/Dir_File.h"
+#include "inspection/Os_version.h"
 #include "platform/IniHand.h"
 #include "platform/RegAccess.h"
 #include "platform/StringTable.h"
@@ -83,7 +84,10 @@ bool Main() {
     CheckRestartMarker();
     Dir_File::GetSystemDirectories();
     // 4-5. GetCountryInformation, LoadLanguageLibrary.
-    // 6-8. Browser and operating system: ReadBrowserVersion, CheckBrowserVersion, GetOsVersion.
+    // 6-8.
+    GetBrowserVersion::ReadBrowserVersion();
+    GetBrowserVersion::CheckBrowserVersion();
+    Os_version::GetOsVersion();
     // 9-11.
     AdminCheck::CheckAdminRights();
     DeleteRunOnceLink();
@@ -91,7 +95,9 @@ bool Main() {
     // 12. ReadProviderVersion: VersionText.
     // 13.
     GetStartParam();
-    // 14-15. Windows 2000: CheckServicePack2k, CheckIrComm2k.
+    // 14-15.
+    CheckServicePack2k::CheckServicePack2k();
+    // CheckIrComm2k: with the infrared inspection.
     // 16.
     LoadProductStrings();
     // 17. SetDialingLocation.

@@ -33,3 +33,10 @@ wine_reg_query() {
 }
 
 wine_reg_delete_key() { "$WINE" reg delete "$1" /f >/dev/null 2>&1 || true; }
+
+# Puts the registry back as the prefix had it when it was made.
+wine_restore_registry() {
+    wine_kill
+    "$WINESERVER" -w 2>/dev/null || true
+    cp "$WINEPREFIX"/.pristine/*.reg "$WINEPREFIX"/
+}

@@ -7,6 +7,7 @@
 #include "inspection/CheckDiskSpace.h"
 #include "inspection/DelFiles.h"
 #include "inspection/Dir_File.h"
+#include "inspection/IrDAPorts.h"
 #include "inspection/Os_version.h"
 #include "platform/IniHand.h"
 #include "platform/RegAccess.h"
@@ -97,7 +98,7 @@ bool Main() {
     GetStartParam();
     // 14-15.
     CheckServicePack2k::CheckServicePack2k();
-    // CheckIrComm2k: with the infrared inspection.
+    CheckIrComm2k::CheckIrComm2k();
     // 16.
     LoadProductStrings();
     // 17. SetDialingLocation.

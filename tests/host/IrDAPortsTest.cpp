@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "inspection/IrDAPorts.h"
+#include "platform/RegAccess.h"
+
+namespace {
+
+using RegAccess::kLocalMachine;
+const wchar_t* const kMap = L"Hardware\\DeviceMap\\SerialComm";
+const wchar_t* const kProduct = L"Software\\Valmor GPRS";
+
+class IrDAPortsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::FreshWorld();
+        Rs.ProductName = L"Valmor GPRS";
+    }
+    std::wstring Devices() { return fake::StringOf(kLocalMachine, kProduct, L"InstalledDevices"); }
+};
+
+TEST_F(IrDAPortsTest, InfraredKeysBySystem) {
+    fake::MakeKey(kLocalMachine, L"System\\CurrentControlSet\\Enum\\Root\\Legacy_IRDA");
+    fake::MakeKey(kLocalMachine, L"Enum\\INFRARED");
+    for (const wchar_t* os : {L"Win2K", L"WinXP", L"Win98", L"Win95", L"WinME"}) {
+        Rs.OsName = os;
+        CheckIRDA::CheckIRDA();
+        EXPECT_TRUE(Rs.IrDAPresent) << os;
+        EXPECT_EQ(Devices(), L"3");
+    }
+    Rs.OsName = L"WinNT";
+    CheckIRDA::CheckIRDA();
+    EXPECT_FALSE(Rs.IrDAPresent);
+    EXPECT_EQ(Devices(), L"1");
+    EXPECT_EQ(testsupport::LogMessages().back(), L"IRDA detected: False");
+}
+
+TEST_F(IrDAPortsTest, WindowsMeWithOnlyTheNetworkDeviceNeedsThePatch) {
+    Rs.OsName = L"WinME";
+    fake::MakeKey(kLocalMachine, L"Enum\\Network\\IRDA");
+    CheckIRDA::CheckIRDA();
+    EXPECT_TRUE(Rs.IrDAPresent);
+    EXPECT_TRUE(Rs.IrDANeedsMEPatch);
+    EXPECT_EQ(Devices(), L"3");
+    fake::MakeKey(kLocalMachine, L"Enum\\INFRARED");
+    CheckIRDA::CheckIRDA();
+    EXPECT_FALSE(Rs.IrDANeedsMEPatch);
+    EXPECT_EQ(testsupport::LogMessages().back(), L"IRDA detected: True");
+}
+
+TEST_F(IrDAPortsTest, OtherSystemsKeepTheMePatchFlag) {
+    Rs.OsName = L"Win98";
+    Rs.IrDANeedsMEPatch = true;
+    CheckIRDA::CheckIRDA();
+    EXPECT_TRUE(Rs.IrDANeedsMEPatch);
+    EXPECT_FALSE(Rs.IrDAPresent);
+}
+
+TEST_F(IrDAPortsTest, NtFamilyPortsComeFromValuesNamedSerial) {
+    Rs.OsPlatformId = 2;
+    EXPECT_FALSE(ComPorts::IsComPortPresent(1));
+    fake::SetString(kLocalMachine, kMap, L"\\Device\\sErIaL0", L"COM1");
+    fake::SetString(kLocalMachine, kMap, L"\\Device\\Modem0", L"COM3");
+    fake::SetString(kLocalMachine, kMap, L"\\Device\\Serial1", L"com2");
+    EXPECT_TRUE(ComPorts::IsComPortPresent(1));
+    EXPECT_TRUE(ComPorts::IsComPortPresent(2));
+    EXPECT_FALSE(ComPorts::IsComPortPresent(3));
+    EXPECT_FALSE(ComPorts::IsComPortPresent(4));
+}
+
+TEST_F(IrDAPortsTest, NineXPortsComeFromValuesComZeroToNine) {
+    Rs.OsPlatformId = 1;
+    fake::SetString(kLocalMachine, kMap, L"COM0", L"COM1");
+    fake::SetString(kLocalMachine, kMap, L"COM9", L"com5");
+    fake::SetString(kLocalMachine, kMap, L"COM10", L"COM6");
+    fake::SetString(kLocalMachine, kMap, L"Serial0", L"COM7");
+    EXPECT_TRUE(ComPorts::IsComPortPresent(1));
+    EXPECT_TRUE(ComPorts::IsComPortPresent(5));
+    EXPECT_FALSE(ComPorts::IsComPortPresent(6));
+    EXPECT_FALSE(ComPorts::IsComPortPresent(7));
+}
+
+TEST_F(IrDAPortsTest, Windows2000RefusesConflictingIrComm) {
+    Rs.OsName = L"WinXP";
+    fake::MakeKey(kLocalMachine, L"System\\CurrentControlSet\\Enum\\IrComm2k\\Bridge\\0000");
+    CheckIrComm2k::CheckIrComm2k();
+    EXPECT_EQ(Rs.MessageId, 0);
+    Rs.OsName = L"Win2K";
+    EXPECT_THROW(CheckIrComm2k::CheckIrComm2k(), fake::ProgramEnded);
+    EXPECT_EQ(Rs.MessageId, 115);
+    fake::Reset();
+    testsupport::LoadConfigStrings();
+    fake::MakeKey(kLocalMachine,
+                  L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Windows 2000 Virtual IrComm");
+    EXPECT_THROW(CheckIrComm2k::CheckIrComm2k(), fake::ProgramEnded);
+    EXPECT_EQ(Rs.MessageId, 116);
+}
+
+}  // namespace

@@ -9,6 +9,7 @@
 #include "inspection/Dir_File.h"
 #include "inspection/IrDAPorts.h"
 #include "inspection/Os_version.h"
+#include "install/DialingLocation.h"
 #include "platform/IniHand.h"
 #include "platform/RegAccess.h"
 #include "platform/StringTable.h"
@@ -93,7 +94,8 @@ bool Main() {
     AdminCheck::CheckAdminRights();
     DeleteRunOnceLink();
     CheckDiskSpace::CheckDiskSpace();
-    // 12. ReadProviderVersion: VersionText.
+    // 12.
+    DialingLocation::ReadProviderVersion();
     // 13.
     GetStartParam();
     // 14-15.
@@ -101,7 +103,8 @@ bool Main() {
     CheckIrComm2k::CheckIrComm2k();
     // 16.
     LoadProductStrings();
-    // 17. SetDialingLocation.
+    // 17.
+    DialingLocation::SetDialingLocation();
     // 18.
     if (!Rs.RestartedAfterReboot) RemoveOldDialer();
     // 19-20. The main window and the first page.

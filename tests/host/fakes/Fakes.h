@@ -85,6 +85,12 @@ struct World {
     std::map<std::wstring, sys::Handle> loadable;  // Fold(file name) -> handle
     std::vector<sys::Handle> freed;
     std::map<std::wstring, std::vector<uint32_t>> translations;  // Fold(path)
+
+    // Locale: items of the system default locale by LCTYPE, as the wide and
+    // the ANSI calls see them (on Windows 9x only localeA is filled).
+    uint32_t systemLcid = 0x0407;
+    std::map<uint32_t, std::wstring> localeW;
+    std::map<uint32_t, std::wstring> localeA;
 };
 
 World& W();

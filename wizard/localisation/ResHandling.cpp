@@ -1,0 +1,116 @@
+#include "localisation/ResHandling.h"
+
+#include <charconv>
+
+#include "core/RunState.h"
+#include "dialogs/frmMessage.h"
+#include "platform/IniHand.h"
+#include "platform/sys/Files.h"
+#include "platform/sys/Library.h"
+#include "platform/sys/System.h"
+
+namespace ResHandling {
+
+namespace {
+
+constexpr int16_t kNoLanguageLibrary = 9999;
+constexpr uint32_t kProductCodeEntry = 1000;
+constexpr uint32_t kProductNameEntry = 1001;
+constexpr uint32_t kTextBuffer = 2048;
+
+std::wstring Upper(std::wstring s) {
+    for (auto& c : s)
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    return s;
+}
+
+// True when the directory listing holds the file as a plain file: hidden and
+// system files and directories do not count.
+bool FileExists(const std::wstring& path) {
+    auto slash = path.find_last_of(L'\\');
+    std::wstring name = Upper(slash == std::wstring::npos ? path : path.substr(slash + 1));
+    if (name.empty()) return false;
+    for (const auto& f : sys::FindFiles(path)) {
+        if (f.attributes & (sys::kAttrHidden | sys::kAttrSystem | sys::kAttrDirectory)) continue;
+        if (Upper(f.name) == name) return true;
+    }
+    return false;
+}
+
+std::wstring InProgramDirectory(const std::wstring& name) {
+    std::wstring dir = sys::ProgramDirectory();
+    if (dir.empty() || dir.back() != L'\\') dir += L'\\';
+    return dir + name;
+}
+
+std::wstring OwnString(uint32_t id) {
+    std::wstring text;
+    sys::LoadString(sys::ProgramModule(), id, kTextBuffer, &text);
+    return text;
+}
+
+// Every occurrence, left to right; the inserted text is not searched again.
+void ReplaceAll(std::wstring& text, const std::wstring& what, const std::wstring& with) {
+    for (size_t at = text.find(what); at != std::wstring::npos; at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+}
+
+// A number in the general format: up to 15 significant digits, no trailing
+// zeros, no grouping, the user's decimal separator.
+std::wstring GeneralNumber(double value) {
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    std::wstring separator = sys::DecimalSeparator();
+    std::wstring out;
+    for (const char* p = buf; p != r.ptr; ++p) {
+        if (*p == '.')
+            out += separator;
+        else
+            out += static_cast<wchar_t>(*p == 'e' ? 'E' : *p);
+    }
+    return out;
+}
+
+// ProductName and ProductCode before LoadProductStrings has run (message
+// 9999 at start-up) come straight from the program's string table.
+std::wstring ProductName() { return Rs.ProductName.empty() ? OwnString(kProductNameEntry) : Rs.ProductName; }
+std::wstring ProductCode() { return Rs.ProductCode.empty() ? OwnString(kProductCodeEntry) : Rs.ProductCode; }
+
+}  // namespace
+
+void LoadLanguageLibrary() {
+    std::wstring file = Rs.LanguageCode + L".dll";
+    if (FileExists(InProgramDirectory(file))) {
+        Rs.LanguageLibrary = sys::LoadLibrary(file);
+        IniHand::WriteLog(L"language file " + Upper(file) + L"loaded.");
+    } else if (FileExists(InProgramDirectory(L"en.dll"))) {
+        Rs.LanguageLibrary = sys::LoadLibrary(L"en.dll");
+        IniHand::WriteLog(L"default language file loaded.");
+    } else {
+        Rs.MessageId = kNoLanguageLibrary;
+        frmMessage::ShowModal();
+    }
+}
+
+std::wstring GetLanguageString(int16_t id) {
+    std::wstring text;
+    if (id == kNoLanguageLibrary) {
+        text = OwnString(static_cast<uint32_t>(id));
+    } else {
+        sys::Handle module = Rs.LanguageLibrary ? Rs.LanguageLibrary : sys::ProgramModule();
+        // LoadStringA takes the id as a 16-bit resource number.
+        uint32_t n = sys::LoadString(module, static_cast<uint16_t>(id), kTextBuffer, &text);
+        if (n == 0) text.clear();
+    }
+
+    ReplaceAll(text, L"\\n", L"\r\n");
+    ReplaceAll(text, L"kundel", ProductName());
+    ReplaceAll(text, L"kundek", ProductCode());
+    ReplaceAll(text, L"%w", Rs.WindowsDrive);
+    ReplaceAll(text, L"flang", Rs.CountryName);
+    ReplaceAll(text, L"%d", GeneralNumber(Rs.FreeDiskSpace / 1024 / 1024));
+    ReplaceAll(text, L"%r", GeneralNumber(Rs.RequiredDiskSpace / 1024 / 1024));
+    return text;
+}
+
+}  // namespace ResHandling

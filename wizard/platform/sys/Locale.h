@@ -1,0 +1,26 @@
+// Locale calls (kernel32): the system default locale and its items.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/sys/Types.h"
+
+namespace sys {
+
+uint32_t GetSystemDefaultLCID();
+
+// GetLocaleInfoW(locale, type, NULL, 0): the size of the item in characters
+// with its terminating null, 0 on failure. Does nothing (0) on Windows 9x.
+uint32_t GetLocaleInfoWSize(uint32_t locale, uint32_t type);
+// GetLocaleInfoW(locale, type, buffer, bufferChars). *buffer is the buffer:
+// it holds bufferChars characters before and after the call, and the call
+// writes the item and its null at the start (on success only). Returns the
+// call's result: characters written with the null, 0 on failure.
+uint32_t GetLocaleInfoW(uint32_t locale, uint32_t type, uint32_t bufferChars, std::wstring* buffer);
+
+// The same through GetLocaleInfoA; sizes count bytes of the ANSI code page,
+// the item arrives converted to Unicode.
+uint32_t GetLocaleInfoASize(uint32_t locale, uint32_t type);
+uint32_t GetLocaleInfoA(uint32_t locale, uint32_t type, uint32_t bufferChars, std::wstring* buffer);
+
+}  // namespace sys

@@ -10,6 +10,8 @@
 #include "inspection/IrDAPorts.h"
 #include "inspection/Os_version.h"
 #include "install/DialingLocation.h"
+#include "localisation/ResHandling.h"
+#include "localisation/Sprache.h"
 #include "platform/IniHand.h"
 #include "platform/RegAccess.h"
 #include "platform/StringTable.h"
@@ -85,7 +87,8 @@ bool Main() {
     // 2-5.
     CheckRestartMarker();
     Dir_File::GetSystemDirectories();
-    // 4-5. GetCountryInformation, LoadLanguageLibrary.
+    Sprache::GetCountryInformation();
+    ResHandling::LoadLanguageLibrary();
     // 6-8.
     GetBrowserVersion::ReadBrowserVersion();
     GetBrowserVersion::CheckBrowserVersion();

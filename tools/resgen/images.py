@@ -1,0 +1,334 @@
+#!/usr/bin/env python3
+"""Draws the wizard's bitmaps, its icon and its button pointer.
+
+Usage: images.py OUTDIR
+
+Everything is drawn with signed distances and simple gradients, so edges are
+anti-aliased without any imaging library. The page panels and the buttons are
+24-bit bitmaps; the option faces are 8-bit bitmaps with a colour table; the
+pointer is a monochrome cursor (it shows on every Windows version).
+"""
+import math
+import os
+import struct
+import sys
+
+# The colour behind the option faces and the buttons: the page body.
+BODY = (166, 202, 240)
+FOOT = (204, 222, 243)      # the button bar below the separator
+INK = (24, 52, 86)          # frame of the panels
+TEAL = (0, 124, 142)
+DEEP_BLUE = (22, 62, 124)
+
+
+# ---------------------------------------------------------------- helpers
+
+def mix(a, b, t):
+    t = min(max(t, 0.0), 1.0)
+    return tuple(x + (y - x) * t for x, y in zip(a, b))
+
+
+def smooth(e0, e1, x):
+    t = min(max((x - e0) / (e1 - e0), 0.0), 1.0)
+    return t * t * (3 - 2 * t)
+
+
+def cover(d):
+    """Pixel coverage of a shape from the signed distance of the pixel centre."""
+    return min(max(0.5 - d, 0.0), 1.0)
+
+
+def rounded_rect(x, y, x0, y0, x1, y1, r):
+    """Signed distance to a rounded rectangle (negative inside)."""
+    cx, cy = (x0 + x1) / 2, (y0 + y1) / 2
+    qx = abs(x - cx) - ((x1 - x0) / 2 - r)
+    qy = abs(y - cy) - ((y1 - y0) / 2 - r)
+    outside = math.hypot(max(qx, 0.0), max(qy, 0.0))
+    return outside + min(max(qx, qy), 0.0) - r
+
+
+def canvas(w, h, fill):
+    return [[fill] * w for _ in range(h)]
+
+
+def paint(img, fn):
+    """Replaces every pixel by fn(x, y, colour) with x, y at the pixel centre."""
+    for y, row in enumerate(img):
+        for x, c in enumerate(row):
+            row[x] = fn(x + 0.5, y + 0.5, c)
+
+
+def rgb8(c):
+    return tuple(int(round(min(max(v, 0), 255))) for v in c)
+
+
+# ---------------------------------------------------------------- file formats
+
+def write_bmp24(path, img):
+    h, w = len(img), len(img[0])
+    stride = (w * 3 + 3) & ~3
+    data = bytearray()
+    for row in reversed(img):
+        line = bytearray()
+        for c in row:
+            r, g, b = rgb8(c)
+            line += bytes((b, g, r))
+        data += line + bytes(stride - len(line))
+    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(data), 3780, 3780, 0, 0)
+    header = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
+    with open(path, 'wb') as f:
+        f.write(header + info + data)
+
+
+def write_bmp8(path, img):
+    h, w = len(img), len(img[0])
+    pixels = [[rgb8(c) for c in row] for row in img]
+    palette = sorted({c for row in pixels for c in row})
+    assert len(palette) <= 256, path
+    index = {c: i for i, c in enumerate(palette)}
+    stride = (w + 3) & ~3
+    data = bytearray()
+    for row in reversed(pixels):
+        data += bytes(index[c] for c in row) + bytes(stride - w)
+    table = b''.join(bytes((b, g, r, 0)) for r, g, b in palette)
+    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 8, 0, len(data), 3780, 3780, len(palette), 0)
+    offset = 14 + len(info) + len(table)
+    header = struct.pack('<2sIHHI', b'BM', offset + len(data), 0, 0, offset)
+    with open(path, 'wb') as f:
+        f.write(header + info + table + data)
+
+
+def mask_rows(bits, w):
+    """Packs rows of 0/1 into bottom-up 1-bit rows padded to 32 bits."""
+    stride = ((w + 31) // 32) * 4
+    out = bytearray()
+    for row in reversed(bits):
+        line = bytearray(stride)
+        for x, bit in enumerate(row):
+            if bit:
+                line[x // 8] |= 0x80 >> (x % 8)
+        out += line
+    return out
+
+
+def write_cursor(path, art, hotspot):
+    """Monochrome cursor from ASCII art: '#' black, '.' white, ' ' transparent."""
+    size = 32
+    rows = [line.ljust(size)[:size] for line in art] + [' ' * size] * (size - len(art))
+    xor = [[1 if ch == '.' else 0 for ch in line] for line in rows]
+    andm = [[1 if ch == ' ' else 0 for ch in line] for line in rows]
+    info = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 1, 0, 0, 0, 0, 2, 0)
+    image = info + bytes((0, 0, 0, 0, 255, 255, 255, 0)) + mask_rows(xor, size) + mask_rows(andm, size)
+    directory = struct.pack('<HHH', 0, 2, 1)
+    entry = struct.pack('<BBBBHHII', size, size, 2, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
+    with open(path, 'wb') as f:
+        f.write(directory + entry + image)
+
+
+def write_icon(path, img, alpha):
+    """32 x 32 icon with 256 colours and a transparency mask (alpha < 0.5 is clear)."""
+    size = len(img)
+    pixels = [[tuple(v // 12 * 12 for v in rgb8(c)) for c in row] for row in img]
+    palette = sorted({c for row in pixels for c in row})
+    assert len(palette) <= 256, len(palette)
+    palette += [(0, 0, 0)] * (256 - len(palette))
+    index = {c: i for i, c in enumerate(palette)}
+    data = bytearray()
+    for row in reversed(pixels):
+        data += bytes(index[c] for c in row)
+    andm = mask_rows([[1 if a < 0.5 else 0 for a in row] for row in alpha], size)
+    table = b''.join(bytes((b, g, r, 0)) for r, g, b in palette)
+    info = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 8, 0, 0, 0, 0, 256, 0)
+    image = info + table + data + andm
+    directory = struct.pack('<HHH', 0, 1, 1)
+    entry = struct.pack('<BBBBHHII', size, size, 0, 0, 1, 8, len(image), 6 + 16)
+    with open(path, 'wb') as f:
+        f.write(directory + entry + image)
+
+
+# ---------------------------------------------------------------- motifs
+
+def waves(x, y, cx, cy, spacing, width):
+    """Intensity 0..1 of concentric rings around (cx, cy)."""
+    d = math.hypot(x - cx, y - cy)
+    to_ring = spacing / 2 - abs((d % spacing) - spacing / 2)
+    return cover(to_ring - width / 2)
+
+
+def signal_mark(x, y, cx, cy, scale):
+    """Coverage of a broadcast mark: a dot with three arcs opening to the upper right."""
+    dx, dy = x - cx, y - cy
+    d = math.hypot(dx, dy)
+    best = cover(d - 3.2 * scale)
+    angle = math.atan2(-dy, dx)
+    in_sector = smooth(0.0, 0.12, angle) * (1 - smooth(math.pi / 2 - 0.12, math.pi / 2, angle))
+    for r in (8, 13.5, 19):
+        ring = cover(abs(d - r * scale) - 1.6 * scale)
+        best = max(best, ring * in_sector)
+    return best
+
+
+# ---------------------------------------------------------------- pictures
+
+PANEL_X, PANEL_Y, PANEL_W, PANEL_H = 196, 107, 460, 447
+
+
+def screen_background():
+    w, h = 800, 600
+    top, bottom = (8, 38, 68), (6, 88, 104)
+
+    def px(x, y, _):
+        c = mix(top, bottom, 0.35 * x / w + 0.65 * y / h)
+        # A soft light behind the page panel.
+        glow = 1 - min(math.hypot(x - 426, y - 330) / 560, 1.0)
+        c = mix(c, (40, 140, 160), 0.35 * glow * glow)
+        # Faint radio waves from the lower left and the upper right.
+        ring = max(waves(x, y, -60, 660, 38, 1.4) * (1 - smooth(120, 640, math.hypot(x + 60, y - 660))),
+                   waves(x, y, 860, -80, 38, 1.4) * (1 - smooth(100, 420, math.hypot(x - 860, y + 80))))
+        c = mix(c, (120, 200, 210), 0.16 * ring)
+        # Shadow under the page panel.
+        d = rounded_rect(x, y, PANEL_X + 4, PANEL_Y + 7, PANEL_X + PANEL_W + 4, PANEL_Y + PANEL_H + 7, 6)
+        c = mix(c, (0, 8, 16), 0.55 * (1 - smooth(-6, 12, d)))
+        return c
+
+    img = canvas(w, h, (0, 0, 0))
+    paint(img, px)
+    return img
+
+
+def page_panel(w, h, separator_y):
+    header = 94
+
+    def px(x, y, _):
+        if y < header:
+            c = mix((255, 255, 255), (222, 233, 245), y / header)
+            mark = signal_mark(x, y, 40, 66, 1.25)
+            c = mix(c, mix(TEAL, DEEP_BLUE, (66 - y) / 40), mark)
+            # Gentle waves fading to the right, clear of the version text.
+            ring = waves(x, y, 40, 66, 14, 1.0) * (1 - smooth(40, 210, math.hypot(x - 40, y - 66)))
+            c = mix(c, (196, 216, 234), 0.4 * ring * (1 - mark))
+        elif y < header + 4:
+            c = mix(TEAL, DEEP_BLUE, x / w)
+            if y < header + 1:
+                c = mix(c, (255, 255, 255), 0.35)
+        else:
+            c = BODY
+            c = mix((132, 168, 208), c, smooth(header + 4, header + 12, y))  # shade below the band
+            if y >= separator_y + 2:
+                c = FOOT
+            elif y >= separator_y + 1:
+                c = (255, 255, 255)
+            elif y >= separator_y:
+                c = (122, 156, 198)
+        # Frame: a dark outline with a light bevel inside.
+        edge = min(x, y, w - x, h - y)
+        if edge < 1:
+            c = INK
+        elif edge < 2:
+            c = mix(c, (255, 255, 255), 0.55)
+        return c
+
+    img = canvas(w, h, BODY)
+    paint(img, px)
+    return img
+
+
+def button(lit):
+    w, h = 96, 23
+    if lit:
+        border, top, bottom, shine = (0, 112, 152), (255, 255, 255), (178, 226, 246), (255, 255, 255)
+    else:
+        border, top, bottom, shine = (70, 98, 140), (246, 249, 253), (202, 216, 234), (255, 255, 255)
+
+    def px(x, y, _):
+        d = rounded_rect(x, y, 0.5, 0.5, w - 0.5, h - 0.5, 5)
+        face = mix(top, bottom, smooth(0, h, y))
+        face = mix(face, shine, 0.6 * (1 - smooth(1.5, 3.5, y)))  # highlight under the top edge
+        inner = cover(d + 1.2)                                     # face inside a 1.2 px border
+        c = mix(border, face, inner)
+        return mix(FOOT, c, cover(d))
+
+    img = canvas(w, h, FOOT)
+    paint(img, px)
+    return img
+
+
+def option(kind):
+    fills = {'grey': ((214, 214, 214), (196, 196, 196)),
+             'off': ((255, 255, 255), (238, 243, 250)),
+             'on': ((255, 255, 255), (238, 243, 250))}
+    fill_top, fill_bottom = fills[kind]
+
+    def px(x, y, _):
+        d = math.hypot(x - 7, y - 7) - 6.0
+        light = ((x - 7) + (y - 7)) / 12 + 0.5                  # 0 upper left .. 1 lower right
+        rim = mix((84, 100, 124), (150, 168, 192), light)
+        face = mix(fill_top, fill_bottom, y / 14)
+        c = mix(rim, face, cover(d + 1.1))
+        if kind == 'on':
+            c = mix(c, (16, 24, 36), cover(math.hypot(x - 7, y - 7) - 2.4))
+        return mix(BODY, c, cover(d))
+
+    img = canvas(14, 14, BODY)
+    paint(img, px)
+    return img
+
+
+def program_icon():
+    size = 32
+    img = canvas(size, size, (0, 0, 0))
+    alpha = [[0.0] * size for _ in range(size)]
+    for y in range(size):
+        for x in range(size):
+            cx, cy = x + 0.5, y + 0.5
+            d = rounded_rect(cx, cy, 1, 1, 31, 31, 6)
+            c = mix(TEAL, DEEP_BLUE, (cx + cy) / 64)
+            c = mix((12, 40, 70), c, cover(d + 1))
+            c = mix(c, (255, 255, 255), signal_mark(cx, cy, 10, 22, 0.82))
+            img[y][x] = c
+            alpha[y][x] = cover(d)
+    return img, alpha
+
+
+POINTER = [
+    '     ##',
+    '    #..#',
+    '    #..#',
+    '    #..#',
+    '    #..#',
+    '    #..###',
+    '    #..#..###',
+    '    #..#..#..##',
+    '    #..#..#..#.#',
+    ' ## #..#..#..#..#',
+    '#..##........#..#',
+    '#...#...........#',
+    ' #..............#',
+    '  #.............#',
+    '  #.............#',
+    '   #............#',
+    '   #...........#',
+    '    #..........#',
+    '    #.........#',
+    '     #........#',
+    '     #........#',
+    '     ##########',
+]
+
+
+def main():
+    out = sys.argv[1]
+    os.makedirs(out, exist_ok=True)
+    write_bmp24(os.path.join(out, 'page.bmp'), page_panel(460, 447, 334))
+    write_bmp24(os.path.join(out, 'screen.bmp'), screen_background())
+    write_bmp24(os.path.join(out, 'closeapp.bmp'), page_panel(461, 447, 352))
+    write_bmp24(os.path.join(out, 'button.bmp'), button(False))
+    write_bmp24(os.path.join(out, 'button_lit.bmp'), button(True))
+    for name in ('grey', 'off', 'on'):
+        write_bmp8(os.path.join(out, 'option_%s.bmp' % name), option(name))
+    write_cursor(os.path.join(out, 'pointer.cur'), POINTER, (5, 0))
+    write_icon(os.path.join(out, 'wizard.ico'), *program_icon())
+
+
+if __name__ == '__main__':
+    main()

@@ -212,10 +212,11 @@ def page_panel(w, h, separator_y):
             if y < header + 1:
                 c = mix(c, (255, 255, 255), 0.35)
         else:
-            c = BODY
+            # Flat where the option faces sit (x < 56), lighter towards the upper right.
+            c = mix(BODY, (192, 218, 246), 0.7 * smooth(56, w, x) * (1 - smooth(header, separator_y, y)))
             c = mix((132, 168, 208), c, smooth(header + 4, header + 12, y))  # shade below the band
             if y >= separator_y + 2:
-                c = FOOT
+                c = mix(FOOT, (184, 206, 234), smooth(h - 60, h, y))
             elif y >= separator_y + 1:
                 c = (255, 255, 255)
             elif y >= separator_y:

@@ -138,6 +138,18 @@ TEST_F(Modules, PlaceholdersWhereTheWizardFillsThem) {
     }
 }
 
+TEST_F(Modules, ShortTextsFitTheirPlaces) {
+    for (HMODULE lib : {en, de}) {
+        const char* lang = lib == en ? "EN" : "DE";
+        for (UINT id = 1; id <= 8; ++id)  // a 96-pixel button
+            EXPECT_LE(WideText(lib, id).size(), 16u) << lang << " " << id;
+        for (UINT id : {2011u, 2012u, 2021u, 2022u})  // one line beside an option face
+            EXPECT_LE(WideText(lib, id).size(), 55u) << lang << " " << id;
+        for (UINT id = 2100; id <= 2115; ++id)  // the one-line status text
+            EXPECT_LE(WideText(lib, id).size(), 60u) << lang << " " << id;
+    }
+}
+
 TEST_F(Modules, CaptionsInBothLanguages) {
     EXPECT_EQ(Text(en, 1), "Next");
     EXPECT_EQ(Text(en, 5), "OK");

@@ -1,0 +1,31 @@
+// Window calls of the window helpers (user32).
+#pragma once
+
+#include <cstdint>
+
+#include "platform/sys/Types.h"
+
+namespace sys {
+
+// Insert-after values and flags of SetWindowPos.
+constexpr Handle kHwndTop = 0;
+constexpr Handle kHwndTopMost = static_cast<Handle>(-1);
+constexpr Handle kHwndNoTopMost = static_cast<Handle>(-2);
+constexpr uint32_t kSwpNoSize = 0x0001;
+constexpr uint32_t kSwpNoMove = 0x0002;
+constexpr uint32_t kSwpNoActivate = 0x0010;
+constexpr uint32_t kSwpShowWindow = 0x0040;
+constexpr uint32_t kSwpHideWindow = 0x0080;
+
+// FindWindowA(className, title); the title is passed as text even when it is
+// empty (never a null name). 0 when there is no such window.
+Handle FindWindow(const std::wstring& className, const std::wstring& title);
+// SetWindowPos exactly as given.
+bool SetWindowPos(Handle window, Handle insertAfter, int32_t x, int32_t y, int32_t width, int32_t height,
+                  uint32_t flags);
+// GetCursorPos: screen pixels.
+bool GetCursorPos(int32_t* x, int32_t* y);
+// ClientToScreen(window, point).
+bool ClientToScreen(Handle window, int32_t* x, int32_t* y);
+
+}  // namespace sys

@@ -1,0 +1,15 @@
+// The taskbar and topmost windows.
+#pragma once
+
+#include "platform/sys/Types.h"
+
+namespace TopMost {
+
+// The taskbar (class "Shell_TrayWnd", empty title) hidden / shown again. With
+// no taskbar the calls go to window 0 and do nothing.
+void HideTaskbar();
+void ShowTaskbar();
+// Makes the window topmost without moving or sizing it.
+void SetTopMost(sys::Handle window);
+
+}  // namespace TopMost

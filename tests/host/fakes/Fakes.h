@@ -4,6 +4,7 @@
 
 #include "platform/sys/Files.h"
 #include "platform/sys/System.h"
+#include "FakeUi.h"
 
 #include <cstdint>
 #include <functional>
@@ -85,6 +86,9 @@ struct World {
     std::map<std::wstring, sys::Handle> loadable;  // Fold(file name) -> handle
     std::vector<sys::Handle> freed;
     std::map<std::wstring, std::vector<uint32_t>> translations;  // Fold(path)
+
+    // Window toolkit and window calls (FakeUi.h); its end unloads every form.
+    UiWorld ui;
 
     // Locale: items of the system default locale by LCTYPE, as the wide and
     // the ANSI calls see them (on Windows 9x only localeA is filled).

@@ -292,9 +292,15 @@ public:
 
 private:
     friend class Form;
-    void Changed(bool layout);  // repaint (and re-place windowed children)
-    void Resize();              // AutoSize arithmetic
+    template <class F>
+    void Mutate(F&& change);  // invalidate before and after, AutoSize, re-place windows
+    void Resize();            // AutoSize arithmetic
+    void SyncWindows();       // this and windowed descendants
+    void SyncTimer();
     void Detach();
+    float InnerOriginX() const;  // form client coordinates of this control's inner origin
+    float InnerOriginY() const;
+    float BorderWidth() const;
 
     Form* form_ = nullptr;
     Kind kind_ = Kind::None;
@@ -455,10 +461,14 @@ public:
     void ChildChanged(Control& c);  // re-place a windowed child
     Control* ByChildId(int id) const;
 
+    // Destroys every loaded form without raising events (tests, program end).
+    static void ResetAll();
+
 private:
     friend class Control;
-    void EnsureLoaded() { Load(); }
+    bool UnloadWith(int mode);
     void DestroyAll();
+    void ResetProperties();
     void PaintChildren(Canvas& canvas, const std::vector<Control*>& list, int ox, int oy) const;
     Control* HitIn(const std::vector<Control*>& list, float x, float y) const;
     void RemoveTree(Control* c);

@@ -1,0 +1,93 @@
+// SetLabelText and CharsetFromCodePage (the fake measures characters x size).
+#include <gtest/gtest.h>
+
+#include "core/RunState.h"
+#include "fakes/Fakes.h"
+#include "localisation/Functions.h"
+
+using Functions::CharsetFromCodePage;
+using Functions::SetLabelText;
+
+namespace {
+
+TEST(CharsetFromCodePageTest, TableAndDefault) {
+    const std::pair<const wchar_t*, int16_t> table[] = {
+        {L"932", 128}, {L"936", 134},  {L"949", 129},  {L"950", 136},  {L"1250", 238}, {L"1251", 204},
+        {L"1252", 0},  {L"1253", 161}, {L"1254", 162}, {L"1255", 177}, {L"1256", 178}, {L"1257", 186},
+    };
+    for (const auto& e : table) EXPECT_EQ(CharsetFromCodePage(e.first), e.second) << e.first;
+    EXPECT_EQ(CharsetFromCodePage(L"1200"), 0) << "Unicode translation of shell32.dll on NT";
+    EXPECT_EQ(CharsetFromCodePage(L""), 0);
+    EXPECT_EQ(CharsetFromCodePage(L"0932"), 0) << "compared exactly";
+    EXPECT_EQ(CharsetFromCodePage(L"932 "), 0);
+}
+
+class SetLabelTextTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fake::Reset();
+        ResetRunState();
+        form.Load();
+        form.SetFontCharset(7);
+        label = form.Add(ui::Kind::Label, L"lblForward");
+        label->Move(0, 0, 96, 18);
+        label->SetFontName(L"MS Sans Serif");
+        label->SetFontSize(10);
+        label->SetFontBold(true);
+    }
+    void TearDown() override { fake::Reset(); }
+
+    ui::Form form{L"frmFunctions"};
+    ui::Control* label = nullptr;
+};
+
+TEST_F(SetLabelTextTest, AFittingTextOnlySetsFaceCharsetAndCaption) {
+    Rs.SystemCodePage = L"932";
+    SetLabelText(*label, L"Next", form);  // 40 <= 96
+    EXPECT_EQ(label->Caption(), L"Next");
+    EXPECT_EQ(label->GetFont().name, L"Arial");
+    EXPECT_EQ(label->GetFont().size, 10);
+    EXPECT_EQ(label->GetFont().charset, 128);
+    EXPECT_TRUE(label->GetFont().bold);
+    // The form measures with the label's face, bold, italic and size, not its charset.
+    EXPECT_EQ(form.GetFont().name, L"Arial");
+    EXPECT_TRUE(form.GetFont().bold);
+    EXPECT_EQ(form.GetFont().size, 10);
+    EXPECT_EQ(form.GetFont().charset, 7);
+}
+
+TEST_F(SetLabelTextTest, ShrinksOnePointAtATimeUntilItFitsAndEqualWidthFits) {
+    // 12 characters: 120 at 10 points, 108 at 9, 96 at 8 (equal: fits).
+    SetLabelText(*label, L"abcdefghijkl", form);
+    EXPECT_EQ(label->GetFont().size, 8);
+    EXPECT_EQ(form.GetFont().size, 8);
+    EXPECT_EQ(label->Caption(), L"abcdefghijkl");
+    EXPECT_EQ(label->GetFont().charset, 0) << "empty code page: ANSI";
+}
+
+TEST_F(SetLabelTextTest, NeverGrowsBackForALaterShortText) {
+    SetLabelText(*label, L"abcdefghijkl", form);
+    SetLabelText(*label, L"OK", form);
+    EXPECT_EQ(label->GetFont().size, 8);
+    EXPECT_EQ(label->Caption(), L"OK");
+}
+
+TEST_F(SetLabelTextTest, MeasuresTheWidestLineOfAMultiLineText) {
+    // Widest line 16 characters: fits at 6 points (96), not at 7 (112).
+    SetLabelText(*label, L"short\r\nabcdefghijklmnop\r\nx", form);
+    EXPECT_EQ(label->GetFont().size, 6);
+}
+
+TEST_F(SetLabelTextTest, StopsAtOnePointWhenNothingFits) {
+    label->SetFontSize(9.75f);
+    SetLabelText(*label, std::wstring(500, L'w'), form);
+    EXPECT_FLOAT_EQ(label->GetFont().size, 1.75f) << "the last size not below 1 point";
+    EXPECT_EQ(label->Caption().size(), 500u);
+}
+
+TEST_F(SetLabelTextTest, AMissingLabelIsIgnored) {
+    SetLabelText(form.Item(L"nothing"), L"text", form);
+    EXPECT_EQ(form.GetFont().name, L"MS Sans Serif");
+}
+
+}  // namespace

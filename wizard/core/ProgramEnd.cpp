@@ -6,6 +6,7 @@
 #include "inspection/Dir_File.h"
 #include "platform/IniHand.h"
 #include "platform/RegAccess.h"
+#include "platform/TopMost.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Library.h"
 #include "platform/sys/Process.h"
@@ -86,13 +87,13 @@ void EndWizard() {
     if (Rs.OsName != L"WinNT" && Rs.OsName != L"WinXP") RemoveDummyProfile(true);
     ReleaseLanguageLibrary();
     DeleteWorkFiles();
-    // ShowTaskbar: with the window helpers.
+    TopMost::ShowTaskbar();
     IniHand::WriteLog(L"final reboot of the system");
     ShutDown::RebootSystem();
 }
 
 void AbortWizard() {
-    // ShowTaskbar: with the window helpers.
+    TopMost::ShowTaskbar();
     DelFiles::DeleteFileIfExists(Rs.TriggerFile);
     if (Rs.OsName != L"WinNT") RemoveDummyProfile(false);
     DeleteWorkFiles();

@@ -3,10 +3,27 @@
 // in Rs.MessageRepeat).
 #pragma once
 
+#include "platform/ui/Ui.h"
+
 namespace frmMessage {
 
 // Loads and shows the dialog modally, with no owner; returns when it has been
 // unloaded. In layout 0 it does not return: every way out ends the run.
 void ShowModal();
+
+// The program's own unload (after an answer in layout 5).
+void Unload();
+
+ui::Form& Instance();
+
+// Event handlers.
+void Form_Load();
+void Form_QueryUnload(bool& cancel, int mode);
+void Ok_Click();
+void Repeat_Click();
+void Cancel_Click();
+void DefaultButton_Click();
+void Timer_Timer();
+void DebugImg_MouseDown(const ui::MouseArgs& args);
 
 }  // namespace frmMessage

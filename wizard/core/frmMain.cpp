@@ -1,0 +1,196 @@
+#include "core/frmMain.h"
+
+#include "core/Clicks.h"
+#include "core/ProgramEnd.h"
+#include "core/RunState.h"
+#include "dialogs/FormParts.h"
+#include "dialogs/PictureButtons.h"
+#include "localisation/Functions.h"
+#include "localisation/ResHandling.h"
+#include "platform/IniHand.h"
+#include "platform/TopMost.h"
+#include "resources/resource_ids.h"
+
+namespace frmMain {
+
+int16_t ProgressValue = 0;
+
+namespace {
+
+using FormParts::Caption;
+using FormParts::NewTimer;
+using FormParts::Place;
+using FormParts::Proxy;
+
+ui::Control& Item(const wchar_t* name) { return Instance().Item(name); }
+
+// The design-time window: every control at its place, events connected.
+void Design(ui::Form& f) {
+    f.SetCaption(L"Wizard");
+    f.SetBorderStyle(0);
+    f.Move(0, 0);
+    f.SetClientSize(static_cast<float>(ui::ScreenWidth()), static_cast<float>(ui::ScreenHeight()));
+    f.SetMouseIcon(IDC_POINTER);
+
+    Place(f, ui::Kind::Image, L"imgFullscreen", nullptr, 0, 0, 800, 600);
+    ui::Control* page = f.Add(ui::Kind::PictureBox, L"picPage");
+    if (page) page->Move(196, 107, 460, 447);
+
+    Place(f, ui::Kind::Image, L"Image1", page, 0, 0, 460, 447);
+    FormParts::Text(f, L"Label", page, 30, 112, 409, 217);
+
+    ui::Control& bar = Place(f, ui::Kind::PictureBox, L"Progressbar", page, 30, 328, 409, 25);
+    bar.SetBorderStyle(1);
+    bar.SetForeColor(FormParts::kTextColor);
+    bar.SetBackColor(ui::kWhite);
+    bar.SetVisible(false);
+    ui::Control& status = Place(f, ui::Kind::Label, L"trglabel", page, 24, 360, 393, 25);
+    status.SetForeColor(FormParts::kTextColor);
+    status.SetCaption(L".");
+    status.SetVisible(false);
+
+    FormParts::Version(f, page);
+
+    NewTimer(f, L"Timer", 100, Timer_Timer);
+    struct Button {
+        const wchar_t* image;
+        const wchar_t* caption;
+        float left, captionTop;
+        void (*mouseMove)(const ui::MouseArgs&);
+        void (*click)();
+        bool visible;
+    } buttons[] = {{L"Cancel", L"lblCancel", 132, 344, Cancel_MouseMove, Cancel_Click, true},
+                   {L"Finish", L"lblFinish", 182, 345, Finish_MouseMove, Finish_Click, false},
+                   {L"Forward", L"lblForward", 232, 345, Forward_MouseMove, Forward_Click, true}};
+    for (const Button& b : buttons) {
+        ui::Control& image = Place(f, ui::Kind::Image, b.image, page, b.left, 340, 96, 23);
+        ui::Control& caption = Caption(f, b.caption, page, b.left, b.captionTop);
+        image.SetVisible(b.visible);
+        caption.SetVisible(b.visible);
+        PictureButtons::Wire(image, caption, b.mouseMove, b.click);
+    }
+
+    ui::Control& debug = Place(f, ui::Kind::Image, L"DebugImg", page, 0, 0, 33, 113);
+    debug.OnMouseDown = DebugImg_MouseDown;
+
+    Proxy(f, L"CancelButton", Cancel_Click).SetCancel(true);
+    Proxy(f, L"FinishButton", Finish_Click).SetEnabled(false);
+    Proxy(f, L"ForwardButton", Forward_Click).SetDefault(true);
+
+    NewTimer(f, L"InstallTimer", 2000, InstallTimer_Timer);
+    NewTimer(f, L"IrDATimer", 500, IrDATimer_Timer);
+    NewTimer(f, L"dummyTimer", 2000, dummyTimer_Timer);
+}
+
+void StopHover() { Item(L"Timer").SetEnabled(false); }
+
+}  // namespace
+
+ui::Form& Instance() {
+    static ui::Form form(L"frmMain");
+    static bool wired = false;
+    if (!wired) {
+        wired = true;
+        form.OnDesign = Design;
+        form.OnLoad = Form_Load;
+        form.OnQueryUnload = Form_QueryUnload;
+    }
+    return form;
+}
+
+bool PageAreaOnScreen(int32_t* x, int32_t* y) {
+    ui::Form& f = Instance();
+    if (!f.IsLoaded()) return false;
+    ui::Control* page = f.Find(L"picPage");
+    if (!page) return false;
+    page->ClientToScreen(0, 0, x, y);
+    return true;
+}
+
+void AttachEvents(ui::Control& control) {
+    static const struct {
+        const wchar_t* name;
+        void (*click)();
+    } kEvents[] = {{L"optIRDA", optIRDA_Click},     {L"lblIRDA", optIRDA_Click},     {L"optNoIRDA", optNoIRDA_Click},
+                   {L"lblNoIRDA", optNoIRDA_Click}, {L"optCom", optCom_Click},       {L"lblCom", optCom_Click},
+                   {L"optManCom", optManCom_Click}, {L"lblManCom", optManCom_Click}, {L"lstCom", lstCom_Click}};
+    for (const auto& e : kEvents)
+        if (ui::SameName(control.Name(), e.name)) control.OnClick = e.click;
+}
+
+void Form_Load() {
+    ui::Form& f = Instance();
+    // 1. The keyboard proxies out of sight.
+    for (const wchar_t* name : {L"ForwardButton", L"FinishButton", L"CancelButton"}) Item(name).SetLeft(-10000);
+    // 2-5. Background and pictures.
+    f.SetBackColor(ui::kBlack);
+    ui::Control& page = Item(L"picPage");
+    ui::Control& image1 = Item(L"Image1");
+    image1.SetPicture(IDB_PAGE);
+    image1.SetStretch(true);
+    image1.Move(0, 0, page.Width(), page.Height());
+    ui::Control& full = Item(L"imgFullscreen");
+    full.SetPicture(IDB_SCREEN);
+    for (const wchar_t* name : {L"Forward", L"Cancel", L"Finish"}) Item(name).SetPicture(IDB_BUTTON);
+    // 6. Captions of the picture buttons.
+    Functions::SetLabelText(Item(L"lblForward"), ResHandling::GetLanguageString(1), f);
+    Functions::SetLabelText(Item(L"lblCancel"), ResHandling::GetLanguageString(2), f);
+    Functions::SetLabelText(Item(L"lblFinish"), ResHandling::GetLanguageString(4), f);
+    // 7. Shown, not modal.
+    f.Show();
+    // 8-9. The background centred in the client area, the page area on it.
+    full.Move((f.ScaleWidth() - full.Width()) / 2, (f.ScaleHeight() - full.Height()) / 2);
+    page.Move(full.Left() + 196, full.Top() + 107);
+    // 10. The version text right-aligned at the top of the page area.
+    FormParts::SetVersion(Item(L"Version"), page.Width());
+    // 11-12.
+    TopMost::SetTopMost(f.Handle());
+    IniHand::WriteLog(L"frmain after topmost");
+}
+
+void Form_QueryUnload(bool& cancel, int mode) {
+    (void)cancel;
+    // Only the program's own unload closes the window quietly.
+    if (mode != ui::kUnloadFormCode) ProgramEnd::AbortWizard();
+}
+
+void Forward_Click() {
+    StopHover();
+    Clicks::ForwardClick();
+}
+
+void Cancel_Click() {
+    StopHover();
+    Clicks::CancelClick();
+}
+
+void Finish_Click() { Clicks::FinishClick(); }
+
+void Forward_MouseMove(const ui::MouseArgs&) { PictureButtons::HoverStart(Item(L"Forward"), Item(L"Timer")); }
+void Cancel_MouseMove(const ui::MouseArgs&) { PictureButtons::HoverStart(Item(L"Cancel"), Item(L"Timer")); }
+void Finish_MouseMove(const ui::MouseArgs&) { PictureButtons::HoverStart(Item(L"Finish"), Item(L"Timer")); }
+
+void Timer_Timer() { PictureButtons::HoverTick(Item(L"Timer")); }
+
+void DebugImg_MouseDown(const ui::MouseArgs& args) { PictureButtons::MinimiseGesture(Instance(), args); }
+
+// The choice controls of pages 2 and 4: SelectIRDAOption and SelectComOption
+// with the clicked control, once those pages have their choices.
+void optIRDA_Click() {}
+void optNoIRDA_Click() {}
+void optCom_Click() {}
+void optManCom_Click() {}
+
+void lstCom_Click() {
+    Item(L"lblForward").SetVisible(true);
+    Item(L"Forward").SetVisible(true);
+    Item(L"ForwardButton").SetEnabled(true);
+}
+
+// The watch timers of the companion programs and of the infrared modem:
+// filled in with the installation pages.
+void dummyTimer_Timer() {}
+void InstallTimer_Timer() {}
+void IrDATimer_Timer() {}
+
+}  // namespace frmMain

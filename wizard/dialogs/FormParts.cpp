@@ -1,0 +1,90 @@
+#include "dialogs/FormParts.h"
+
+#include <cmath>
+
+#include "core/RunState.h"
+#include "core/frmMain.h"
+#include "resources/resource_ids.h"
+
+namespace FormParts {
+
+namespace {
+
+// Centred on the screen, on whole pixels.
+void Centre(ui::Form& form, float width, float height) {
+    form.Move(std::floor((static_cast<float>(ui::ScreenWidth()) - width) / 2),
+              std::floor((static_cast<float>(ui::ScreenHeight()) - height) / 2));
+}
+
+}  // namespace
+
+ui::Control& Place(ui::Form& form, ui::Kind kind, const wchar_t* name, ui::Control* box, float left, float top,
+                   float width, float height) {
+    ui::Control* c = form.Add(kind, name, box);
+    if (!c) return ui::Control::Inert();
+    c->Move(left, top, width, height);
+    return *c;
+}
+
+ui::Control& Text(ui::Form& form, const wchar_t* name, ui::Control* box, float left, float top, float width,
+                  float height) {
+    ui::Control& c = Place(form, ui::Kind::Label, name, box, left, top, width, height);
+    c.SetFont(kTextFont);
+    c.SetForeColor(kTextColor);
+    c.SetWordWrap(true);
+    return c;
+}
+
+ui::Control& Caption(ui::Form& form, const wchar_t* name, ui::Control* box, float left, float top) {
+    ui::Control& c = Place(form, ui::Kind::Label, name, box, left, top, 96, 18);
+    c.SetFont(kCaptionFont);
+    c.SetForeColor(kTextColor);
+    c.SetAlignment(ui::kAlignCenter);
+    return c;
+}
+
+ui::Control& Version(ui::Form& form, ui::Control* box) {
+    ui::Control& c = Place(form, ui::Kind::Label, L"Version", box, 0, 5, 0, 25);
+    c.SetForeColor(kVersionColor);
+    c.SetAutoSize(true);
+    return c;
+}
+
+ui::Control& Proxy(ui::Form& form, const wchar_t* name, void (*click)()) {
+    ui::Control& c = Place(form, ui::Kind::CommandButton, name, nullptr, 0, -10000, 81, 33);
+    c.OnClick = click;
+    return c;
+}
+
+ui::Control& NewTimer(ui::Form& form, const wchar_t* name, uint32_t ms, void (*tick)()) {
+    ui::Control* c = form.Add(ui::Kind::Timer, name);
+    if (!c) return ui::Control::Inert();
+    c->SetInterval(ms);
+    c->SetEnabled(false);
+    c->OnTimer = tick;
+    return *c;
+}
+
+void DesignDialog(ui::Form& form, const wchar_t* caption) {
+    form.SetCaption(caption);
+    form.SetBorderStyle(0);
+    form.SetClientSize(kDialogWidth, kDialogHeight);
+    form.SetMouseIcon(IDC_POINTER);
+    Centre(form, kDialogWidth, kDialogHeight);
+}
+
+void PlaceOnPageArea(ui::Form& form) {
+    int32_t x = 0, y = 0;
+    if (frmMain::PageAreaOnScreen(&x, &y))
+        form.Move(static_cast<float>(x), static_cast<float>(y));
+    else
+        Centre(form, form.ScaleWidth(), form.ScaleHeight());
+}
+
+void SetVersion(ui::Control& version, float width) {
+    version.SetTop(5);
+    version.SetCaption(Rs.VersionText);
+    version.SetLeft(width - version.Width());
+}
+
+}  // namespace FormParts

@@ -170,6 +170,8 @@ TEST_F(frmMainTest, RightClickWithShiftOnTheCornerMinimises) {
 TEST_F(frmMainTest, OnlyTheProgramClosesTheWindowQuietly) {
     for (int mode : {ui::kUnloadControlMenu, ui::kUnloadAppWindows, ui::kUnloadTaskManager}) {
         EXPECT_THROW(fake::CloseByUser(Main(), mode), fake::ProgramEnded) << mode;
+        // The abort has unloaded the window on its way out.
+        EXPECT_FALSE(Main().IsLoaded()) << mode;
         Main().Load();
     }
     EXPECT_TRUE(Main().Unload());

@@ -1,6 +1,7 @@
 #include "core/ProgramEnd.h"
 
 #include "core/RunState.h"
+#include "core/frmMain.h"
 #include "core/runApp.h"
 #include "inspection/DelFiles.h"
 #include "inspection/Dir_File.h"
@@ -98,7 +99,7 @@ void AbortWizard() {
     if (Rs.OsName != L"WinNT") RemoveDummyProfile(false);
     DeleteWorkFiles();
     ReleaseLanguageLibrary();
-    // TODO(forms): unload frmMain here once the main window exists.
+    frmMain::Instance().Unload();
     sys::ExitProgram();
 }
 

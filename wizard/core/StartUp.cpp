@@ -1,6 +1,8 @@
 #include "core/StartUp.h"
 
+#include "core/FormHandling.h"
 #include "core/RunState.h"
+#include "core/frmMain.h"
 #include "core/runApp.h"
 #include "dialogs/frmMessage.h"
 #include "inspection/AdminCheck.h"
@@ -15,6 +17,7 @@
 #include "platform/IniHand.h"
 #include "platform/RegAccess.h"
 #include "platform/StringTable.h"
+#include "platform/TopMost.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/System.h"
 
@@ -110,7 +113,15 @@ bool Main() {
     DialingLocation::SetDialingLocation();
     // 18.
     if (!Rs.RestartedAfterReboot) RemoveOldDialer();
-    // 19-20. The main window and the first page.
+    // 19. The main window, not loaded yet.
+    Rs.CurrentForm = &frmMain::Instance();
+    // 20.
+    if (Rs.RestartedAfterReboot) {
+        TopMost::HideTaskbar();
+        FormHandling::ShowPage(5);
+    } else {
+        FormHandling::ShowPage(1);
+    }
     return true;
 }
 

@@ -1,0 +1,185 @@
+#include "Probe.h"
+
+// No C library here: the shipped DLL links against kernel32 only.
+
+namespace ktmodem {
+namespace {
+
+const char* OrEmpty(const char* s) { return s ? s : ""; }
+
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Whether pattern occurs in text, comparing bytes through fold.
+template <typename F>
+bool Contains(const char* text, const char* pattern, F fold) {
+    for (;; ++text) {
+        const char* t = text;
+        const char* p = pattern;
+        while (*p && fold(*t) == fold(*p)) {
+            ++t;
+            ++p;
+        }
+        if (!*p) return true;
+        if (!*text) return false;
+    }
+}
+
+// Length of s, counting no further than limit.
+uint32_t BoundedLength(const char* s, uint32_t limit) {
+    uint32_t n = 0;
+    while (n < limit && s[n]) ++n;
+    return n;
+}
+
+// "COM" + the decimal number, for any 32-bit value; out holds 16 bytes.
+void FormatPortName(int32_t port, char* out) {
+    char digits[10];
+    int count = 0;
+    uint32_t magnitude = port < 0 ? 0u - static_cast<uint32_t>(port) : static_cast<uint32_t>(port);
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    *out++ = 'C';
+    *out++ = 'O';
+    *out++ = 'M';
+    if (port < 0) *out++ = '-';
+    while (count) *out++ = digits[--count];
+    *out = 0;
+}
+
+}  // namespace
+
+int32_t readNumber(const char* text) {
+    text = OrEmpty(text);
+    while (IsSpace(*text)) ++text;
+    bool negative = *text == '-';
+    if (*text == '-' || *text == '+') ++text;
+    uint32_t value = 0;
+    for (; *text >= '0' && *text <= '9'; ++text) value = value * 10u + static_cast<uint32_t>(*text - '0');
+    return static_cast<int32_t>(negative ? 0u - value : value);
+}
+
+bool containsNoCase(const char* text, const char* pattern) { return Contains(OrEmpty(text), OrEmpty(pattern), Fold); }
+
+bool configurePort(comm::Handle port, int32_t speed, int32_t readTimeout, int32_t writeTimeout) {
+    comm::Dcb dcb = {};
+    dcb.DCBlength = sizeof(dcb);
+    if (!comm::GetCommState(port, &dcb)) return false;
+    dcb.BaudRate = static_cast<uint32_t>(speed);
+    dcb.ByteSize = 8;
+    dcb.Parity = comm::kNoParity;
+    dcb.StopBits = comm::kOneStopBit;
+    dcb.fOutxCtsFlow = 1;
+    dcb.fRtsControl = comm::kRtsControlHandshake;
+    if (!comm::SetCommState(port, &dcb)) return false;
+
+    comm::Timeouts timeouts = {};
+    if (!comm::GetCommTimeouts(port, &timeouts)) return false;
+    timeouts.ReadIntervalTimeout = static_cast<uint32_t>(readTimeout);
+    timeouts.ReadTotalTimeoutMultiplier = static_cast<uint32_t>(readTimeout);
+    timeouts.ReadTotalTimeoutConstant = static_cast<uint32_t>(readTimeout);
+    timeouts.WriteTotalTimeoutMultiplier = static_cast<uint32_t>(writeTimeout);
+    timeouts.WriteTotalTimeoutConstant = static_cast<uint32_t>(writeTimeout);
+    return comm::SetCommTimeouts(port, &timeouts);
+}
+
+bool openPort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writeTimeout, comm::Handle* out) {
+    char name[16];
+    FormatPortName(port, name);
+    comm::Handle handle = comm::CreateFileA(name, comm::kGenericRead | comm::kGenericWrite, 0, comm::kOpenExisting,
+                                            comm::kAttributeNormal);
+    if (handle == comm::kInvalidHandle) return false;
+    if (!configurePort(handle, speed, readTimeout, writeTimeout)) {
+        comm::CloseHandle(handle);
+        return false;
+    }
+    *out = handle;
+    return true;
+}
+
+bool sendCommand(comm::Handle port, const char* command, char* reply) {
+    command = OrEmpty(command);
+    uint32_t length = BoundedLength(command, kMaxCommand + 1);
+    if (length > kMaxCommand) return false;
+
+    if (!comm::PurgeComm(port, comm::kPurgeTxClear | comm::kPurgeRxClear)) return false;
+
+    uint32_t start = comm::GetTickCount();
+    for (;;) {
+        uint32_t status = 0;
+        if (!comm::GetCommModemStatus(port, &status)) return false;
+        if (status & comm::kCtsOn) break;
+        if (comm::GetTickCount() - start > kCtsWaitMs) return false;
+        comm::Sleep(kCtsPollMs);
+    }
+
+    char out[kMaxCommand + 3];
+    for (uint32_t i = 0; i < length; ++i) out[i] = command[i];
+    out[length] = '\r';
+    out[length + 1] = '\n';
+    out[length + 2] = 0;
+    uint32_t toWrite = length + 2;
+    uint32_t written = 0;
+    if (!comm::WriteFile(port, out, toWrite, &written) || written < toWrite) return false;
+    comm::FlushFileBuffers(port);
+
+    char in[kReplyBufferSize];
+    uint32_t got = 0;
+    bool read = comm::ReadFile(port, in, kMaxReply, &got);
+    uint32_t errors = 0;
+    comm::ClearCommError(port, &errors);
+    if (!read || got < 2) return false;
+    if (got > kMaxReply) got = kMaxReply;
+    in[got] = 0;
+    if (reply) {
+        uint32_t i = 0;
+        for (; in[i]; ++i) reply[i] = in[i];
+        reply[i] = 0;
+    }
+    return true;
+}
+
+int32_t probePort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writeTimeout, const char* idCommand,
+                  const char* match1, const char* match2, const char* match3, const char* followUp1,
+                  const char* followUp2) {
+    comm::Handle handle = comm::kInvalidHandle;
+    if (!openPort(port, speed, readTimeout, writeTimeout, &handle)) return 0;
+
+    char reply[kReplyBufferSize];
+    reply[0] = 0;
+    bool answered = sendCommand(handle, idCommand, reply) &&
+                    (containsNoCase(reply, match1) || containsNoCase(reply, match2) || containsNoCase(reply, match3));
+    const char* followUps[] = {followUp1, followUp2};
+    for (const char* followUp : followUps) {
+        if (!answered || !*OrEmpty(followUp)) continue;
+        answered = sendCommand(handle, followUp, reply) && Contains(reply, "OK", [](char c) { return c; });
+    }
+    comm::CloseHandle(handle);
+    return answered ? 1 : 0;
+}
+
+}  // namespace ktmodem
+
+extern "C" int32_t KTMODEM_CALL detectModemPort(const char* preferredPort, const char* baudRate,
+                                                const char* readTimeout, const char* writeTimeout,
+                                                const char* idCommand, const char* match1, const char* match2,
+                                                const char* match3, const char* followUp1, const char* followUp2) {
+    using ktmodem::readNumber;
+    // The numbers are read afresh for every attempt.
+    auto probe = [&](int32_t port) {
+        return ktmodem::probePort(port, readNumber(baudRate), readNumber(readTimeout), readNumber(writeTimeout),
+                                  idCommand, match1, match2, match3, followUp1, followUp2) != 0;
+    };
+    int32_t preferred = 0;
+    if (preferredPort) {
+        preferred = readNumber(preferredPort);
+        if (probe(preferred)) return preferred;
+    }
+    for (int32_t port = 1; port <= 9; ++port) {
+        if (port != preferred && probe(port)) return port;
+    }
+    return 0;
+}

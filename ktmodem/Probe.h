@@ -1,0 +1,62 @@
+// The modem port probe: opens COM ports one after another, sends an
+// identification command and accepts the port whose reply names the phone.
+#pragma once
+
+#include <cstdint>
+
+#include "Serial.h"
+
+// The export is stdcall on 32-bit Windows (its name carries "@40").
+#if defined(_WIN32) && defined(__i386__)
+#define KTMODEM_CALL __attribute__((stdcall))
+#else
+#define KTMODEM_CALL
+#endif
+
+// Exported as "_detectModemPort@40". Returns the first port on which the phone
+// answered, 0 if none. The strings are only read; a null string counts as
+// empty, a null preferredPort as port 0 not tried.
+extern "C" int32_t KTMODEM_CALL detectModemPort(const char* preferredPort, const char* baudRate,
+                                                const char* readTimeout, const char* writeTimeout,
+                                                const char* idCommand, const char* match1, const char* match2,
+                                                const char* match3, const char* followUp1, const char* followUp2);
+
+namespace ktmodem {
+
+// Longest command that fits the 512-byte buffer with CR LF and the NUL.
+const uint32_t kMaxCommand = 509;
+// Most bytes one read returns; a reply buffer holds that many plus the NUL.
+const uint32_t kMaxReply = 512;
+const uint32_t kReplyBufferSize = kMaxReply + 1;
+// How long a command waits for CTS, and how often it looks.
+const uint32_t kCtsWaitMs = 2000;
+const uint32_t kCtsPollMs = 10;
+
+// Reads a decimal number as atoi does: white space, a sign, digits up to the
+// first other character; no digits give 0. Values beyond 32 bits wrap.
+int32_t readNumber(const char* text);
+
+// Whether pattern occurs in text with the ASCII letters A-Z folded to a-z
+// (other bytes, also those above 127, compare as they are). An empty pattern
+// occurs in every text.
+bool containsNoCase(const char* text, const char* pattern);
+
+// GetCommState, the line settings, SetCommState; GetCommTimeouts, the
+// time-outs, SetCommTimeouts. Every other field stays as the driver had it.
+bool configurePort(comm::Handle port, int32_t speed, int32_t readTimeout, int32_t writeTimeout);
+
+// Opens "COM<n>" exclusively and configures it; on failure nothing stays open.
+bool openPort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writeTimeout, comm::Handle* out);
+
+// Sends command + CR LF once CTS is on and reads one reply of at least two
+// bytes into reply (kReplyBufferSize bytes, may be null). Commands longer than
+// kMaxCommand are refused before the port is touched.
+bool sendCommand(comm::Handle port, const char* command, char* reply);
+
+// 1 when the phone answered on this port (and the follow-ups with "OK"), else 0.
+// The port is closed again on every path.
+int32_t probePort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writeTimeout, const char* idCommand,
+                  const char* match1, const char* match2, const char* match3, const char* followUp1,
+                  const char* followUp2);
+
+}  // namespace ktmodem

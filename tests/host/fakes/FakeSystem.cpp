@@ -76,12 +76,16 @@ void ErrorBox(const std::wstring& text, const std::wstring& caption) {
 }
 
 Handle LoadLibrary(const std::wstring& name) {
+    W().loadCalls.push_back(name);
     auto it = W().loadable.find(Fold(name));
     return it == W().loadable.end() ? 0 : it->second;
 }
 
 void FreeLibrary(Handle module) { W().freed.push_back(module); }
-void* GetProcAddress(Handle, const char*) { return nullptr; }
+void* GetProcAddress(Handle module, const char* name) {
+    auto it = W().procs.find({module, name});
+    return it == W().procs.end() ? nullptr : it->second;
+}
 Handle ProgramModule() { return 0; }
 
 uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out) {

@@ -84,6 +84,8 @@ struct World {
     // Modules: 0 is the program; others by handle.
     std::map<sys::Handle, Module> modules;
     std::map<std::wstring, sys::Handle> loadable;  // Fold(file name) -> handle
+    std::vector<std::wstring> loadCalls;            // LoadLibrary names, in order
+    std::map<std::pair<sys::Handle, std::string>, void*> procs;  // GetProcAddress(module, name)
     std::vector<sys::Handle> freed;
     std::map<std::wstring, std::vector<uint32_t>> translations;  // Fold(path)
 

@@ -337,6 +337,16 @@ TEST_F(UiModelTest, AutoSizeLabelsFollowTheirText) {
     lbl->SetFontSize(5);
     EXPECT_EQ(lbl->Height(), 10);
 
+    // AutoSize set before WordWrap, then the width, then the text.
+    Control* late = form.Add(Kind::Label, L"lblNext");
+    late->SetFontSize(10);
+    late->SetWidth(100);
+    late->SetAutoSize(true);
+    late->SetWordWrap(true);
+    late->SetCaption(L"aaaa bbbb cccc");
+    EXPECT_EQ(late->Width(), 100);
+    EXPECT_EQ(late->Height(), 40);
+
     Control* cap = form.Add(Kind::Label, L"lblOk");
     cap->SetFontSize(10);
     cap->SetAutoSize(true);

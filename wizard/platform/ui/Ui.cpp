@@ -142,7 +142,9 @@ void Control::Resize() {
     Backend& b = GetBackend();
     float lineHeight = b.LineHeight(font_);
     std::vector<std::wstring> lines = Lines();
-    if (!wordWrap_) {
+    // Without a caption the width stays, so that AutoSize and WordWrap can be
+    // set in either order before the text.
+    if (!wordWrap_ && !caption_.empty()) {
         float w = 0;
         for (const auto& l : lines) w = std::max(w, b.TextWidth(font_, text::StripMnemonic(l)));
         width_ = w;

@@ -199,7 +199,8 @@ public:
     int BackStyle() const { return backStyle_; }
     void SetBackStyle(int v);
     // AutoSize without WordWrap: width and height follow the text (widest
-    // line; one line per explicit line break). AutoSize with WordWrap: the
+    // line; one line per explicit line break; an empty caption keeps the
+    // width). AutoSize with WordWrap: the
     // width stays, the height follows the text wrapped at that width. Without
     // AutoSize the text is drawn wrapped at the width and clipped.
     // The lines the label draws (after wrapping), for tests and painting.

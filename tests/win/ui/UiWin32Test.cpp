@@ -1,0 +1,281 @@
+// The toolkit's Win32 backend under Wine: measuring, bitmaps, windows, and
+// input through the real window procedures (messages posted to the windows).
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/TopMost.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/Ui.h"
+#include "platform/win32/Win32.h"
+
+namespace {
+
+HWND H(sys::Handle h) { return reinterpret_cast<HWND>(h); }
+
+// Runs `steps` one per timer tick of a helper form while `form` is modal, so
+// that every step arrives through the message loop like user input.
+class Driver {
+public:
+    Driver() : helper_(L"frmDriver") {}
+    ~Driver() { helper_.Unload(); }
+    void Run(ui::Form& form, std::vector<std::function<void()>> steps) {
+        steps_ = std::move(steps);
+        next_ = 0;
+        helper_.Load();
+        ui::Control* t = helper_.Add(ui::Kind::Timer, L"drive");
+        t->SetInterval(60);
+        t->OnTimer = [this, &form] {
+            if (next_ < steps_.size())
+                steps_[next_++]();
+            else if (++idle_ > 50)
+                form.Unload();  // a step that should have ended the modal loop did not
+        };
+        t->SetEnabled(true);
+        form.ShowModal();
+        helper_.Unload();
+    }
+
+private:
+    ui::Form helper_;
+    std::vector<std::function<void()>> steps_;
+    size_t next_ = 0;
+    int idle_ = 0;
+};
+
+class UiWin32Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.OnDesign = [](ui::Form& f) {
+            f.SetCaption(L"UiWin32Test");
+            f.SetBorderStyle(0);
+            f.Move(50, 40);
+            f.SetClientSize(460, 447);
+        };
+    }
+    void TearDown() override { form.Unload(); }
+    ui::Form form{L"frmWin32Test"};
+};
+
+TEST_F(UiWin32Test, MeasuresWithTheRealFontAtTheScreenDpi) {
+    ui::Backend& b = ui::GetBackend();
+    ui::Font small{L"Arial", 10, false, false, 0};
+    ui::Font big{L"Arial", 20, false, false, 0};
+    ui::Font bold{L"Arial", 10, true, false, 0};
+    float w10 = b.TextWidth(small, L"Hello world");
+    float w20 = b.TextWidth(big, L"Hello world");
+    EXPECT_GT(w10, 30);
+    EXPECT_NEAR(w20 / w10, 2.0, 0.35);
+    EXPECT_GE(b.TextWidth(bold, L"Hello world"), w10);
+    EXPECT_EQ(b.TextWidth(small, L""), 0);
+    // 10 points at 96 dpi: a 13-pixel em; the line is a little higher.
+    float h = b.LineHeight(small);
+    EXPECT_GE(h, 12);
+    EXPECT_LE(h, 20);
+    form.SetFont(small);
+    EXPECT_EQ(form.TextWidth(L"Hi\r\nHello world\r\nHo"), w10) << "widest line";
+}
+
+TEST_F(UiWin32Test, BitmapsComeFromTheProgramsResources) {
+    int w = 0, h = 0;
+    ASSERT_TRUE(ui::GetBackend().PictureSize(120, &w, &h));
+    EXPECT_EQ(w, 96);
+    EXPECT_EQ(h, 23);
+    EXPECT_FALSE(ui::GetBackend().PictureSize(999, &w, &h));
+    form.Load();
+    ui::Control* img = form.Add(ui::Kind::Image, L"Forward");
+    EXPECT_TRUE(img->SetPicture(101));
+    EXPECT_EQ(img->Width(), 460);
+    EXPECT_EQ(img->Height(), 447);
+}
+
+TEST_F(UiWin32Test, WindowSizesFollowTheClientSizeWithOrWithoutAFrame) {
+    form.Load();
+    RECT r;
+    GetWindowRect(H(form.Handle()), &r);
+    EXPECT_EQ(r.left, 50);
+    EXPECT_EQ(r.top, 40);
+    EXPECT_EQ(r.right - r.left, 460);
+    EXPECT_EQ(r.bottom - r.top, 447);
+    form.SetBorderStyle(1);
+    form.SetCaption(L"Framed");
+    RECT c;
+    GetClientRect(H(form.Handle()), &c);
+    EXPECT_EQ(c.right, 460);
+    EXPECT_EQ(c.bottom, 447);
+    char caption[64] = {};
+    GetWindowTextA(H(form.Handle()), caption, sizeof caption);
+    EXPECT_STREQ(caption, "Framed");
+    EXPECT_GT(form.Width(), 460);
+}
+
+TEST_F(UiWin32Test, SetTopMostMakesTheWindowTopmost) {
+    form.Show();
+    TopMost::SetTopMost(form.Handle());
+    LONG_PTR ex = GetWindowLongPtrA(H(form.Handle()), GWL_EXSTYLE);
+    EXPECT_TRUE(ex & WS_EX_TOPMOST);
+    RECT r;
+    GetWindowRect(H(form.Handle()), &r);
+    EXPECT_EQ(r.left, 50) << "not moved";
+    EXPECT_EQ(r.right - r.left, 460) << "not sized";
+}
+
+TEST_F(UiWin32Test, WindowedChildrenSitInTheirPictureBox) {
+    form.Load();
+    ui::Control* pic = form.Add(ui::Kind::PictureBox, L"picPage");
+    pic->Move(100, 50, 300, 300);
+    ui::Control* list = form.Add(ui::Kind::ListBox, L"lstCom", pic);
+    list->Move(10, 20, 200, 100);
+    list->AddItem(L"COM1");
+    list->AddItem(L"COM3");
+    RECT r;
+    GetWindowRect(H(list->ChildWindow()), &r);
+    POINT p{r.left, r.top};
+    ScreenToClient(H(form.Handle()), &p);
+    EXPECT_EQ(p.x, 110);
+    EXPECT_EQ(p.y, 70);
+    EXPECT_EQ(SendMessageA(H(list->ChildWindow()), LB_GETCOUNT, 0, 0), 2);
+    pic->Move(0, 0);
+    GetWindowRect(H(list->ChildWindow()), &r);
+    p = POINT{r.left, r.top};
+    ScreenToClient(H(form.Handle()), &p);
+    EXPECT_EQ(p.x, 10) << "moving the picture box moves its windowed children";
+    pic->SetVisible(false);
+    EXPECT_FALSE(IsWindowVisible(H(list->ChildWindow())));
+    int32_t sx = 0, sy = 0;
+    pic->ClientToScreen(5, 6, &sx, &sy);
+    EXPECT_EQ(sx, 50 + 5);
+    EXPECT_EQ(sy, 40 + 6);
+}
+
+TEST_F(UiWin32Test, TimersTickDuringAModalLoopOfAnotherForm) {
+    ui::Form other(L"frmOther");
+    other.Load();
+    ui::Control* t = other.Add(ui::Kind::Timer, L"dummyTimer");
+    int ticks = 0;
+    t->SetInterval(30);
+    t->OnTimer = [&] {
+        if (++ticks == 4) form.Unload();
+    };
+    t->SetEnabled(true);
+    form.ShowModal();  // returns once the other form's timer has unloaded it
+    EXPECT_EQ(ticks, 4);
+    EXPECT_FALSE(form.IsLoaded());
+    other.Unload();
+}
+
+TEST_F(UiWin32Test, EnterAndEscapeReachOffScreenButtonsWhateverHasTheFocus) {
+    std::vector<std::string> seen;
+    form.OnLoad = [&] {
+        ui::Control* list = form.Add(ui::Kind::ListBox, L"lstCom");
+        list->Move(10, 10, 100, 80);
+        ui::Control* def = form.Add(ui::Kind::CommandButton, L"DefaultButton");
+        def->Move(0, -10000, 81, 33);
+        def->SetDefault(true);
+        def->OnClick = [&] { seen.push_back("default"); };
+        ui::Control* can = form.Add(ui::Kind::CommandButton, L"CancelButton");
+        can->Move(-10000, 0, 81, 33);
+        can->SetCancel(true);
+        can->OnClick = [&] { seen.push_back("cancel"); };
+    };
+    Driver d;
+    d.Run(form, {
+                    [&] { form.Item(L"lstCom").SetFocus(); },
+                    [&] { PostMessageA(H(form.Item(L"lstCom").ChildWindow()), WM_KEYDOWN, VK_RETURN, 1); },
+                    [&] { PostMessageA(H(form.Item(L"lstCom").ChildWindow()), WM_KEYDOWN, VK_ESCAPE, 1); },
+                    [&] { form.Item(L"CancelButton").SetFocus(); },
+                    [&] { PostMessageA(H(form.Item(L"CancelButton").ChildWindow()), WM_KEYDOWN, VK_RETURN, 1); },
+                    [&] { form.Item(L"DefaultButton").SetEnabled(false); },
+                    [&] { PostMessageA(H(form.Handle()), WM_KEYDOWN, VK_RETURN, 1); },
+                    [&] { PostMessageA(H(form.Handle()), WM_KEYDOWN, VK_ESCAPE, 1); },
+                    [&] { form.Unload(); },
+                });
+    EXPECT_EQ(seen, (std::vector<std::string>{"default", "cancel", "default", "cancel"}));
+}
+
+TEST_F(UiWin32Test, CloseReasonsReachQueryUnload) {
+    std::vector<int> modes;
+    bool keep = true;
+    form.OnQueryUnload = [&](bool& cancel, int mode) {
+        modes.push_back(mode);
+        cancel = keep;
+    };
+    Driver d;
+    d.Run(form, {
+                    [&] { PostMessageA(H(form.Handle()), WM_SYSKEYDOWN, VK_F4, 1 << 29); },  // Alt+F4
+                    [&] { PostMessageA(H(form.Handle()), WM_CLOSE, 0, 0); },
+                    [&] { SendMessageA(H(form.Handle()), WM_QUERYENDSESSION, 0, 0); },
+                    [&] { keep = false; },
+                    [&] { PostMessageA(H(form.Handle()), WM_SYSCOMMAND, SC_CLOSE, 0); },
+                });
+    EXPECT_EQ(modes, (std::vector<int>{ui::kUnloadControlMenu, ui::kUnloadTaskManager, ui::kUnloadAppWindows,
+                                       ui::kUnloadControlMenu}));
+    EXPECT_FALSE(form.IsLoaded());
+}
+
+TEST_F(UiWin32Test, MouseMessagesReachWindowlessControlsByHitTesting) {
+    std::vector<std::string> seen;
+    form.OnLoad = [&] {
+        ui::Control* back = form.Add(ui::Kind::Image, L"Image1");
+        back->SetStretch(true);
+        back->Move(0, 0, 460, 447);
+        back->SetPicture(101);
+        ui::Control* ok = form.Add(ui::Kind::Image, L"Ok");
+        ok->Move(182, 340, 96, 23);
+        ok->SetPicture(120);
+        ok->OnClick = [&] { seen.push_back("Ok"); };
+        back->OnClick = [&] { seen.push_back("Image1"); };
+        ui::Control* debug = form.Add(ui::Kind::Image, L"DebugImg");
+        debug->Move(0, 0, 33, 113);
+        debug->OnMouseDown = [&](const ui::MouseArgs& a) {
+            seen.push_back("debug " + std::to_string(a.button) + " " + std::to_string(a.shift));
+        };
+    };
+    HWND hwnd = nullptr;
+    auto post = [&](UINT msg, WPARAM w, int x, int y) { PostMessageA(hwnd, msg, w, MAKELPARAM(x, y)); };
+    Driver d;
+    d.Run(form, {
+                    [&] { hwnd = H(form.Handle()); },
+                    [&] {
+                        post(WM_LBUTTONDOWN, MK_LBUTTON, 200, 350);
+                        post(WM_LBUTTONUP, 0, 200, 350);
+                    },
+                    [&] {
+                        post(WM_LBUTTONDOWN, MK_LBUTTON, 100, 200);
+                        post(WM_LBUTTONUP, 0, 100, 200);
+                    },
+                    [&] {
+                        post(WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, 5, 5);
+                        post(WM_RBUTTONUP, MK_SHIFT, 5, 5);
+                    },
+                    [&] { form.Unload(); },
+                });
+    EXPECT_EQ(seen, (std::vector<std::string>{"Ok", "Image1", "debug 2 1"}));
+}
+
+TEST_F(UiWin32Test, PaintsTheBitmapAndTheFormColourWithoutGaps) {
+    form.OnLoad = [&] {
+        form.SetBackColor(ui::Rgb(0, 0, 0));
+        ui::Control* ok = form.Add(ui::Kind::Image, L"Ok");
+        ok->Move(100, 100, 96, 23);
+        ok->SetPicture(120);
+    };
+    COLORREF inside = 0, outside = 0;
+    Driver d;
+    d.Run(form, {
+                    [&] { form.Refresh(); },
+                    [&] {
+                        HDC dc = GetDC(H(form.Handle()));
+                        inside = GetPixel(dc, 0 + 100, 100);  // the button's dark frame
+                        outside = GetPixel(dc, 300, 300);
+                        ReleaseDC(H(form.Handle()), dc);
+                    },
+                    [&] { form.Unload(); },
+                });
+    EXPECT_EQ(outside, RGB(0, 0, 0));
+    EXPECT_EQ(inside, RGB(40, 70, 120));
+}
+
+}  // namespace

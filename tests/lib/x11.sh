@@ -8,6 +8,9 @@
 #   x11_key_down KEY / x11_key_up KEY
 #   x11_wait_window TITLE [SECONDS]   wait until a window with that exact title exists; prints its id
 # Every helper acts on $DISPLAY.
+# With no window manager the X keyboard focus follows the pointer, and Wine
+# gives borderless popups no focus of their own: move the pointer over the
+# target window (x11_move) before x11_key.
 
 X11_GEOMETRY="${X11_GEOMETRY:-1024x768x24}"
 

@@ -297,19 +297,38 @@ TEST_F(UiModelTest, ShowModalBlocksOtherFormsUntilUnloadedWhileTheirTimersTick) 
     t->OnTimer = [&] { ++ticks; };
     t->SetInterval(2000);
     t->SetEnabled(true);
-    bool blockedDuring = false;
+    bool blockedDuring = false, blockedAfterUnload = true;
     fake::Script([&] { fake::Tick(*t); });
     fake::Script([&] {
         blockedDuring = fake::Ui().windows[main.HandleIfLoaded()].blocked;
         form.Unload();
+        // Unblocked before the modal window went, so the system can activate it.
+        blockedAfterUnload = fake::Ui().windows[main.HandleIfLoaded()].blocked;
     });
     fake::Script([&] { ADD_FAILURE() << "the modal loop should have ended"; });
     form.ShowModal();
     EXPECT_EQ(ticks, 1);
     EXPECT_TRUE(blockedDuring);
+    EXPECT_FALSE(blockedAfterUnload);
     EXPECT_FALSE(fake::Ui().windows[main.HandleIfLoaded()].blocked);
     EXPECT_FALSE(form.IsLoaded());
     fake::Ui().script.clear();
+    main.Unload();
+}
+
+TEST_F(UiModelTest, NestedModalFormsKeepTheOuterBlockUntilTheOuterEnds) {
+    Form main(L"frmMain"), inner(L"frmInner");
+    main.Load();
+    bool mainBlockedAfterInner = false;
+    fake::Script([&] {
+        fake::Script([&] { inner.Unload(); });
+        inner.ShowModal();
+        mainBlockedAfterInner = fake::Ui().windows[main.HandleIfLoaded()].blocked;
+        form.Unload();
+    });
+    form.ShowModal();
+    EXPECT_TRUE(mainBlockedAfterInner) << "the outer modal form still holds it";
+    EXPECT_FALSE(fake::Ui().windows[main.HandleIfLoaded()].blocked);
     main.Unload();
 }
 

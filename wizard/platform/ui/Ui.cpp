@@ -554,33 +554,39 @@ void Form::ShowModal() {
     Load();
     if (!loaded_) return;
     // Other forms take no input while this one is modal; their timers go on.
-    std::vector<Form*> blocked;
-    Backend& b = GetBackend();
     for (Form* f : AllForms())
         if (f != this && f->loaded_) {
-            b.BlockForm(*f, true);
-            blocked.push_back(f);
+            if (f->blockCount_++ == 0) GetBackend().BlockForm(*f, true);
+            modalBlocked_.push_back(f);
         }
     struct Guard {
         Form* self;
-        std::vector<Form*>& blocked;
         ~Guard() {
             --self->modalDepth_;
-            for (Form* f : blocked)
-                if (f->loaded_ && std::find(AllForms().begin(), AllForms().end(), f) != AllForms().end())
-                    GetBackend().BlockForm(*f, false);
+            self->Unblock();
         }
-    } guard{this, blocked};
+    } guard{this};
     ++modalDepth_;
     Show();
     while (loaded_ && visible_)
-        if (!b.WaitAndDispatch()) break;
+        if (!GetBackend().WaitAndDispatch()) break;
+}
+
+void Form::Unblock() {
+    // Before the modal window goes, so that the system can activate the
+    // window below it.
+    for (Form* f : modalBlocked_)
+        if (std::find(AllForms().begin(), AllForms().end(), f) != AllForms().end() && f->blockCount_ > 0 &&
+            --f->blockCount_ == 0 && f->loaded_)
+            GetBackend().BlockForm(*f, false);
+    modalBlocked_.clear();
 }
 
 void Form::Hide() {
     Load();
     if (!loaded_) return;
     visible_ = false;
+    Unblock();
     GetBackend().ShowForm(*this, false);
 }
 
@@ -616,6 +622,7 @@ void Form::DestroyAll() {
     children_.clear();
     focused_ = nullptr;
     captured_ = nullptr;
+    Unblock();
     if (window_) GetBackend().DestroyForm(*this, window_);
     window_ = 0;
     loaded_ = false;

@@ -468,6 +468,7 @@ public:
 private:
     friend class Control;
     bool UnloadWith(int mode);
+    void Unblock();
     void DestroyAll();
     void ResetProperties();
     void PaintChildren(Canvas& canvas, const std::vector<Control*>& list, int ox, int oy) const;
@@ -480,6 +481,8 @@ private:
     bool unloading_ = false;
     bool visible_ = false;
     int modalDepth_ = 0;
+    int blockCount_ = 0;               // modal forms above this one
+    std::vector<Form*> modalBlocked_;  // forms this modal form blocked
     std::wstring caption_;
     int borderStyle_ = 0;
     float left_ = 0, top_ = 0;

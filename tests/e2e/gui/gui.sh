@@ -1,0 +1,125 @@
+# Helpers of the GUI tests: source it. On top of ../lib.sh: the window list,
+# keys and clicks as a user gives them, screenshots, pixel comparisons.
+E2E_DISPLAY=${E2E_DISPLAY:-:62}
+. "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
+GUI_BIN="$WIZ_BUILD/tests/e2e/gui"
+
+# Places of the wizard's windows on the 1024 x 768 screen (left,top,right,bottom).
+RECT_CENTRED="282,160,742,607"  # page 1 and the start-up messages: centred
+RECT_MAIN="0,0,1024,768"        # the main window
+RECT_PAGE="308,191,768,638"     # the cancel query and later messages: on the page area
+
+# The visible top-level windows: title TAB class TAB rectangle TAB topmost|normal.
+gui_windows() { "$WINE" "$GUI_BIN/winlist.exe" 2>/dev/null | tr -d '\r'; }
+
+# Waits up to $2 seconds (default 30) for a visible window "Wizard" at rectangle $1.
+gui_wait_window() {
+    local rect=$1 limit=${2:-30} i
+    for ((i = 0; i < limit * 2; i++)); do
+        gui_windows | awk -F'\t' -v r="$rect" '$1 == "Wizard" && $3 == r {f = 1} END {exit !f}' && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
+# Waits up to $2 seconds until no window "Wizard" is at rectangle $1.
+gui_wait_gone() {
+    local rect=$1 limit=${2:-20} i
+    for ((i = 0; i < limit * 2; i++)); do
+        gui_windows | awk -F'\t' -v r="$rect" '$1 == "Wizard" && $3 == r {f = 1} END {exit f}' && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
+gui_topmost() { gui_windows | awk -F'\t' -v r="$1" '$1 == "Wizard" && $3 == r && $4 == "topmost" {f = 1} END {exit !f}'; }
+
+# Keys go to the window under the pointer (no window manager): point at the
+# middle of the screen first, where every window of the wizard lies.
+gui_key() {
+    xdotool mousemove --sync 512 384
+    sleep 0.3
+    xdotool key --delay 100 "$@"
+}
+
+gui_click() {
+    xdotool mousemove --sync "$1" "$2"
+    sleep 0.3
+    xdotool click 1
+}
+
+# Screenshot of the whole screen, after the windows have had time to paint.
+gui_shot() {
+    sleep "${2:-1}"
+    import -display "$DISPLAY" -window root "$SHOTS/$1.png" 2>/dev/null || fail "no screenshot $1"
+}
+
+# The colour of one pixel of a screenshot, as ImageMagick names it.
+gui_pixel() { convert "$SHOTS/$1.png" -format "%[pixel:p{$2,$3}]" info:; }
+
+# Text pixels of a region (WxH+X+Y) of a screenshot as a black and white mask:
+# only the dark cores of the glyphs, so that smoothed edges over different
+# backgrounds do not count.
+gui_mask() {
+    convert "$SHOTS/$1.png" -crop "$2" +repage -colorspace Gray -threshold 25% "$SHOTS/$3.pbm"
+}
+
+# Number of pixels in which the text masks of region $3 of shots $1 and $2
+# differ; fails when the region of $1 holds no text at all.
+gui_mask_diff() {
+    gui_mask "$1" "$3" mask-a
+    gui_mask "$2" "$3" mask-b
+    local dark
+    dark=$(convert "$SHOTS/mask-a.pbm" -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)
+    [ "$dark" -gt 0 ] || { echo "no text in $1 at $3" >&2; echo 999999; return; }
+    compare -metric AE "$SHOTS/mask-a.pbm" "$SHOTS/mask-b.pbm" null: 2>&1 | awk '{print int($1)}'
+}
+
+# Left and right margins of the text in region $2 of shot $1: "left right".
+gui_text_margins() {
+    local w
+    w=${2%%x*}
+    convert "$SHOTS/$1.png" -crop "$2" +repage -colorspace Gray -threshold 50% -trim \
+        -format "%X %w" info: | tr -d '+' | awk -v W="$w" '{print $1, W - $1 - $2}'
+}
+
+# Margins equal but for the side bearings of the glyphs at the line ends (a
+# left-aligned text would leave one margin near 0 and the other wide).
+gui_centred() { [ -n "$1" ] && [ -n "$2" ] && [ $(($1 - $2)) -ge -4 ] && [ $(($1 - $2)) -le 4 ]; }
+
+# Draws the reference texts (textref.exe MODE ARGS) and photographs them as $1.
+gui_reference() {
+    local shot=$1
+    shift
+    wine_kill
+    "$WINE" "$GUI_BIN/textref.exe" "$@" >/dev/null 2>&1 &
+    gui_wait_window_titled textref 30 || fail "no reference window"
+    gui_shot "$shot" 1
+    wine_kill
+}
+
+gui_wait_window_titled() {
+    local title=$1 limit=${2:-30} i
+    for ((i = 0; i < limit * 2; i++)); do
+        gui_windows | awk -F'\t' -v t="$title" '$1 == t {f = 1} END {exit !f}' && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
+# The exchange file of this run, as a host path ("" before it is logged).
+gui_trigger_host() {
+    local trigger
+    trigger=$(e2e_log | sed -n 's/^tempfile: \(.*\) created\.$/\1/p' | tail -1)
+    [ -n "$trigger" ] && "$WINE" winepath -u "$trigger" 2>/dev/null | tr -d '\r'
+}
+
+# The end of a run: the process is gone, the exchange file and kt's files too.
+gui_expect_cleaned_up() {
+    local trigger_host=$1 what=$2
+    e2e_wait_end 30 || fail "$what: the wizard still runs"
+    [ -n "$trigger_host" ] || fail "$what: no exchange file logged"
+    [ -e "$trigger_host" ] && fail "$what: exchange file $trigger_host left behind"
+    [ -e "$KT/leftover.txt" ] && fail "$what: kt directory not cleaned"
+    return 0
+}

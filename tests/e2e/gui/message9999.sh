@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Without any language library beside the program, the start-up stops with
+# message 9999: centred, topmost, the product name and the country filled into
+# the program's own text, "&OK" on its only button. OK ends the run with the
+# clean-up done. Alt+F4 on page 1 ends a run the same way.
+. "$(dirname "$0")/gui.sh"
+e2e_display
+
+E2E_VERSION=winxp e2e_reset
+e2e_deploy
+rm -f "$KT"/EN.dll "$KT"/DE.dll "$KT"/en.dll
+: >"$KT/leftover.txt"
+e2e_start
+gui_wait_window "$RECT_CENTRED" 40 || fail "no message: $(e2e_log | tail -3)"
+gui_topmost "$RECT_CENTRED" || fail "the message is not topmost"
+e2e_log | grep -q "language file" && fail "a language library was loaded: $(e2e_log | grep 'language file')"
+e2e_log | grep -q "detected Internet Explorer" && fail "the start-up went on past the language library"
+trigger_host=$(gui_trigger_host)
+gui_shot message-9999 1.5
+
+# OK at 182,340 on the window.
+gui_click 512 511
+gui_expect_cleaned_up "$trigger_host" "OK on message 9999"
+pass "OK on message 9999 ends the run with the clean-up done"
+
+# Text (30,112) and OK caption (182,345) as the reference draws them.
+gui_reference message-9999-reference message
+for region in 409x217+312+272 90x17+467+505; do
+    d=$(gui_mask_diff message-9999 message-9999-reference $region)
+    [ "$d" -eq 0 ] || fail "message 9999 differs from its filled text and \"&OK\" in $region by $d pixels"
+done
+pass "message 9999 shows the product name and the country, and \"&OK\""
+
+# Alt+F4 on page 1.
+E2E_VERSION=winxp e2e_reset
+e2e_deploy
+: >"$KT/leftover.txt"
+e2e_start
+gui_wait_window "$RECT_CENTRED" 40 || fail "page 1 did not appear"
+trigger_host=$(gui_trigger_host)
+gui_key alt+F4
+gui_expect_cleaned_up "$trigger_host" "Alt+F4 on page 1"
+pass "Alt+F4 on page 1 ends the run with the clean-up done"
+exit 0

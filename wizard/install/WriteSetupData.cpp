@@ -1,0 +1,113 @@
+#include "install/WriteSetupData.h"
+
+#include <string>
+#include <vector>
+
+#include "core/RunState.h"
+#include "inspection/DelFiles.h"
+#include "install/CopyFiles.h"
+#include "localisation/Sprache.h"
+#include "platform/IniHand.h"
+#include "platform/RegAccess.h"
+#include "platform/StringTable.h"
+#include "platform/sys/Files.h"
+
+namespace WriteSetupData {
+
+namespace {
+
+const wchar_t* const kDriverFile = L"mdmvlm.inf";
+const wchar_t* const kTemplate9x = L"mdmvlm9x.in_";
+
+std::wstring SetupSection(const std::wstring& langCode) {
+    std::wstring text;
+    auto line = [&text](const std::wstring& key, const std::wstring& value) { text += key + value + L"\r\n"; };
+    text += L"[Variables]\r\n";
+    line(L"kundel=", Rs.ProductName);
+    line(L"kundek=", Rs.ProductCode);
+    line(L"ComPort=", Rs.ComPort);
+    line(L"os=", Rs.OsName);
+    line(L"fcountry=", Rs.LanguageCode);
+    line(L"ModInstNT=", StringTable::ProgramString(1011));
+    // Left out when no port is known (infrared chosen, none listed).
+    if (!Rs.NoPortSkip) {
+        line(L"ModInst9x=", StringTable::ProgramString(1012));
+        line(L"ModInst2K=", StringTable::ProgramString(1013));
+        line(L"ModInstXP=", StringTable::ProgramString(1014));
+    }
+    if (Rs.OsName != L"WinXP") line(L"SysUpdate=", StringTable::ProgramString(1015));
+    line(L"ModName=", StringTable::ProgramString(1004));
+    line(L"ModName1=", StringTable::ProgramString(1017));
+    line(L"ModName2=", StringTable::ProgramString(1018));
+    if (Rs.OsName == L"WinNT") line(L"langcode=", langCode);
+    return text;
+}
+
+// Lines ended by CR LF, LF or CR; a last line without an end counts too.
+std::vector<std::wstring> SplitLines(const std::wstring& text) {
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of(L"\r\n", start);
+        if (end == std::wstring::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + ((text[end] == L'\r' && end + 1 < text.size() && text[end + 1] == L'\n') ? 2 : 1);
+    }
+    return lines;
+}
+
+void ReplaceAll(std::wstring* text, const std::wstring& from, const std::wstring& to) {
+    for (size_t at = text->find(from); at != std::wstring::npos; at = text->find(from, at + to.size()))
+        text->replace(at, from.size(), to);
+}
+
+// The Windows 9x template names the infrared virtual port as COM4; the port
+// the system registered for it may differ.
+void RewriteTemplate9x(const std::wstring& ktDir) {
+    const std::wstring port =
+        RegAccess::GetText(RegAccess::kLocalMachine, L"Enum\\Infrared\\COM\\ROOT&INFRARED&0000", L"PortName", L"COM4");
+    IniHand::WriteLog(L"VirtualComPort: " + port);
+    sys::Ansi bytes;
+    if (!sys::ReadWholeFile(ktDir + kTemplate9x, &bytes)) return;
+    std::wstring out;
+    for (std::wstring line : SplitLines(sys::FromAnsi(bytes))) {
+        ReplaceAll(&line, L"COM4", port);
+        out += line + L"\r\n";
+    }
+    sys::WriteWholeFile(ktDir + kDriverFile, sys::ToAnsi(out));
+}
+
+}  // namespace
+
+void WriteSetupData() {
+    const std::wstring& os = Rs.OsName;
+    std::wstring langCode;
+    if (os == L"WinNT") langCode = Sprache::GetFileTranslation(Rs.SystemDir + L"unimdm.tsp");
+
+    IniHand::WriteLog(L"writing init data START");
+    sys::WriteWholeFile(Rs.TriggerFile, sys::ToAnsi(SetupSection(langCode)));
+
+    // An earlier driver file or its precompiled form would stand in for ours.
+    const std::wstring infDir = Rs.WindowsDir + L"inf\\";
+    DelFiles::DeleteFileIfExists(infDir + L"mdmvlm.inf");
+    DelFiles::DeleteFileIfExists(infDir + L"mdmvlm.pnf");
+
+    const std::wstring ktDir = Rs.TempDir + L"kt\\";
+    std::wstring source;
+    if (os == L"Win2K") source = L"mdmvlm2k.in_";
+    if (os == L"WinXP") source = L"mdmvlmxp.in_";
+    if (os == L"WinNT") source = L"mdmvlmnt.in_";
+    if (!source.empty()) {
+        CopyFiles::CopyFiles(ktDir, source, ktDir, kDriverFile);
+        if (Rs.NoPortSkip) CopyFiles::CopyFiles(ktDir, source, infDir, kDriverFile);
+    } else {
+        RewriteTemplate9x(ktDir);
+        if (Rs.NoPortSkip) CopyFiles::CopyFiles(ktDir, kDriverFile, infDir, kDriverFile);
+    }
+    IniHand::WriteLog(L"writing init data END");
+}
+
+}  // namespace WriteSetupData

@@ -1,5 +1,6 @@
 #include "core/frmMain.h"
 
+#include "choice/optionclick.h"
 #include "core/Clicks.h"
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
@@ -174,12 +175,12 @@ void Timer_Timer() { PictureButtons::HoverTick(Item(L"Timer")); }
 
 void DebugImg_MouseDown(const ui::MouseArgs& args) { PictureButtons::MinimiseGesture(Instance(), args); }
 
-// The choice controls of pages 2 and 4: SelectIRDAOption and SelectComOption
-// with the clicked control, once those pages have their choices.
-void optIRDA_Click() {}
-void optNoIRDA_Click() {}
-void optCom_Click() {}
-void optManCom_Click() {}
+// The choice controls of pages 2 and 4 (their texts click through to these).
+// A disabled option or text raises no click.
+void optIRDA_Click() { optionclick::SelectIRDAOption(Item(L"optIRDA")); }
+void optNoIRDA_Click() { optionclick::SelectIRDAOption(Item(L"optNoIRDA")); }
+void optCom_Click() { optionclick::SelectComOption(Item(L"optCom")); }
+void optManCom_Click() { optionclick::SelectComOption(Item(L"optManCom")); }
 
 void lstCom_Click() {
     Item(L"lblForward").SetVisible(true);

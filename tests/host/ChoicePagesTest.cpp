@@ -1,0 +1,173 @@
+// The run-time choice pages on the main window: page 2 (cable or infrared),
+// page 4 (automatic or manual port search) and page 5 (port list): geometry
+// with wrapped texts, faces, clicks, the choice kept across a rebuild.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "choice/CreateComChoice.h"
+#include "choice/CreateComList.h"
+#include "choice/CreateIRDAChoice.h"
+#include "core/frmMain.h"
+#include "fakes/FakeUi.h"
+#include "platform/RegAccess.h"
+
+namespace {
+
+constexpr sys::Handle kLibrary = 0x5000;
+using Box = std::vector<float>;
+
+class ChoicePagesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::FreshWorld();
+        // At 10 px a character and 20 px a line, the heading (409 px) wraps
+        // after 40 characters, an option text (360 px) after 36.
+        fake::W().modules[kLibrary].strings = {
+            {2010, L"How is your phone connected to this computer, by cable or infrared?"},
+            {2011, L"By a serial cable on one of the COM ports of this computer"},
+            {2012, L"By infrared (IrDA)"},
+            {2006, L"Windows 2000 needs a hotfix and a restart."},
+            {2020, L"How shall the wizard find the port of your phone, please?"},
+            {2021, L"Search all ports automatically"},
+            {2022, L"Let me choose the port from a list of ports"},
+            {2030, L"Choose the port"}};
+        Rs.LanguageLibrary = kLibrary;
+        Rs.OsName = L"Win98";
+        Rs.IrDAPresent = true;
+        Rs.CurrentForm = &frmMain::Instance();
+        Rs.CurrentForm->Load();
+    }
+    ui::Control& Item(const wchar_t* name) { return Rs.CurrentForm->Item(name); }
+    bool Exists(const wchar_t* name) { return Rs.CurrentForm->Find(name) != nullptr; }
+    // Left, top, width, height of a control on picPage.
+    Box BoxOf(const wchar_t* name) {
+        ui::Control& c = Item(name);
+        EXPECT_EQ(c.Container(), &Item(L"picPage")) << name;
+        return {c.Left(), c.Top(), c.Width(), c.Height()};
+    }
+    void ExpectFaces(int cable, int infrared) {
+        EXPECT_EQ(Item(L"optNoIRDA").Picture(), cable);
+        EXPECT_EQ(Item(L"optIRDA").Picture(), infrared);
+    }
+};
+
+TEST_F(ChoicePagesTest, ConnectionPageLayoutFacesAndClicks) {
+    CreateIRDAChoice::BuildIRDAChoice();
+    const auto& kids = Item(L"picPage").Children();
+    std::vector<std::wstring> created;
+    for (size_t i = kids.size() - 6; i < kids.size(); ++i) created.push_back(kids[i]->Name());
+    EXPECT_EQ(created,
+              (std::vector<std::wstring>{L"lblNext", L"OptNoIRDA", L"lblNoIRDA", L"OptIRDA", L"lblIRDA", L"lblText"}));
+    // Two-line heading and cable text; the texts are centred on their images
+    // by their wrapped heights.
+    EXPECT_EQ(BoxOf(L"lblNext"), (Box{30, 112, 409, 40}));
+    EXPECT_EQ(BoxOf(L"optNoIRDA"), (Box{30, 172, 14, 14}));
+    EXPECT_EQ(BoxOf(L"lblNoIRDA"), (Box{49, 159, 360, 40}));
+    EXPECT_EQ(BoxOf(L"optIRDA"), (Box{30, 229, 14, 14}));
+    EXPECT_EQ(BoxOf(L"lblIRDA"), (Box{49, 226, 360, 20}));
+    EXPECT_EQ(BoxOf(L"lblText"), (Box{49, 266, 360, 40}));
+    ui::Control& text = Item(L"lblNoIRDA");
+    EXPECT_EQ(text.GetFont(), (ui::Font{L"MS Sans Serif", 10, false, false, 0}));
+    EXPECT_TRUE(text.AutoSize() && text.WordWrap() && text.BackStyle() == 0 && text.ForeColor() == ui::kBlack);
+    // Cable by default.
+    ExpectFaces(202, 201);
+    EXPECT_FALSE(Rs.UseIrDA);
+    EXPECT_EQ(Rs.ConnectionChoiceName, L"OptNoIRDA");
+    EXPECT_FALSE(Item(L"lblText").Visible());
+    // A text clicks as its image; the note shows on Windows 2000 only.
+    fake::Click(Item(L"lblIRDA"));
+    ExpectFaces(201, 202);
+    EXPECT_TRUE(Rs.UseIrDA);
+    EXPECT_EQ(Rs.ConnectionChoiceName, L"OptIRDA");
+    EXPECT_FALSE(Item(L"lblText").Visible());
+    Rs.OsName = L"Win2K";
+    fake::Click(Item(L"optIRDA"));
+    EXPECT_TRUE(Item(L"lblText").Visible());
+    fake::Click(Item(L"lblNoIRDA"));
+    ExpectFaces(202, 201);
+    EXPECT_FALSE(Rs.UseIrDA);
+    EXPECT_FALSE(Item(L"lblText").Visible());
+}
+
+TEST_F(ChoicePagesTest, TheConnectionChoiceSurvivesRebuildsEvenOnADisabledOption) {
+    CreateIRDAChoice::RemoveIRDAChoice();  // never built: nothing happens
+    EXPECT_TRUE(Exists(L"Label"));
+    Rs.OsName = L"Win2K";
+    CreateIRDAChoice::BuildIRDAChoice();
+    fake::Click(Item(L"optIRDA"));
+    CreateIRDAChoice::RemoveIRDAChoice();
+    CreateIRDAChoice::RemoveIRDAChoice();
+    for (const wchar_t* name : {L"lblNext", L"optIRDA", L"lblIRDA", L"optNoIRDA", L"lblNoIRDA", L"lblText"})
+        EXPECT_FALSE(Exists(name)) << name;
+    // The device has gone since: the remembered choice stands on the greyed option.
+    Rs.IrDAPresent = false;
+    CreateIRDAChoice::BuildIRDAChoice();
+    ExpectFaces(201, 202);
+    EXPECT_FALSE(Item(L"optIRDA").Enabled() || Item(L"lblIRDA").Enabled());
+    EXPECT_TRUE(Item(L"lblText").Visible());
+    EXPECT_TRUE(Rs.UseIrDA);
+    // Disabled: clicks on the option and its text do nothing.
+    Rs.UseIrDA = false;
+    fake::Click(Item(L"optIRDA"));
+    fake::Click(Item(L"lblIRDA"));
+    EXPECT_FALSE(Rs.UseIrDA);
+    // A fresh run with no device: cable, the infrared option grey.
+    CreateIRDAChoice::RemoveIRDAChoice();
+    Rs.ConnectionChoiceName.clear();
+    CreateIRDAChoice::BuildIRDAChoice();
+    ExpectFaces(202, 200);
+    EXPECT_FALSE(Rs.UseIrDA || Item(L"lblText").Visible());
+}
+
+TEST_F(ChoicePagesTest, PortSearchPageLayoutDefaultClicksAndRebuild) {
+    CreateComChoice::BuildComChoice();
+    EXPECT_EQ(BoxOf(L"lblNext"), (Box{30, 112, 409, 40}));
+    EXPECT_EQ(BoxOf(L"optCom"), (Box{30, 182, 14, 14}));
+    EXPECT_EQ(BoxOf(L"lblCom"), (Box{49, 179, 360, 20}));
+    EXPECT_EQ(BoxOf(L"optManCom"), (Box{30, 219, 14, 14}));
+    EXPECT_EQ(BoxOf(L"lblManCom"), (Box{49, 206, 360, 40}));
+    // The manual selection by default; a text clicks as its image.
+    EXPECT_EQ(Item(L"optCom").Picture(), 201);
+    EXPECT_EQ(Item(L"optManCom").Picture(), 202);
+    EXPECT_FALSE(Rs.AutoPortSearch);
+    EXPECT_EQ(Rs.PortChoiceName, L"OptManCom");
+    fake::Click(Item(L"lblCom"));
+    EXPECT_TRUE(Rs.AutoPortSearch);
+    EXPECT_EQ(Rs.PortChoiceName, L"OptCom");
+    CreateComChoice::RemoveComChoice();
+    CreateComChoice::RemoveComChoice();
+    EXPECT_FALSE(Exists(L"lblNext") || Exists(L"optCom") || Exists(L"lblManCom"));
+    CreateComChoice::BuildComChoice();
+    EXPECT_EQ(Item(L"optCom").Picture(), 202);
+    EXPECT_EQ(Item(L"optManCom").Picture(), 201);
+    EXPECT_TRUE(Rs.AutoPortSearch);
+}
+
+TEST_F(ChoicePagesTest, PortListOffersPresentPortsOneToNine) {
+    const wchar_t* map = L"Hardware\\DeviceMap\\SerialComm";
+    Rs.OsPlatformId = 2;
+    fake::SetString(RegAccess::kLocalMachine, map, L"\\Device\\Serial0", L"COM1");
+    fake::SetString(RegAccess::kLocalMachine, map, L"\\Device\\Serial2", L"COM3");
+    fake::SetString(RegAccess::kLocalMachine, map, L"\\Device\\Serial11", L"COM12");
+    CreateComList::BuildComList();
+    EXPECT_EQ(BoxOf(L"lblNext"), (Box{30, 112, 409, 20}));
+    EXPECT_EQ(BoxOf(L"lstCom"), (Box{30, 162, 409, 100}));
+    CreateComList::FillComList();
+    EXPECT_EQ(Item(L"lstCom").Items(), (std::vector<std::wstring>{L"COM1", L"COM3"}));
+    EXPECT_TRUE(Rs.ComPortsFound);
+    Item(L"lblForward").SetVisible(false);
+    fake::SelectListEntry(Item(L"lstCom"), 1);  // the list is wired to the main window
+    EXPECT_TRUE(Item(L"lblForward").Visible());
+    CreateComList::RemoveComList();
+    CreateComList::RemoveComList();
+    EXPECT_FALSE(Exists(L"lblNext") || Exists(L"lstCom"));
+    // No port at all: an empty list.
+    SetUp();
+    Rs.ComPortsFound = true;
+    CreateComList::BuildComList();
+    CreateComList::FillComList();
+    EXPECT_EQ(Item(L"lstCom").ListCount(), 0);
+    EXPECT_FALSE(Rs.ComPortsFound);
+}
+
+}  // namespace

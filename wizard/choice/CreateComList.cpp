@@ -1,0 +1,38 @@
+#include "choice/CreateComList.h"
+
+#include <string>
+
+#include "choice/ChoiceParts.h"
+#include "core/RunState.h"
+#include "inspection/IrDAPorts.h"
+
+namespace CreateComList {
+
+void BuildComList() {
+    ui::Control* heading = ChoiceParts::Heading(2030);
+    ui::Control* list = ChoiceParts::Create(ui::Kind::ListBox, L"lstCom");
+    if (!list) return;
+    if (heading) {
+        list->SetLeft(heading->Left());
+        list->SetTop(heading->Top() + heading->Height() + 30);
+    }
+    list->SetWidth(ChoiceParts::PageLabel().Width());
+    list->SetHeight(100);
+    list->SetVisible(true);
+}
+
+void FillComList() {
+    Rs.ComPortsFound = false;
+    ui::Control* list = ChoiceParts::Find(L"lstCom");
+    // Ports from 10 up are never offered.
+    for (int16_t port = 1; port <= 9; ++port) {
+        if (!ComPorts::IsComPortPresent(port)) continue;
+        if (!list) return;  // nowhere to put the entry: the fill ends here
+        list->AddItem(L"COM" + std::to_wstring(port));
+        Rs.ComPortsFound = true;
+    }
+}
+
+void RemoveComList() { ChoiceParts::Remove({L"lblNext", L"lstCom"}); }
+
+}  // namespace CreateComList

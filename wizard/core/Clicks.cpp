@@ -1,15 +1,33 @@
 #include "core/Clicks.h"
 
+#include "choice/CreateComChoice.h"
+#include "choice/CreateComList.h"
+#include "choice/CreateIRDAChoice.h"
 #include "core/FormHandling.h"
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
+#include "core/runApp.h"
 #include "dialogs/frmQueryCancel.h"
+#include "inspection/DetectComModem.h"
+#include "inspection/GetIRDADevice.h"
+#include "inspection/IrDAPorts.h"
+#include "install/InstallIRDAPatches.h"
+#include "install/WriteSetupData.h"
+#include "localisation/ResHandling.h"
+#include "platform/IniHand.h"
 #include "platform/RegAccess.h"
+#include "platform/StringTable.h"
 #include "platform/TopMost.h"
+#include "platform/sys/Files.h"
+#include "platform/ui/Ui.h"
 
 namespace Clicks {
 
 namespace {
+
+const wchar_t* const kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+ui::Control& Item(const wchar_t* name) { return FormHandling::MainForm().Item(name); }
 
 void ForwardFromPage1() {
     // HidePage(1) has unloaded frmCloseApp, whose unload brought up frmMain.
@@ -25,14 +43,104 @@ void ForwardFromPage1() {
     FormHandling::ShowPage(4);
 }
 
+// The Windows ME infrared patch gets the first COM port that nothing uses.
+std::wstring FirstFreePort() {
+    for (int16_t n = 1; n <= 9; ++n)
+        if (!ComPorts::IsComPortPresent(n)) return L"COM" + std::to_wstring(n);
+    return L"";
+}
+
+void ForwardFromPage2() {
+    CreateIRDAChoice::RemoveIRDAChoice();
+    for (const wchar_t* name : {L"Cancel", L"lblCancel", L"Forward", L"lblForward"}) Item(name).SetVisible(false);
+    Item(L"CancelButton").SetEnabled(false);
+    Item(L"ForwardButton").SetEnabled(false);
+    if (!Rs.UseIrDA) {
+        IniHand::WriteLog(L"user choice IRDA or COM : COM");
+        FormHandling::ShowPage(4);
+        return;
+    }
+    IniHand::WriteLog(L"user choice IRDA or COM : IRDA");
+    if (Rs.OsName == L"WinXP" || Rs.OsName == L"Win2K") {
+        InstallIRDAPatches::InstallIRDAPatches();
+        FormHandling::ShowPage(Rs.OsName == L"WinXP" || Rs.IrCommHotfixInstalled ? 5 : 6);
+    } else if (Rs.IrDANeedsMEPatch) {
+        Rs.IrDAPatchPort = FirstFreePort();
+        IniHand::WriteLog(L"starting install of ME-Patch");
+        runApp::StartProgram(runApp::ProgramPath(Rs.WorkDir + L"kt\\irdame.exe") + L" " + Rs.IrDAPatchPort + L" " +
+                             Rs.TriggerFile);
+        // The page stays, without buttons, until InstallTimer moves on.
+        Item(L"InstallTimer").SetEnabled(true);
+    } else {
+        FormHandling::ShowPage(5);
+    }
+}
+
+void ForwardFromPage3() {
+    Item(L"Label").SetCaption(ResHandling::GetLanguageString(2001));
+    Item(L"Progressbar").SetVisible(true);
+    Item(L"trglabel").SetVisible(true);
+    IniHand::WriteLog(L"starting systemcheck and modeminstallation");
+    runApp::StartProgram(FormHandling::InstallerCommand(false));
+    Item(L"dummyTimer").SetEnabled(true);
+}
+
+void ForwardFromPage4() {
+    CreateComChoice::RemoveComChoice();
+    if (Rs.AutoPortSearch) {
+        FormHandling::ShowPage(DetectComModem::DetectComModem());
+        return;
+    }
+    IniHand::WriteLog(L"user choice automatic or manuel COM-Selection: manuel");
+    FormHandling::ShowPage(5);
+}
+
+void ForwardFromPage5() {
+    std::wstring port = Item(L"lstCom").Text();
+    // Forward is offered only once an entry is chosen; without one there is
+    // no port to go on with.
+    if (port.empty()) return;
+    Rs.PortSearchResult = port;
+    IniHand::WriteLog(L"user choice manuel COM-Port: " + Rs.PortSearchResult);
+    Rs.ComPort = Rs.PortSearchResult;
+    Rs.ModemName = StringTable::ProgramString(1004);
+    CreateComList::RemoveComList();
+    WriteSetupData::WriteSetupData();
+    FormHandling::ShowPage(3);
+}
+
+// The markers that make the next start resume at the port list.
+[[noreturn]] void ForwardFromPage6() {
+    sys::CreateEmptyFile(Rs.TempDir + L"kti.kti");
+    sys::CreateEmptyFile(L"c:\\gprs.kti");
+    IniHand::WriteLog(L"reboot system after installing IRDA-Patches");
+    RegAccess::SetText(RegAccess::kLocalMachine, kRunKey, L"kt", Rs.WorkDir + L"kt\\wizard.exe");
+    ShutDown::RebootSystem();
+}
+
+void ForwardFromPage7() {
+    ui::Form& main = FormHandling::MainForm();
+    Item(L"Label").SetCaption(GetIRDADevice::AttemptText(1));
+    for (const wchar_t* name : {L"lblCancel", L"Cancel", L"Forward", L"lblForward"}) Item(name).SetVisible(false);
+    main.Refresh();
+    main.SetMousePointer(ui::kPointerHourglass);
+    GetIRDADevice::DetectIrDAModem();
+    main.SetMousePointer(ui::kPointerCustom);
+    FormHandling::ShowPage(14);
+}
+
 }  // namespace
 
 void ForwardClick() {
     FormHandling::HidePage(Rs.CurrentPage);
     switch (Rs.CurrentPage) {
         case 1: ForwardFromPage1(); break;
-        // Pages 2 to 7 act and move on once they have their content (choices,
-        // port search, installation, reboot).
+        case 2: ForwardFromPage2(); break;
+        case 3: ForwardFromPage3(); break;
+        case 4: ForwardFromPage4(); break;
+        case 5: ForwardFromPage5(); break;
+        case 6: ForwardFromPage6();
+        case 7: ForwardFromPage7(); break;
         default: break;
     }
 }

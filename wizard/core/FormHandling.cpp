@@ -1,10 +1,17 @@
 #include "core/FormHandling.h"
 
+#include "choice/CreateComChoice.h"
+#include "choice/CreateComList.h"
+#include "choice/CreateIRDAChoice.h"
 #include "core/RunState.h"
 #include "core/frmMain.h"
+#include "core/runApp.h"
 #include "dialogs/frmCloseApp.h"
 #include "dialogs/frmMessage.h"
 #include "inspection/IrDAPorts.h"
+#include "install/WriteSetupData.h"
+#include "localisation/Functions.h"
+#include "localisation/ResHandling.h"
 #include "platform/IniHand.h"
 #include "platform/TopMost.h"
 
@@ -12,46 +19,124 @@ namespace FormHandling {
 
 namespace {
 
-ui::Form& Main() { return Rs.CurrentForm ? *Rs.CurrentForm : frmMain::Instance(); }
-ui::Control& Item(const wchar_t* name) { return Main().Item(name); }
+ui::Control& Item(const wchar_t* name) { return MainForm().Item(name); }
 
+// The page background stays behind whatever a page adds.
 void ToBack() { Item(L"Image1").ZOrder(1); }
 
-void ShowCancel() {
-    Item(L"Cancel").SetVisible(true);
-    Item(L"lblCancel").SetVisible(true);
-    Item(L"CancelButton").SetEnabled(true);
+void SetCancel(bool shown) {
+    Item(L"Cancel").SetVisible(shown);
+    Item(L"lblCancel").SetVisible(shown);
+    Item(L"CancelButton").SetEnabled(shown);
 }
 
-void ShowForward() {
-    Item(L"Forward").SetVisible(true);
-    Item(L"lblForward").SetVisible(true);
+// Forward and its keyboard proxy go together: Enter must not go on from a
+// page whose Forward is hidden (no port chosen yet, installer running, the
+// infrared modem not registered yet).
+void SetForward(bool shown) {
+    Item(L"Forward").SetVisible(shown);
+    Item(L"lblForward").SetVisible(shown);
     ui::Control& button = Item(L"ForwardButton");
-    button.SetEnabled(true);
-    button.SetDefault(true);
+    button.SetEnabled(shown);
+    if (shown) button.SetDefault(true);
 }
 
-void ShowMain(int16_t page) {
+void ShowText(int16_t id) {
+    ui::Control& label = Item(L"Label");
+    label.SetVisible(true);
+    label.SetCaption(ResHandling::GetLanguageString(id));
+}
+
+void Show(int16_t page, bool topMost) {
     ToBack();
-    Main().Show();
-    TopMost::SetTopMost(Main().Handle());
+    MainForm().Show();
+    if (topMost) TopMost::SetTopMost(MainForm().Handle());
     Rs.CurrentPage = page;
 }
 
-// A choice page: the page text hidden, Cancel and Forward offered. The
-// choice controls themselves (infrared or cable; automatic or manual port
-// search) come with their modules.
-void ShowChoicePage(int16_t page, const wchar_t* logLine) {
+// Pages 2 and 4: a choice built at run time in place of the page text.
+void ShowChoice(int16_t page, const wchar_t* logLine, void (*build)()) {
     IniHand::WriteLog(logLine);
     Item(L"Label").SetVisible(false);
     ToBack();
     if (page == 2) CheckIRDA::CheckIRDA();
-    ShowCancel();
-    ShowForward();
-    ShowMain(page);
+    build();
+    SetCancel(true);
+    SetForward(true);
+    Show(page, true);
+}
+
+void ShowPortList() {
+    IniHand::WriteLog(L"user choice manuel COM-Port");
+    Item(L"Label").SetVisible(false);
+    ToBack();
+    CreateComList::BuildComList();
+    CreateComList::FillComList();
+    Rs.NoPortSkip = false;
+    if (!Rs.ComPortsFound) {
+        IniHand::WriteLog(L"No ComPorts found");
+        // Infrared needs no serial port: the driver goes straight into the
+        // system and the list is never shown.
+        if (Rs.UseIrDA) {
+            Rs.CurrentPage = 5;
+            Rs.NoPortSkip = true;
+            CreateComList::RemoveComList();
+            WriteSetupData::WriteSetupData();
+            ShowPage(3);
+            return;
+        }
+    }
+    SetCancel(true);
+    SetForward(false);  // until an entry of the list is chosen
+    Show(5, false);
+}
+
+void ShowRebootRequest() {
+    ToBack();
+    Item(L"Label").SetVisible(true);
+    SetCancel(false);
+    SetForward(true);
+    Functions::SetLabelText(Item(L"lblForward"), ResHandling::GetLanguageString(5), MainForm());
+    ShowText(2004);
+    Show(6, false);
+}
+
+void ShowInfraredWait() {
+    IniHand::WriteLog(L"user must put his handy to the IRDA-Device on the pc");
+    ToBack();
+    SetCancel(true);
+    SetForward(false);  // IrDATimer shows it
+    ShowText(2005);
+    Show(7, false);
+    if (Rs.OsName == L"WinXP" || Rs.OsName == L"Win2K") runApp::StartProgram(InstallerCommand(true));
+    Rs.IrDATimerTicks = 0;
+    Item(L"IrDATimer").SetEnabled(true);
+}
+
+void ShowFinish() {
+    ToBack();
+    SetCancel(false);
+    Functions::SetLabelText(Item(L"lblFinish"), ResHandling::GetLanguageString(4), MainForm());
+    SetForward(false);
+    ui::Control& finish = Item(L"FinishButton");
+    finish.SetEnabled(true);
+    Item(L"Finish").SetVisible(true);
+    Item(L"lblFinish").SetVisible(true);
+    finish.SetDefault(true);
+    ShowText(2003);
+    MainForm().Show();
+    finish.SetFocus();
+    ToBack();
 }
 
 }  // namespace
+
+ui::Form& MainForm() { return Rs.CurrentForm ? *Rs.CurrentForm : frmMain::Instance(); }
+
+std::wstring InstallerCommand(bool infrared) {
+    return runApp::ProgramPath(Rs.WorkDir + L"kt\\cm_32.exe") + L" " + Rs.WorkDir + L"\\kt\\ " + Rs.TriggerFile +
+           (infrared ? L" 1" : L" 0");
+}
 
 void ShowPage(int16_t page) {
     switch (page) {
@@ -59,9 +144,19 @@ void ShowPage(int16_t page) {
             frmCloseApp::Show();
             Rs.CurrentPage = 1;
             break;
-        case 2: ShowChoicePage(2, L"user choice IRDA or COM"); break;
-        case 4: ShowChoicePage(4, L"user choice automatic or manuel COM-Selection"); break;
-        // Pages 3, 5, 6, 7 and 14 come with the installation steps.
+        case 2: ShowChoice(2, L"user choice IRDA or COM", CreateIRDAChoice::BuildIRDAChoice); break;
+        case 3:
+            ShowText(2001);
+            ToBack();
+            SetCancel(true);
+            SetForward(true);
+            Show(3, true);
+            break;
+        case 4: ShowChoice(4, L"user choice automatic or manuel COM-Selection", CreateComChoice::BuildComChoice); break;
+        case 5: ShowPortList(); break;
+        case 6: ShowRebootRequest(); break;
+        case 7: ShowInfraredWait(); break;
+        case 14: ShowFinish(); break;
         default: break;
     }
 }
@@ -72,6 +167,9 @@ void HidePage(int16_t page) {
         case 3:
             for (const wchar_t* name : {L"Progressbar", L"Cancel", L"Forward", L"lblCancel", L"lblForward"})
                 Item(name).SetVisible(false);
+            // Nothing on the page answers a key while the installer runs.
+            Item(L"CancelButton").SetEnabled(false);
+            Item(L"ForwardButton").SetEnabled(false);
             break;
         case 15: frmMessage::Unload(); break;
         default: break;

@@ -2,11 +2,23 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+namespace ui {
+class Form;
+}
 
 namespace FormHandling {
+
+// The window that shows pages 2 to 14: Rs.CurrentForm, the main window.
+ui::Form& MainForm();
 
 void ShowPage(int16_t page);
 // Removes what the page shows before the next one is built.
 void HidePage(int16_t page);
+
+// The command line of the system check and modem installation program, in
+// cable (page 3) or infrared (page 7) mode.
+std::wstring InstallerCommand(bool infrared);
 
 }  // namespace FormHandling

@@ -1,14 +1,21 @@
 #include "core/frmMain.h"
 
 #include "choice/optionclick.h"
+#include "core/BrowseFolder.h"
 #include "core/Clicks.h"
+#include "core/ExchangeFile.h"
+#include "core/FormHandling.h"
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
 #include "dialogs/FormParts.h"
 #include "dialogs/PictureButtons.h"
+#include "dialogs/frmMessage.h"
 #include "localisation/Functions.h"
 #include "localisation/ResHandling.h"
 #include "platform/IniHand.h"
+#include "platform/Progress.h"
+#include "platform/RegAccess.h"
+#include "platform/StringTable.h"
 #include "platform/TopMost.h"
 #include "resources/resource_ids.h"
 
@@ -84,6 +91,29 @@ void Design(ui::Form& f) {
 }
 
 void StopHover() { Item(L"Timer").SetEnabled(false); }
+
+constexpr int16_t kCompanionError = 101;
+constexpr int16_t kCompanionCancelled = 102;
+
+// The companion ended with an error or by the user's cancel: the message's
+// only answer ends the wizard.
+void StopWithMessage(ui::Control& timer, int16_t message) {
+    timer.SetEnabled(false);
+    Rs.MessageId = message;
+    Rs.MessageButtons = 0;
+    Item(L"trglabel").SetVisible(false);
+    frmMessage::ShowModal();
+}
+
+// A companion asks for a folder ("GetDirectory" = 1). One dialog at a time:
+// ticks keep coming while it is open.
+void AnswerFolderRequest(const wchar_t* section) {
+    int16_t request = 0;
+    if (!ExchangeFile::ToNumber(ExchangeFile::Read(section, L"GetDirectory", L"0"), &request) || request != 1) return;
+    if (Rs.DirectoryRequestBusy) return;
+    Rs.DirectoryRequestBusy = true;
+    BrowseFolder::AnswerDirectoryRequest(Instance().Handle(), section);
+}
 
 }  // namespace
 
@@ -188,10 +218,67 @@ void lstCom_Click() {
     Item(L"ForwardButton").SetEnabled(true);
 }
 
-// The watch timers of the companion programs and of the infrared modem:
-// filled in with the installation pages.
-void dummyTimer_Timer() {}
-void InstallTimer_Timer() {}
-void IrDATimer_Timer() {}
+// The watch timers. Each step of a tick runs even when an earlier one found
+// nothing usable; a value that is not a number waits for the next tick.
+
+void dummyTimer_Timer() {
+    ui::Control& timer = Item(L"dummyTimer");
+    ExchangeFile::ToProgress(ExchangeFile::Read(L"CM_32", L"trigger", L""), &ProgressValue);
+    std::wstring text = ExchangeFile::Read(L"CM_32", L"triggertext", L"");
+    if (text == L"error") StopWithMessage(timer, kCompanionError);
+    if (text == L"cancel") StopWithMessage(timer, kCompanionCancelled);
+    int16_t id = 0;
+    if (ExchangeFile::ToNumber(text, &id)) Item(L"trglabel").SetCaption(ResHandling::GetLanguageString(id));
+    progress::ShowProgress(Item(L"Progressbar"), ProgressValue, 0, 100);
+    if (ProgressValue > 100) {
+        IniHand::WriteLog(L"systemcheck and modeminstallation ready");
+        timer.SetEnabled(false);
+        Item(L"trglabel").SetVisible(false);
+        FormHandling::HidePage(3);
+        FormHandling::ShowPage(Rs.UseIrDA ? 7 : 14);
+    }
+    AnswerFolderRequest(L"CM_32");
+}
+
+void InstallTimer_Timer() {
+    ui::Control& timer = Item(L"InstallTimer");
+    ExchangeFile::ToProgress(ExchangeFile::Read(L"IrDA", L"trigger", L"0"), &ProgressValue);
+    std::wstring text = ExchangeFile::Read(L"IrDA", L"triggertext", L"");
+    if (text == L"error") StopWithMessage(timer, kCompanionError);
+    if (text == L"cancel") StopWithMessage(timer, kCompanionCancelled);
+    if (ProgressValue > 100) {
+        IniHand::WriteLog(L"ME-Patch installation ready");
+        timer.SetEnabled(false);
+        FormHandling::ShowPage(6);
+    }
+    AnswerFolderRequest(L"IrDA");
+}
+
+void IrDATimer_Timer() {
+    ++Rs.IrDATimerTicks;
+    Rs.IrDATimerLimit = Rs.OsName == L"WinXP" ? 241 : 61;
+    bool nt = Rs.OsName == L"Win2K" || Rs.OsName == L"WinXP";
+    const std::wstring modems =
+        nt ? L"SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96D-E325-11CE-BFC1-08002BE10318}\\000"
+           : L"System\\CurrentControlSet\\Services\\Class\\Modem\\000";
+    const std::wstring wanted = StringTable::ProgramString(1017);
+    for (int d = 0; d <= 9 && !wanted.empty(); ++d) {
+        std::wstring desc =
+            RegAccess::GetText(RegAccess::kLocalMachine, modems + std::to_wstring(d), L"DriverDesc", L"");
+        if (desc.find(wanted) != std::wstring::npos) {
+            Rs.IrDATimerTicks = static_cast<int16_t>(Rs.IrDATimerLimit + 2);
+            break;
+        }
+    }
+    if (Rs.IrDATimerTicks > Rs.IrDATimerLimit) {
+        Item(L"IrDATimer").SetEnabled(false);
+        Item(L"Forward").SetVisible(true);
+        Item(L"lblForward").SetVisible(true);
+        ui::Control& button = Item(L"ForwardButton");
+        button.SetEnabled(true);
+        button.SetDefault(true);
+        Instance().Refresh();
+    }
+}
 
 }  // namespace frmMain

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 
 #include "Fakes.h"
 #include "platform/sys/Ui.h"
@@ -336,6 +337,18 @@ bool ClientToScreen(Handle window, int32_t* x, int32_t* y) {
     int dx = form->BorderStyle() ? 3 : 0, dy = form->BorderStyle() ? 22 : 0;
     *x += static_cast<int32_t>(std::floor(form->Left() + 0.5f)) + dx;
     *y += static_cast<int32_t>(std::floor(form->Top() + 0.5f)) + dy;
+    return true;
+}
+
+bool BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path) {
+    fake::UiWorld& u = fake::Ui();
+    u.folderDialogs.emplace_back(owner, title);
+    if (u.onBrowse) u.onBrowse();
+    if (u.folderAnswers.empty()) throw std::logic_error("folder dialog shown with no answer scripted");
+    std::wstring answer = u.folderAnswers.front();
+    u.folderAnswers.pop_front();
+    if (answer.empty()) return false;
+    *path = answer;
     return true;
 }
 

@@ -77,6 +77,13 @@ struct UiWorld {
     std::vector<std::pair<std::wstring, std::wstring>> findWindowCalls;
     std::vector<SetWindowPosCall> setWindowPos;
     int32_t cursorX = 0, cursorY = 0;
+
+    // The folder dialog: each showing records (owner, title), runs onBrowse
+    // (what happens while it is open, such as timer ticks) and takes the next
+    // answer: a folder, or "" for Cancel. No answer left is a test error.
+    std::vector<std::pair<sys::Handle, std::wstring>> folderDialogs;
+    std::deque<std::wstring> folderAnswers;
+    std::function<void()> onBrowse;
 };
 
 UiWorld& Ui();  // W().ui

@@ -28,4 +28,11 @@ bool GetCursorPos(int32_t* x, int32_t* y);
 // ClientToScreen(window, point).
 bool ClientToScreen(Handle window, int32_t* x, int32_t* y);
 
+// SHBrowseForFolderA owned by `owner`, rooted at the desktop, offering only
+// file-system folders (BIF_RETURNONLYFSDIRS), with `title` above the tree;
+// the chosen item goes through SHGetPathFromIDListA and is freed. False when
+// the user cancelled (or the item has no file-system path); otherwise *path
+// holds the folder up to the first NUL.
+bool BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path);
+
 }  // namespace sys

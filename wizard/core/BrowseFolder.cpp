@@ -1,0 +1,25 @@
+#include "core/BrowseFolder.h"
+
+#include "core/RunState.h"
+#include "localisation/ResHandling.h"
+#include "platform/IniHand.h"
+#include "platform/sys/Ui.h"
+
+namespace BrowseFolder {
+
+void AnswerDirectoryRequest(sys::Handle owner, const std::wstring& section) {
+    std::wstring title = ResHandling::GetLanguageString(103);
+    std::wstring path;
+    // The companion waits for a folder: a cancelled dialog is asked again.
+    while (!sys::BrowseForFolder(owner, title, &path)) {
+    }
+    IniHand::WriteIni(L"CM_32", L"Path", path, Rs.TriggerFile);
+    IniHand::WriteIni(L"CM_32", L"GetDirectory", L"0", Rs.TriggerFile);
+    if (section != L"CM_32") {
+        IniHand::WriteIni(section, L"Path", path, Rs.TriggerFile);
+        IniHand::WriteIni(section, L"GetDirectory", L"0", Rs.TriggerFile);
+    }
+    Rs.DirectoryRequestBusy = false;
+}
+
+}  // namespace BrowseFolder

@@ -258,10 +258,20 @@ bool RouteKey(HWND top, UINT msg, WPARAM wParam) {
 
 bool SwallowChar(WPARAM ch) { return ch == '\r' || ch == 0x1B || ch == '\t'; }
 
+// The wizard's command buttons are off-screen proxies for Enter and Esc. The
+// focus rests on one of them, and Space would press it (BN_CLICKED on key
+// up): a blind Cancel. Only Enter and Esc press them.
+bool SwallowSpace(HWND hwnd, UINT msg, WPARAM wParam) {
+    if (wParam != VK_SPACE || (msg != WM_KEYDOWN && msg != WM_KEYUP && msg != WM_CHAR)) return false;
+    Control* c = reinterpret_cast<Control*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return c && c->GetKind() == Kind::CommandButton;
+}
+
 LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto it = Children().find(hwnd);
     WNDPROC old = it != Children().end() ? it->second.oldProc : DefWindowProcA;
     HWND top = GetParent(hwnd);
+    if (SwallowSpace(hwnd, msg, wParam)) return 0;
     switch (msg) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
@@ -386,7 +396,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) {
                 Control* f = form->Focused();
-                if (f && f->IsAlive() && f->ChildWindow())
+                if (f && f->IsAlive() && f->ChildWindow() && f->EffectivelyEnabled() && f->EffectivelyVisible())
                     SetFocus(H(f->ChildWindow()));
                 else
                     SetFocus(hwnd);
@@ -566,8 +576,13 @@ public:
         Rect r = control.FormRect();
         SetWindowPos(hwnd, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
         bool visible = control.EffectivelyVisible();
+        bool hadFocus = GetFocus() == hwnd;
         if (visible != (IsWindowVisible(hwnd) != FALSE)) ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
         EnableWindow(hwnd, control.EffectivelyEnabled() ? TRUE : FALSE);
+        // A child that is disabled or hidden with the focus leaves no window
+        // with the focus, and Windows then sends the keys nowhere we route
+        // them: Enter and Esc would be lost. The form takes the focus over.
+        if (hadFocus && (!visible || !control.EffectivelyEnabled())) SetFocus(GetParent(hwnd));
         HFONT font = FontFor(control.GetFont());
         if (font != st.font) {
             st.font = font;

@@ -1,6 +1,6 @@
 #include "choice/ChoiceParts.h"
 
-#include "core/RunState.h"
+#include "core/FormHandling.h"
 #include "core/frmMain.h"
 #include "localisation/ResHandling.h"
 #include "resources/resource_ids.h"
@@ -25,14 +25,12 @@ ui::Control* NewLabel(const wchar_t* name) {
 
 }  // namespace
 
-ui::Form& Main() { return Rs.CurrentForm ? *Rs.CurrentForm : frmMain::Instance(); }
+ui::Control* Find(const wchar_t* name) { return FormHandling::MainForm().Find(name); }
 
-ui::Control* Find(const wchar_t* name) { return Main().Find(name); }
-
-ui::Control& PageLabel() { return Main().Item(L"Label"); }
+ui::Control& PageLabel() { return FormHandling::MainForm().Item(L"Label"); }
 
 ui::Control* Create(ui::Kind kind, const wchar_t* name) {
-    ui::Form& form = Main();
+    ui::Form& form = FormHandling::MainForm();
     ui::Control* c = form.Add(kind, name, &form.Item(L"picPage"));
     if (c) frmMain::AttachEvents(*c);
     return c;
@@ -90,7 +88,7 @@ std::optional<float> BesideOf(const ui::Control* option) {
 }
 
 void Remove(std::initializer_list<const wchar_t*> names) {
-    ui::Form& form = Main();
+    ui::Form& form = FormHandling::MainForm();
     for (const wchar_t* name : names) form.Remove(name);
 }
 

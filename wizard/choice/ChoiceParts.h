@@ -14,8 +14,6 @@
 
 namespace ChoiceParts {
 
-// The window the pages live on: Rs.CurrentForm, else the main window.
-ui::Form& Main();
 // A control of that window by name, or null (does not load it).
 ui::Control* Find(const wchar_t* name);
 // The page text label whose place the choice pages take.

@@ -168,6 +168,8 @@ TEST_F(UiWin32Test, TimersTickDuringAModalLoopOfAnotherForm) {
 
 TEST_F(UiWin32Test, EnterAndEscapeReachOffScreenButtonsWhateverHasTheFocus) {
     std::vector<std::string> seen;
+    HWND focusAfterDisable = reinterpret_cast<HWND>(0xdeadbeef);
+    sys::Handle formWindow = 0;
     form.OnLoad = [&] {
         ui::Control* list = form.Add(ui::Kind::ListBox, L"lstCom");
         list->Move(10, 10, 100, 80);
@@ -179,6 +181,7 @@ TEST_F(UiWin32Test, EnterAndEscapeReachOffScreenButtonsWhateverHasTheFocus) {
         can->Move(-10000, 0, 81, 33);
         can->SetCancel(true);
         can->OnClick = [&] { seen.push_back("cancel"); };
+        formWindow = form.Handle();
     };
     Driver d;
     d.Run(form, {
@@ -187,12 +190,26 @@ TEST_F(UiWin32Test, EnterAndEscapeReachOffScreenButtonsWhateverHasTheFocus) {
                     [&] { PostMessageA(H(form.Item(L"lstCom").ChildWindow()), WM_KEYDOWN, VK_ESCAPE, 1); },
                     [&] { form.Item(L"CancelButton").SetFocus(); },
                     [&] { PostMessageA(H(form.Item(L"CancelButton").ChildWindow()), WM_KEYDOWN, VK_RETURN, 1); },
-                    [&] { form.Item(L"DefaultButton").SetEnabled(false); },
+                    // Space on the focused proxy would be a blind press.
+                    [&] {
+                        HWND b = H(form.Item(L"CancelButton").ChildWindow());
+                        PostMessageA(b, WM_KEYDOWN, VK_SPACE, 1);
+                        PostMessageA(b, WM_CHAR, ' ', 1);
+                        PostMessageA(b, WM_KEYUP, VK_SPACE, 0xC0000001);
+                    },
+                    [&] { form.Item(L"DefaultButton").SetFocus(); },
+                    [&] {
+                        form.Item(L"DefaultButton").SetEnabled(false);
+                        focusAfterDisable = GetFocus();
+                    },
                     [&] { PostMessageA(H(form.Handle()), WM_KEYDOWN, VK_RETURN, 1); },
                     [&] { PostMessageA(H(form.Handle()), WM_KEYDOWN, VK_ESCAPE, 1); },
                     [&] { form.Unload(); },
                 });
     EXPECT_EQ(seen, (std::vector<std::string>{"default", "cancel", "default", "cancel"}));
+    // Disabling the focused button hands the focus to the form (Windows
+    // would leave none, and Enter and Esc would go nowhere).
+    EXPECT_EQ(focusAfterDisable, H(formWindow));
 }
 
 TEST_F(UiWin32Test, CloseReasonsReachQueryUnload) {

@@ -168,6 +168,7 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     EXPECT_EQ(gProbes, 2);
     ASSERT_EQ(Rs.CurrentPage, 3);
     EXPECT_EQ(Main().MousePointer(), ui::kPointerCustom);
+    EXPECT_EQ(fake::Ui().inputDiscarded, 1);  // nothing typed meanwhile acts on page 3
     EXPECT_EQ(Rs.PortSearchResult, L"3");
     EXPECT_EQ(Rs.ComPort, L"COM3");
     EXPECT_EQ(Rs.ModemName, L"GPRS via COM");
@@ -384,6 +385,7 @@ TEST_F(PageSequenceTest, InfraredWaitAndSearch) {
     Rs.ComPort = L"COM1";
     Enter();
     EXPECT_EQ(gProbes, 3);
+    EXPECT_EQ(fake::Ui().inputDiscarded, 1);  // nor on page 14
     EXPECT_EQ(Item(L"Label").Caption(), L"Done.");
     EXPECT_EQ(Count(L"Modem detected on port: COM5"), 2);
     EXPECT_TRUE(Logged(L"Try detected on IRDA-Port Try-Nr.: 2"));

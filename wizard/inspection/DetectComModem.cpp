@@ -9,6 +9,7 @@
 #include "install/WriteSetupData.h"
 #include "platform/IniHand.h"
 #include "platform/StringTable.h"
+#include "platform/sys/Ui.h"
 #include "platform/ui/Ui.h"
 
 namespace DetectComModem {
@@ -44,6 +45,8 @@ int16_t DetectComModem() {
             Rs.PortSearchResult = Probe();
         }
     }
+    // Keys and clicks given to the blocked window must not act on the next page.
+    sys::DiscardPendingInput();
     main.SetMousePointer(ui::kPointerCustom);
     Rs.ModemName = StringTable::ProgramString(1004);
     IniHand::WriteLog(L"Modem detected on port: COM" + Rs.PortSearchResult);

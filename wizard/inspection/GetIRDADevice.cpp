@@ -8,6 +8,7 @@
 #include "localisation/ResHandling.h"
 #include "platform/IniHand.h"
 #include "platform/StringTable.h"
+#include "platform/sys/Ui.h"
 #include "platform/ui/Ui.h"
 
 namespace GetIRDADevice {
@@ -41,6 +42,9 @@ void DetectIrDAModem() {
         main.Refresh();
     }
     IniHand::WriteLog(L"Modem detected on port: COM" + std::to_wstring(port));
+    // The search may have blocked the window for minutes: an Enter given
+    // meanwhile must not press Finish on the page that follows.
+    sys::DiscardPendingInput();
     if (port != 0) {
         Rs.ComPort = L"COM" + std::to_wstring(port);
         Rs.ModemName = StringTable::ProgramString(1017);

@@ -340,6 +340,8 @@ bool ClientToScreen(Handle window, int32_t* x, int32_t* y) {
     return true;
 }
 
+void DiscardPendingInput() { ++fake::Ui().inputDiscarded; }
+
 bool BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path) {
     fake::UiWorld& u = fake::Ui();
     u.folderDialogs.emplace_back(owner, title);

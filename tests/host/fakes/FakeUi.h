@@ -84,6 +84,7 @@ struct UiWorld {
     std::vector<std::pair<sys::Handle, std::wstring>> folderDialogs;
     std::deque<std::wstring> folderAnswers;
     std::function<void()> onBrowse;
+    int inputDiscarded = 0;  // DiscardPendingInput calls
 };
 
 UiWorld& Ui();  // W().ui

@@ -28,6 +28,11 @@ bool GetCursorPos(int32_t* x, int32_t* y);
 // ClientToScreen(window, point).
 bool ClientToScreen(Handle window, int32_t* x, int32_t* y);
 
+// Removes the keyboard and mouse messages waiting in this thread's queue
+// (PeekMessageA with PM_REMOVE over both ranges): what the user typed or
+// clicked while a long call blocked the window.
+void DiscardPendingInput();
+
 // SHBrowseForFolderA owned by `owner`, rooted at the desktop, offering only
 // file-system folders (BIF_RETURNONLYFSDIRS), with `title` above the tree;
 // the chosen item goes through SHGetPathFromIDListA and is freed. False when

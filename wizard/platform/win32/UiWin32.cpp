@@ -2,13 +2,13 @@
 // LISTBOX children, GDI painting into a memory bitmap, ANSI text calls.
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "platform/sys/Ui.h"
 #include "platform/ui/Backend.h"
+#include "platform/win32/SmallMap.h"
 #include "platform/win32/Win32.h"
 
 namespace ui {
@@ -34,7 +34,7 @@ int Dpi() {
 
 // Fonts, by their attributes, created once.
 HFONT FontFor(const Font& f) {
-    static std::map<std::tuple<std::wstring, float, bool, bool, int16_t>, HFONT> cache;
+    static SmallMap<std::tuple<std::wstring, float, bool, bool, int16_t>, HFONT> cache;
     auto key = std::make_tuple(f.name, f.size, f.bold, f.italic, f.charset);
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;
@@ -57,7 +57,7 @@ HDC MeasureDc() {
 }
 
 HBITMAP BitmapFor(int id) {
-    static std::map<int, HBITMAP> cache;
+    static SmallMap<int, HBITMAP> cache;
     auto it = cache.find(id);
     if (it != cache.end()) return it->second;
     HBITMAP b = LoadBitmapA(Instance(), MAKEINTRESOURCEA(id));
@@ -66,7 +66,7 @@ HBITMAP BitmapFor(int id) {
 }
 
 HCURSOR CursorFor(int pointer, int resourceId) {
-    static std::map<int, HCURSOR> resources;
+    static SmallMap<int, HCURSOR> resources;
     switch (pointer) {
         case kPointerHourglass: return LoadCursorA(nullptr, MAKEINTRESOURCEA(32514));  // IDC_WAIT
         case kPointerCustom: {
@@ -101,8 +101,8 @@ struct WindowState {
     std::string caption;
     DWORD style = 0;
 };
-std::map<HWND, WindowState>& Windows() {
-    static std::map<HWND, WindowState> w;
+SmallMap<HWND, WindowState>& Windows() {
+    static SmallMap<HWND, WindowState> w;
     return w;
 }
 
@@ -113,18 +113,22 @@ struct ChildState {
     HFONT font = nullptr;
     bool isDefault = false;
 };
-std::map<HWND, ChildState>& Children() {
-    static std::map<HWND, ChildState> c;
+SmallMap<HWND, ChildState>& Children() {
+    static SmallMap<HWND, ChildState> c;
     return c;
 }
 
 // Handlers never throw across the window procedure.
 template <class F>
 void Guarded(F&& f) {
+#if __cpp_exceptions
     try {
         f();
     } catch (...) {
     }
+#else
+    f();  // the shipped build has no exceptions: nothing can throw
+#endif
 }
 
 class GdiCanvas : public Canvas {
@@ -705,6 +709,14 @@ bool GetCursorPos(int32_t* x, int32_t* y) {
     *x = p.x;
     *y = p.y;
     return ok != FALSE;
+}
+
+void DiscardPendingInput() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+    while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+    }
 }
 
 bool ClientToScreen(Handle window, int32_t* x, int32_t* y) {

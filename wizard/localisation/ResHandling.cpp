@@ -1,10 +1,9 @@
 #include "localisation/ResHandling.h"
 
-#include <charconv>
-
 #include "core/RunState.h"
 #include "dialogs/frmMessage.h"
 #include "platform/IniHand.h"
+#include "platform/NumberText.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Library.h"
 #include "platform/sys/System.h"
@@ -58,15 +57,13 @@ void ReplaceAll(std::wstring& text, const std::wstring& what, const std::wstring
 // A number in the general format: up to 15 significant digits, no trailing
 // zeros, no grouping, the user's decimal separator.
 std::wstring GeneralNumber(double value) {
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
     std::wstring separator = sys::DecimalSeparator();
     std::wstring out;
-    for (const char* p = buf; p != r.ptr; ++p) {
-        if (*p == '.')
+    for (wchar_t c : NumberText::General(value, 15)) {
+        if (c == L'.')
             out += separator;
         else
-            out += static_cast<wchar_t>(*p == 'e' ? 'E' : *p);
+            out += c == L'e' ? L'E' : c;
     }
     return out;
 }

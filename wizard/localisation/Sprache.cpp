@@ -122,10 +122,14 @@ bool IsBlank(const std::wstring& buffer) {
 // One step of the start-up inspection: a fault skips it.
 template <typename Step>
 void Try(Step step) {
+#if __cpp_exceptions
     try {
         step();
     } catch (const std::exception&) {
     }
+#else
+    step();  // the shipped build has no exceptions: nothing can throw
+#endif
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/NumberText.h"
 #include "platform/sys/Registry.h"
 
 namespace RegAccess {
@@ -163,13 +164,11 @@ void SetValue(int root, const std::wstring& keyPath, const std::wstring& valueNa
     if (kind == kKindText) {
         std::wstring text = value.text;
         if (value.type != Value::Type::Text && value.type != Value::Type::Empty) {
-            wchar_t buf[64];
-            swprintf(buf, 64, L"%.15g", value.number);
-            text = buf;
+            text = NumberText::General(value.number, 15);
         }
         Status = sys::RegSetValueEx(CurrentKey, valueName, sys::kRegSz, sys::ToAnsi(text) + std::string(1, '\0'));
     } else if (kind == kKindNumber) {
-        double n = value.type == Value::Type::Text ? std::wcstod(value.text.c_str(), nullptr) : value.number;
+        double n = value.type == Value::Type::Text ? NumberText::Parse(value.text) : value.number;
         n = std::nearbyint(std::fabs(n));  // current rounding mode: halves to even
         if (n <= static_cast<double>(std::numeric_limits<int32_t>::max())) {
             uint32_t v = static_cast<uint32_t>(n);

@@ -1,7 +1,6 @@
 #include "platform/StringTable.h"
 
-#include <cwchar>
-
+#include "platform/NumberText.h"
 #include "platform/sys/Library.h"
 
 namespace StringTable {
@@ -12,6 +11,6 @@ std::wstring ProgramString(uint32_t id) {
     return text;
 }
 
-double ProgramNumber(uint32_t id) { return std::wcstod(ProgramString(id).c_str(), nullptr); }
+double ProgramNumber(uint32_t id) { return NumberText::Parse(ProgramString(id)); }
 
 }  // namespace StringTable

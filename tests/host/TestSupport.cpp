@@ -1,12 +1,47 @@
 #include "TestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <regex>
 #include <sstream>
 
 #include "platform/IniHand.h"
+#include "platform/ui/Ui.h"
 
 namespace testsupport {
+
+namespace {
+
+bool countMisses = false;
+std::vector<std::wstring> missedNames;
+
+void OnMissingControl(const ui::Form& form, const std::wstring& name) {
+    if (countMisses) {
+        missedNames.push_back(name);
+        return;
+    }
+    ADD_FAILURE() << "no control " << sys::ToAnsi(name) << " on " << sys::ToAnsi(form.Name());
+}
+
+// Installed before the first test, so that no test can miss a control unseen.
+class MissingControlEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { ui::SetMissingControlHook(OnMissingControl); }
+};
+
+const auto* const kMissingControlEnvironment = ::testing::AddGlobalTestEnvironment(new MissingControlEnvironment);
+
+}  // namespace
+
+ExpectMissingControls::ExpectMissingControls() {
+    countMisses = true;
+    missedNames.clear();
+}
+
+ExpectMissingControls::~ExpectMissingControls() { countMisses = false; }
+
+const std::vector<std::wstring>& ExpectMissingControls::Names() const { return missedNames; }
 
 void LoadConfigStrings() {
     std::ifstream in(WIZ_SOURCE_DIR "/wizard/resources/wizard.rc");

@@ -22,4 +22,16 @@ std::vector<std::wstring> LogMessages();
 // The log's raw bytes.
 std::string LogBytes();
 
+// Every host test fails when Form::Item misses a control. Within the life of
+// this object a miss is counted instead (for the tests of the miss itself).
+class ExpectMissingControls {
+public:
+    ExpectMissingControls();
+    ~ExpectMissingControls();
+    ExpectMissingControls(const ExpectMissingControls&) = delete;
+    ExpectMissingControls& operator=(const ExpectMissingControls&) = delete;
+    // The names missed so far, as asked for.
+    const std::vector<std::wstring>& Names() const;
+};
+
 }  // namespace testsupport

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "TestSupport.h"
 #include "fakes/Fakes.h"
 #include "platform/ui/Ui.h"
 
@@ -68,10 +69,14 @@ TEST_F(UiModelTest, RemovedControlStaysSafeToTouchButIsInert) {
     form.DispatchMouse(Form::MouseEvent::Up, 1, 0, 10, 10);
     EXPECT_EQ(clicks, 0);
 
+    testsupport::ExpectMissingControls misses;
     Control& missing = form.Item(L"nothing");
     EXPECT_FALSE(missing.IsAlive());
     missing.SetWidth(300);
     EXPECT_EQ(missing.Width(), 0);
+    // The miss is reported, a question with Find is not.
+    EXPECT_EQ(form.Find(L"nothing"), nullptr);
+    EXPECT_EQ(misses.Names(), std::vector<std::wstring>{L"nothing"});
 }
 
 TEST_F(UiModelTest, ContainerMustBeALivePictureBoxOfTheSameForm) {

@@ -27,11 +27,11 @@ ui::Control* NewLabel(const wchar_t* name) {
 
 ui::Control* Find(const wchar_t* name) { return FormHandling::MainForm().Find(name); }
 
-ui::Control& PageLabel() { return FormHandling::MainForm().Item(L"Label"); }
+ui::Control& PageLabel() { return *frmMain::Ctl().Label; }
 
 ui::Control* Create(ui::Kind kind, const wchar_t* name) {
     ui::Form& form = FormHandling::MainForm();
-    ui::Control* c = form.Add(kind, name, &form.Item(L"picPage"));
+    ui::Control* c = form.Add(kind, name, &*frmMain::Ctl().picPage);
     if (c) frmMain::AttachEvents(*c);
     return c;
 }

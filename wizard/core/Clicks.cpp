@@ -6,6 +6,7 @@
 #include "core/FormHandling.h"
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
+#include "core/frmMain.h"
 #include "core/runApp.h"
 #include "dialogs/frmQueryCancel.h"
 #include "inspection/DetectComModem.h"
@@ -27,7 +28,15 @@ namespace {
 
 const wchar_t* const kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-ui::Control& Item(const wchar_t* name) { return FormHandling::MainForm().Item(name); }
+// The main window's controls (loads it).
+const frmMain::Controls& Main() { return frmMain::Ctl(); }
+
+// Page 2 and 7 act without buttons: nothing to press until the next page.
+void HideButtons() {
+    const frmMain::Controls& c = Main();
+    for (const FormParts::ControlRef& shown : {c.Cancel, c.lblCancel, c.Forward, c.lblForward})
+        shown->SetVisible(false);
+}
 
 void ForwardFromPage1() {
     // HidePage(1) has unloaded frmCloseApp, whose unload brought up frmMain.
@@ -52,9 +61,9 @@ std::wstring FirstFreePort() {
 
 void ForwardFromPage2() {
     CreateIRDAChoice::RemoveIRDAChoice();
-    for (const wchar_t* name : {L"Cancel", L"lblCancel", L"Forward", L"lblForward"}) Item(name).SetVisible(false);
-    Item(L"CancelButton").SetEnabled(false);
-    Item(L"ForwardButton").SetEnabled(false);
+    HideButtons();
+    Main().CancelButton->SetEnabled(false);
+    Main().ForwardButton->SetEnabled(false);
     if (!Rs.UseIrDA) {
         IniHand::WriteLog(L"user choice IRDA or COM : COM");
         FormHandling::ShowPage(4);
@@ -70,19 +79,20 @@ void ForwardFromPage2() {
         runApp::StartProgram(runApp::ProgramPath(Rs.WorkDir + L"kt\\irdame.exe") + L" " + Rs.IrDAPatchPort + L" " +
                              Rs.TriggerFile);
         // The page stays, without buttons, until InstallTimer moves on.
-        Item(L"InstallTimer").SetEnabled(true);
+        Main().InstallTimer->SetEnabled(true);
     } else {
         FormHandling::ShowPage(5);
     }
 }
 
 void ForwardFromPage3() {
-    Item(L"Label").SetCaption(ResHandling::GetLanguageString(2001));
-    Item(L"Progressbar").SetVisible(true);
-    Item(L"trglabel").SetVisible(true);
+    const frmMain::Controls& c = Main();
+    c.Label->SetCaption(ResHandling::GetLanguageString(2001));
+    c.Progressbar->SetVisible(true);
+    c.trglabel->SetVisible(true);
     IniHand::WriteLog(L"starting systemcheck and modeminstallation");
     runApp::StartProgram(FormHandling::InstallerCommand(false));
-    Item(L"dummyTimer").SetEnabled(true);
+    c.dummyTimer->SetEnabled(true);
 }
 
 void ForwardFromPage4() {
@@ -96,7 +106,8 @@ void ForwardFromPage4() {
 }
 
 void ForwardFromPage5() {
-    std::wstring port = Item(L"lstCom").Text();
+    ui::Control* list = FormHandling::MainForm().Find(L"lstCom");
+    std::wstring port = list ? list->Text() : L"";
     // Forward is offered only once an entry is chosen; without one there is
     // no port to go on with.
     if (port.empty()) return;
@@ -120,8 +131,8 @@ void ForwardFromPage5() {
 
 void ForwardFromPage7() {
     ui::Form& main = FormHandling::MainForm();
-    Item(L"Label").SetCaption(GetIRDADevice::AttemptText(1));
-    for (const wchar_t* name : {L"lblCancel", L"Cancel", L"Forward", L"lblForward"}) Item(name).SetVisible(false);
+    Main().Label->SetCaption(GetIRDADevice::AttemptText(1));
+    HideButtons();
     main.Refresh();
     main.SetMousePointer(ui::kPointerHourglass);
     GetIRDADevice::DetectIrDAModem();

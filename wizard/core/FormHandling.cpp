@@ -19,30 +19,31 @@ namespace FormHandling {
 
 namespace {
 
-ui::Control& Item(const wchar_t* name) { return MainForm().Item(name); }
+// The main window's controls (loads it).
+const frmMain::Controls& Main() { return frmMain::Ctl(); }
 
 // The page background stays behind whatever a page adds.
-void ToBack() { Item(L"Image1").ZOrder(1); }
+void ToBack() { Main().Image1->ZOrder(1); }
 
 void SetCancel(bool shown) {
-    Item(L"Cancel").SetVisible(shown);
-    Item(L"lblCancel").SetVisible(shown);
-    Item(L"CancelButton").SetEnabled(shown);
+    Main().Cancel->SetVisible(shown);
+    Main().lblCancel->SetVisible(shown);
+    Main().CancelButton->SetEnabled(shown);
 }
 
 // Forward and its keyboard proxy go together: Enter must not go on from a
 // page whose Forward is hidden (no port chosen yet, installer running, the
 // infrared modem not registered yet).
 void SetForward(bool shown) {
-    Item(L"Forward").SetVisible(shown);
-    Item(L"lblForward").SetVisible(shown);
-    ui::Control& button = Item(L"ForwardButton");
+    Main().Forward->SetVisible(shown);
+    Main().lblForward->SetVisible(shown);
+    ui::Control& button = *Main().ForwardButton;
     button.SetEnabled(shown);
     if (shown) button.SetDefault(true);
 }
 
 void ShowText(int16_t id) {
-    ui::Control& label = Item(L"Label");
+    ui::Control& label = *Main().Label;
     label.SetVisible(true);
     label.SetCaption(ResHandling::GetLanguageString(id));
 }
@@ -57,7 +58,7 @@ void Show(int16_t page, bool topMost) {
 // Pages 2 and 4: a choice built at run time in place of the page text.
 void ShowChoice(int16_t page, const wchar_t* logLine, void (*build)()) {
     IniHand::WriteLog(logLine);
-    Item(L"Label").SetVisible(false);
+    Main().Label->SetVisible(false);
     ToBack();
     if (page == 2) CheckIRDA::CheckIRDA();
     build();
@@ -68,7 +69,7 @@ void ShowChoice(int16_t page, const wchar_t* logLine, void (*build)()) {
 
 void ShowPortList() {
     IniHand::WriteLog(L"user choice manuel COM-Port");
-    Item(L"Label").SetVisible(false);
+    Main().Label->SetVisible(false);
     ToBack();
     CreateComList::BuildComList();
     CreateComList::FillComList();
@@ -93,10 +94,10 @@ void ShowPortList() {
 
 void ShowRebootRequest() {
     ToBack();
-    Item(L"Label").SetVisible(true);
+    Main().Label->SetVisible(true);
     SetCancel(false);
     SetForward(true);
-    Functions::SetLabelText(Item(L"lblForward"), ResHandling::GetLanguageString(5), MainForm());
+    Functions::SetLabelText(*Main().lblForward, ResHandling::GetLanguageString(5), MainForm());
     ShowText(2004);
     Show(6, false);
 }
@@ -110,18 +111,18 @@ void ShowInfraredWait() {
     Show(7, false);
     if (Rs.OsName == L"WinXP" || Rs.OsName == L"Win2K") runApp::StartProgram(InstallerCommand(true));
     Rs.IrDATimerTicks = 0;
-    Item(L"IrDATimer").SetEnabled(true);
+    Main().IrDATimer->SetEnabled(true);
 }
 
 void ShowFinish() {
     ToBack();
     SetCancel(false);
-    Functions::SetLabelText(Item(L"lblFinish"), ResHandling::GetLanguageString(4), MainForm());
+    Functions::SetLabelText(*Main().lblFinish, ResHandling::GetLanguageString(4), MainForm());
     SetForward(false);
-    ui::Control& finish = Item(L"FinishButton");
+    ui::Control& finish = *Main().FinishButton;
     finish.SetEnabled(true);
-    Item(L"Finish").SetVisible(true);
-    Item(L"lblFinish").SetVisible(true);
+    Main().Finish->SetVisible(true);
+    Main().lblFinish->SetVisible(true);
     finish.SetDefault(true);
     ShowText(2003);
     MainForm().Show();
@@ -164,13 +165,15 @@ void ShowPage(int16_t page) {
 void HidePage(int16_t page) {
     switch (page) {
         case 1: frmCloseApp::Instance().Unload(); break;
-        case 3:
-            for (const wchar_t* name : {L"Progressbar", L"Cancel", L"Forward", L"lblCancel", L"lblForward"})
-                Item(name).SetVisible(false);
+        case 3: {
+            const frmMain::Controls& c = Main();
+            for (const FormParts::ControlRef& shown : {c.Progressbar, c.Cancel, c.Forward, c.lblCancel, c.lblForward})
+                shown->SetVisible(false);
             // Nothing on the page answers a key while the installer runs.
-            Item(L"CancelButton").SetEnabled(false);
-            Item(L"ForwardButton").SetEnabled(false);
+            c.CancelButton->SetEnabled(false);
+            c.ForwardButton->SetEnabled(false);
             break;
+        }
         case 15: frmMessage::Unload(); break;
         default: break;
     }

@@ -20,6 +20,7 @@
 #include "platform/TopMost.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/System.h"
+#include "platform/ui/Ui.h"
 
 namespace StartUp {
 
@@ -27,6 +28,14 @@ namespace {
 
 const wchar_t* const kRestartMarker = L"c:\\gprs.kti";
 const wchar_t* const kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+#ifndef NDEBUG
+// A control looked up by a name that its window does not have is a slip in
+// the program; a debug build puts it in the log rather than pass it over.
+void LogMissingControl(const ui::Form& form, const std::wstring& name) {
+    IniHand::WriteLog(L"no control " + name + L" on " + form.Name());
+}
+#endif
 
 }  // namespace
 
@@ -85,6 +94,10 @@ void RemoveOldDialer() {
 }
 
 bool Main() {
+#ifndef NDEBUG
+    // The host tests install their own hook first, one that fails the test.
+    if (!ui::GetMissingControlHook()) ui::SetMissingControlHook(LogMissingControl);
+#endif
     // 1. One wizard at a time; a second start ends silently.
     if (sys::AnotherInstanceRunning()) return false;
     // 2-5.

@@ -25,72 +25,74 @@ int16_t ProgressValue = 0;
 
 namespace {
 
-using FormParts::Caption;
 using FormParts::NewTimer;
 using FormParts::Place;
 using FormParts::Proxy;
 
-ui::Control& Item(const wchar_t* name) { return Instance().Item(name); }
+Controls ctl;
 
 // The design-time window: every control at its place, events connected.
 void Design(ui::Form& f) {
+    ctl = Controls{};
     f.SetCaption(L"Wizard");
     f.SetBorderStyle(0);
     f.Move(0, 0);
     f.SetClientSize(static_cast<float>(ui::ScreenWidth()), static_cast<float>(ui::ScreenHeight()));
     f.SetMouseIcon(IDC_POINTER);
 
-    Place(f, ui::Kind::Image, L"imgFullscreen", nullptr, 0, 0, 800, 600);
+    ctl.imgFullscreen = Place(f, ui::Kind::Image, L"imgFullscreen", nullptr, 0, 0, 800, 600);
     ui::Control* page = f.Add(ui::Kind::PictureBox, L"picPage");
-    if (page) page->Move(196, 107, 460, 447);
+    if (page) {
+        page->Move(196, 107, 460, 447);
+        ctl.picPage = *page;
+    }
 
-    Place(f, ui::Kind::Image, L"Image1", page, 0, 0, 460, 447);
-    FormParts::Text(f, L"Label", page, 30, 112, 409, 217);
+    ctl.Image1 = Place(f, ui::Kind::Image, L"Image1", page, 0, 0, 460, 447);
+    ctl.Label = FormParts::Text(f, L"Label", page, 30, 112, 409, 217);
 
     ui::Control& bar = Place(f, ui::Kind::PictureBox, L"Progressbar", page, 30, 328, 409, 25);
     bar.SetBorderStyle(1);
     bar.SetForeColor(FormParts::kTextColor);
     bar.SetBackColor(ui::kWhite);
     bar.SetVisible(false);
+    ctl.Progressbar = bar;
     ui::Control& status = Place(f, ui::Kind::Label, L"trglabel", page, 24, 360, 393, 25);
     status.SetForeColor(FormParts::kTextColor);
     status.SetCaption(L".");
     status.SetVisible(false);
+    ctl.trglabel = status;
 
-    FormParts::Version(f, page);
+    ctl.Version = FormParts::Version(f, page);
 
-    NewTimer(f, L"Timer", 100, Timer_Timer);
-    struct Button {
-        const wchar_t* image;
-        const wchar_t* caption;
-        float left, captionTop;
-        void (*mouseMove)(const ui::MouseArgs&);
-        void (*click)();
-        bool visible;
-    } buttons[] = {{L"Cancel", L"lblCancel", 132, 344, Cancel_MouseMove, Cancel_Click, true},
-                   {L"Finish", L"lblFinish", 182, 345, Finish_MouseMove, Finish_Click, false},
-                   {L"Forward", L"lblForward", 232, 345, Forward_MouseMove, Forward_Click, true}};
-    for (const Button& b : buttons) {
-        ui::Control& image = Place(f, ui::Kind::Image, b.image, page, b.left, 340, 96, 23);
-        ui::Control& caption = Caption(f, b.caption, page, b.left, b.captionTop);
-        image.SetVisible(b.visible);
-        caption.SetVisible(b.visible);
-        PictureButtons::Wire(image, caption, b.mouseMove, b.click);
-    }
+    ctl.Timer = NewTimer(f, L"Timer", 100, Timer_Timer);
+    FormParts::PictureButton(f, page, L"Cancel", {132, 340, 344}, ctl.Cancel, ctl.lblCancel, Cancel_MouseMove,
+                             Cancel_Click);
+    FormParts::PictureButton(f, page, L"Finish", {182, 340, 345}, ctl.Finish, ctl.lblFinish, Finish_MouseMove,
+                             Finish_Click);
+    ctl.Finish->SetVisible(false);
+    ctl.lblFinish->SetVisible(false);
+    FormParts::PictureButton(f, page, L"Forward", {232, 340, 345}, ctl.Forward, ctl.lblForward, Forward_MouseMove,
+                             Forward_Click);
 
-    ui::Control& debug = Place(f, ui::Kind::Image, L"DebugImg", page, 0, 0, 33, 113);
-    debug.OnMouseDown = DebugImg_MouseDown;
+    ctl.DebugImg = Place(f, ui::Kind::Image, L"DebugImg", page, 0, 0, 33, 113);
+    ctl.DebugImg->OnMouseDown = DebugImg_MouseDown;
 
-    Proxy(f, L"CancelButton", Cancel_Click).SetCancel(true);
-    Proxy(f, L"FinishButton", Finish_Click).SetEnabled(false);
-    Proxy(f, L"ForwardButton", Forward_Click).SetDefault(true);
+    ctl.CancelButton = Proxy(f, L"CancelButton", Cancel_Click);
+    ctl.CancelButton->SetCancel(true);
+    ctl.FinishButton = Proxy(f, L"FinishButton", Finish_Click);
+    ctl.FinishButton->SetEnabled(false);
+    ctl.ForwardButton = Proxy(f, L"ForwardButton", Forward_Click);
+    ctl.ForwardButton->SetDefault(true);
 
-    NewTimer(f, L"InstallTimer", 2000, InstallTimer_Timer);
-    NewTimer(f, L"IrDATimer", 500, IrDATimer_Timer);
-    NewTimer(f, L"dummyTimer", 2000, dummyTimer_Timer);
+    ctl.InstallTimer = NewTimer(f, L"InstallTimer", 2000, InstallTimer_Timer);
+    ctl.IrDATimer = NewTimer(f, L"IrDATimer", 500, IrDATimer_Timer);
+    ctl.dummyTimer = NewTimer(f, L"dummyTimer", 2000, dummyTimer_Timer);
 }
 
-void StopHover() { Item(L"Timer").SetEnabled(false); }
+// A choice control that pages 2, 4 and 5 created at run time.
+ui::Control& Choice(const wchar_t* name) { return Instance().Item(name); }
+
+void StopHover() { Ctl().Timer->SetEnabled(false); }
 
 constexpr int16_t kCompanionError = 101;
 constexpr int16_t kCompanionCancelled = 102;
@@ -101,7 +103,7 @@ void StopWithMessage(ui::Control& timer, int16_t message) {
     timer.SetEnabled(false);
     Rs.MessageId = message;
     Rs.MessageButtons = 0;
-    Item(L"trglabel").SetVisible(false);
+    Ctl().trglabel->SetVisible(false);
     frmMessage::ShowModal();
 }
 
@@ -129,12 +131,17 @@ ui::Form& Instance() {
     return form;
 }
 
+const Controls& Ctl() {
+    Instance().Load();
+    return ctl;
+}
+
 bool PageAreaOnScreen(int32_t* x, int32_t* y) {
     ui::Form& f = Instance();
     if (!f.IsLoaded()) return false;
-    ui::Control* page = f.Find(L"picPage");
-    if (!page) return false;
-    page->ClientToScreen(0, 0, x, y);
+    // Read without loading: a window not loaded has no page area on screen.
+    if (!ctl.picPage->IsAlive()) return false;
+    ctl.picPage->ClientToScreen(0, 0, x, y);
     return true;
 }
 
@@ -152,28 +159,29 @@ void AttachEvents(ui::Control& control) {
 void Form_Load() {
     ui::Form& f = Instance();
     // 1. The keyboard proxies out of sight.
-    for (const wchar_t* name : {L"ForwardButton", L"FinishButton", L"CancelButton"}) Item(name).SetLeft(-10000);
+    for (const FormParts::ControlRef& button : {ctl.ForwardButton, ctl.FinishButton, ctl.CancelButton})
+        button->SetLeft(-10000);
     // 2-5. Background and pictures.
     f.SetBackColor(ui::kBlack);
-    ui::Control& page = Item(L"picPage");
-    ui::Control& image1 = Item(L"Image1");
+    ui::Control& page = *ctl.picPage;
+    ui::Control& image1 = *ctl.Image1;
     image1.SetPicture(IDB_PAGE);
     image1.SetStretch(true);
     image1.Move(0, 0, page.Width(), page.Height());
-    ui::Control& full = Item(L"imgFullscreen");
+    ui::Control& full = *ctl.imgFullscreen;
     full.SetPicture(IDB_SCREEN);
-    for (const wchar_t* name : {L"Forward", L"Cancel", L"Finish"}) Item(name).SetPicture(IDB_BUTTON);
+    for (const FormParts::ControlRef& image : {ctl.Forward, ctl.Cancel, ctl.Finish}) image->SetPicture(IDB_BUTTON);
     // 6. Captions of the picture buttons.
-    Functions::SetLabelText(Item(L"lblForward"), ResHandling::GetLanguageString(1), f);
-    Functions::SetLabelText(Item(L"lblCancel"), ResHandling::GetLanguageString(2), f);
-    Functions::SetLabelText(Item(L"lblFinish"), ResHandling::GetLanguageString(4), f);
+    Functions::SetLabelText(*ctl.lblForward, ResHandling::GetLanguageString(1), f);
+    Functions::SetLabelText(*ctl.lblCancel, ResHandling::GetLanguageString(2), f);
+    Functions::SetLabelText(*ctl.lblFinish, ResHandling::GetLanguageString(4), f);
     // 7. Shown, not modal.
     f.Show();
     // 8-9. The background centred in the client area, the page area on it.
     full.Move((f.ScaleWidth() - full.Width()) / 2, (f.ScaleHeight() - full.Height()) / 2);
     page.Move(full.Left() + 196, full.Top() + 107);
     // 10. The version text right-aligned at the top of the page area.
-    FormParts::SetVersion(Item(L"Version"), page.Width());
+    FormParts::SetVersion(*ctl.Version, page.Width());
     // 11-12.
     TopMost::SetTopMost(f.Handle());
     IniHand::WriteLog(L"frmain after topmost");
@@ -197,43 +205,45 @@ void Cancel_Click() {
 
 void Finish_Click() { Clicks::FinishClick(); }
 
-void Forward_MouseMove(const ui::MouseArgs&) { PictureButtons::HoverStart(Item(L"Forward"), Item(L"Timer")); }
-void Cancel_MouseMove(const ui::MouseArgs&) { PictureButtons::HoverStart(Item(L"Cancel"), Item(L"Timer")); }
-void Finish_MouseMove(const ui::MouseArgs&) { PictureButtons::HoverStart(Item(L"Finish"), Item(L"Timer")); }
+void Forward_MouseMove(const ui::MouseArgs&) { PictureButtons::HoverStart(*Ctl().Forward, *Ctl().Timer); }
+void Cancel_MouseMove(const ui::MouseArgs&) { PictureButtons::HoverStart(*Ctl().Cancel, *Ctl().Timer); }
+void Finish_MouseMove(const ui::MouseArgs&) { PictureButtons::HoverStart(*Ctl().Finish, *Ctl().Timer); }
 
-void Timer_Timer() { PictureButtons::HoverTick(Item(L"Timer")); }
+void Timer_Timer() { PictureButtons::HoverTick(*Ctl().Timer); }
 
 void DebugImg_MouseDown(const ui::MouseArgs& args) { PictureButtons::MinimiseGesture(Instance(), args); }
 
 // The choice controls of pages 2 and 4 (their texts click through to these).
 // A disabled option or text raises no click.
-void optIRDA_Click() { optionclick::SelectIRDAOption(Item(L"optIRDA")); }
-void optNoIRDA_Click() { optionclick::SelectIRDAOption(Item(L"optNoIRDA")); }
-void optCom_Click() { optionclick::SelectComOption(Item(L"optCom")); }
-void optManCom_Click() { optionclick::SelectComOption(Item(L"optManCom")); }
+void optIRDA_Click() { optionclick::SelectIRDAOption(Choice(L"optIRDA")); }
+void optNoIRDA_Click() { optionclick::SelectIRDAOption(Choice(L"optNoIRDA")); }
+void optCom_Click() { optionclick::SelectComOption(Choice(L"optCom")); }
+void optManCom_Click() { optionclick::SelectComOption(Choice(L"optManCom")); }
 
 void lstCom_Click() {
-    Item(L"lblForward").SetVisible(true);
-    Item(L"Forward").SetVisible(true);
-    Item(L"ForwardButton").SetEnabled(true);
+    const Controls& c = Ctl();
+    c.lblForward->SetVisible(true);
+    c.Forward->SetVisible(true);
+    c.ForwardButton->SetEnabled(true);
 }
 
 // The watch timers. Each step of a tick runs even when an earlier one found
 // nothing usable; a value that is not a number waits for the next tick.
 
 void dummyTimer_Timer() {
-    ui::Control& timer = Item(L"dummyTimer");
+    const Controls& c = Ctl();
+    ui::Control& timer = *c.dummyTimer;
     ExchangeFile::ToProgress(ExchangeFile::Read(L"CM_32", L"trigger", L""), &ProgressValue);
     std::wstring text = ExchangeFile::Read(L"CM_32", L"triggertext", L"");
     if (text == L"error") StopWithMessage(timer, kCompanionError);
     if (text == L"cancel") StopWithMessage(timer, kCompanionCancelled);
     int16_t id = 0;
-    if (ExchangeFile::ToNumber(text, &id)) Item(L"trglabel").SetCaption(ResHandling::GetLanguageString(id));
-    progress::ShowProgress(Item(L"Progressbar"), ProgressValue, 0, 100);
+    if (ExchangeFile::ToNumber(text, &id)) c.trglabel->SetCaption(ResHandling::GetLanguageString(id));
+    progress::ShowProgress(*c.Progressbar, ProgressValue, 0, 100);
     if (ProgressValue > 100) {
         IniHand::WriteLog(L"systemcheck and modeminstallation ready");
         timer.SetEnabled(false);
-        Item(L"trglabel").SetVisible(false);
+        c.trglabel->SetVisible(false);
         FormHandling::HidePage(3);
         FormHandling::ShowPage(Rs.UseIrDA ? 7 : 14);
     }
@@ -241,7 +251,7 @@ void dummyTimer_Timer() {
 }
 
 void InstallTimer_Timer() {
-    ui::Control& timer = Item(L"InstallTimer");
+    ui::Control& timer = *Ctl().InstallTimer;
     ExchangeFile::ToProgress(ExchangeFile::Read(L"IrDA", L"trigger", L"0"), &ProgressValue);
     std::wstring text = ExchangeFile::Read(L"IrDA", L"triggertext", L"");
     if (text == L"error") StopWithMessage(timer, kCompanionError);
@@ -271,10 +281,11 @@ void IrDATimer_Timer() {
         }
     }
     if (Rs.IrDATimerTicks > Rs.IrDATimerLimit) {
-        Item(L"IrDATimer").SetEnabled(false);
-        Item(L"Forward").SetVisible(true);
-        Item(L"lblForward").SetVisible(true);
-        ui::Control& button = Item(L"ForwardButton");
+        const Controls& c = Ctl();
+        c.IrDATimer->SetEnabled(false);
+        c.Forward->SetVisible(true);
+        c.lblForward->SetVisible(true);
+        ui::Control& button = *c.ForwardButton;
         button.SetEnabled(true);
         button.SetDefault(true);
         Instance().Refresh();

@@ -7,12 +7,25 @@
 
 #include <cstdint>
 
+#include "dialogs/FormParts.h"
 #include "platform/ui/Ui.h"
 
 namespace frmMain {
 
+// The controls of the design, set afresh by each load of the window. The
+// choice controls that pages 2, 4 and 5 create at run time are not among
+// them: those are found by name.
+struct Controls {
+    FormParts::ControlRef imgFullscreen, picPage, Image1, Label, Progressbar, trglabel, Version, Timer;
+    FormParts::ControlRef Cancel, lblCancel, Finish, lblFinish, Forward, lblForward, DebugImg;
+    FormParts::ControlRef CancelButton, FinishButton, ForwardButton;
+    FormParts::ControlRef InstallTimer, IrDATimer, dummyTimer;
+};
+
 // The one main window of the program (not loaded until first use).
 ui::Form& Instance();
+// Its controls; loads the window.
+const Controls& Ctl();
 
 // Last "trigger" value read from the exchange file by the watch timers.
 extern int16_t ProgressValue;

@@ -4,6 +4,7 @@
 
 #include "core/RunState.h"
 #include "core/frmMain.h"
+#include "dialogs/PictureButtons.h"
 #include "resources/resource_ids.h"
 
 namespace FormParts {
@@ -63,6 +64,17 @@ ui::Control& NewTimer(ui::Form& form, const wchar_t* name, uint32_t ms, void (*t
     c->SetEnabled(false);
     c->OnTimer = tick;
     return *c;
+}
+
+void PictureButton(ui::Form& form, ui::Control* box, const wchar_t* name, ButtonPlace at, ControlRef& image,
+                   ControlRef& caption, const ui::MouseHandler& mouseMove, const ui::Handler& click) {
+    image = Place(form, ui::Kind::Image, name, box, at.left, at.top, 96, 23);
+    caption = Caption(form, (std::wstring(L"lbl") + name).c_str(), box, at.left, at.captionTop);
+    PictureButtons::Wire(*image, *caption, mouseMove, click);
+}
+
+ui::MouseHandler Hover(const ControlRef& image, const ControlRef& timer) {
+    return [&image, &timer](const ui::MouseArgs&) { PictureButtons::HoverStart(*image, *timer); };
 }
 
 void DesignDialog(ui::Form& form, const wchar_t* caption) {

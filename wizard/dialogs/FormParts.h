@@ -1,6 +1,6 @@
 // Building blocks of the wizard's windows at design time: controls placed by
-// name, the captions of picture buttons, keyboard proxies, timers, and the
-// common fonts and colours.
+// name, the typed references through which the program reaches them, picture
+// buttons, keyboard proxies, timers, and the common fonts and colours.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,21 @@
 #include "platform/ui/Ui.h"
 
 namespace FormParts {
+
+// A control of a fixed window's design, as the window's typed controls hold
+// it, so that the compiler checks every name the program uses. Never null:
+// the inert control until the design sets it, and where the design could not
+// add the control.
+class ControlRef {
+public:
+    ControlRef() = default;
+    ControlRef(ui::Control& control) : control_(&control) {}  // NOLINT: a placed control goes straight in
+    ui::Control* operator->() const { return control_; }
+    ui::Control& operator*() const { return *control_; }
+
+private:
+    ui::Control* control_ = &ui::Control::Inert();
+};
 
 // Page and message texts (their own design font; captions get theirs from
 // SetLabelText).
@@ -33,6 +48,20 @@ ui::Control& Version(ui::Form& form, ui::Control* box);
 ui::Control& Proxy(ui::Form& form, const wchar_t* name, void (*click)());
 // A timer, disabled, with its interval.
 ui::Control& NewTimer(ui::Form& form, const wchar_t* name, uint32_t ms, void (*tick)());
+
+// Where a picture button goes: its image at left, top, its caption at left,
+// captionTop.
+struct ButtonPlace {
+    float left, top, captionTop;
+};
+// A picture button: the image `name` (96 x 23) and its caption "lbl" + name,
+// in box (null: the window itself), both raising mouseMove and click.
+void PictureButton(ui::Form& form, ui::Control* box, const wchar_t* name, ButtonPlace at, ControlRef& image,
+                   ControlRef& caption, const ui::MouseHandler& mouseMove, const ui::Handler& click);
+// The hover start of a picture button as a MouseMove handler. It reads both
+// references when the mouse moves, so they may be set after the wiring; they
+// must live as long as the program (the windows' typed controls do).
+ui::MouseHandler Hover(const ControlRef& image, const ControlRef& timer);
 
 // A borderless dialog of the page area's size with the button pointer.
 void DesignDialog(ui::Form& form, const wchar_t* caption);

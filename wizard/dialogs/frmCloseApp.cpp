@@ -3,7 +3,6 @@
 #include "core/Clicks.h"
 #include "core/ProgramEnd.h"
 #include "core/frmMain.h"
-#include "dialogs/FormParts.h"
 #include "dialogs/PictureButtons.h"
 #include "localisation/Functions.h"
 #include "localisation/ResHandling.h"
@@ -14,37 +13,31 @@ namespace frmCloseApp {
 
 namespace {
 
-using FormParts::Caption;
 using FormParts::Place;
 
-ui::Control& Item(const wchar_t* name) { return Instance().Item(name); }
+Controls ctl;
 
 void Design(ui::Form& f) {
+    ctl = Controls{};
     // First shown centred on the screen; the program does not move it.
     FormParts::DesignDialog(f, L"Wizard");
-    Place(f, ui::Kind::Image, L"Image1", nullptr, 0, 0, FormParts::kDialogWidth, FormParts::kDialogHeight);
-    FormParts::Text(f, L"Label", nullptr, 24, 112, 409, 217).SetAlignment(ui::kAlignCenter);
-    FormParts::Version(f, nullptr);
+    ctl.Image1 = Place(f, ui::Kind::Image, L"Image1", nullptr, 0, 0, FormParts::kDialogWidth, FormParts::kDialogHeight);
+    ctl.Label = FormParts::Text(f, L"Label", nullptr, 24, 112, 409, 217);
+    ctl.Label->SetAlignment(ui::kAlignCenter);
+    ctl.Version = FormParts::Version(f, nullptr);
 
-    ui::Control& timer = FormParts::NewTimer(f, L"Timer", 50, Timer_Timer);
-    struct Button {
-        const wchar_t* image;
-        const wchar_t* caption;
-        float left;
-        void (*click)();
-    } buttons[] = {{L"Cancel", L"lblCancel", 132, Cancel_Click}, {L"Forward", L"lblForward", 232, Forward_Click}};
-    for (const Button& b : buttons) {
-        ui::Control& image = Place(f, ui::Kind::Image, b.image, nullptr, b.left, 360, 96, 23);
-        ui::Control& caption = Caption(f, b.caption, nullptr, b.left, 365);
-        ui::Control* img = &image;
-        ui::Control* tmr = &timer;
-        PictureButtons::Wire(
-            image, caption, [img, tmr](const ui::MouseArgs&) { PictureButtons::HoverStart(*img, *tmr); }, b.click);
-    }
+    ctl.Timer = FormParts::NewTimer(f, L"Timer", 50, Timer_Timer);
+    FormParts::PictureButton(f, nullptr, L"Cancel", {132, 360, 365}, ctl.Cancel, ctl.lblCancel,
+                             FormParts::Hover(ctl.Cancel, ctl.Timer), Cancel_Click);
+    FormParts::PictureButton(f, nullptr, L"Forward", {232, 360, 365}, ctl.Forward, ctl.lblForward,
+                             FormParts::Hover(ctl.Forward, ctl.Timer), Forward_Click);
 
-    Place(f, ui::Kind::Image, L"DebugImg", nullptr, 0, 0, 33, 113).OnMouseDown = DebugImg_MouseDown;
-    FormParts::Proxy(f, L"DefaultButton", Forward_Click).SetDefault(true);
-    FormParts::Proxy(f, L"CancelButton", Cancel_Click).SetCancel(true);
+    ctl.DebugImg = Place(f, ui::Kind::Image, L"DebugImg", nullptr, 0, 0, 33, 113);
+    ctl.DebugImg->OnMouseDown = DebugImg_MouseDown;
+    ctl.DefaultButton = FormParts::Proxy(f, L"DefaultButton", Forward_Click);
+    ctl.DefaultButton->SetDefault(true);
+    ctl.CancelButton = FormParts::Proxy(f, L"CancelButton", Cancel_Click);
+    ctl.CancelButton->SetCancel(true);
 }
 
 }  // namespace
@@ -62,6 +55,11 @@ ui::Form& Instance() {
     return form;
 }
 
+const Controls& Ctl() {
+    Instance().Load();
+    return ctl;
+}
+
 void Show() {
     // Form_Load shows the window itself and gives Enter to Forward.
     ui::Form& f = Instance();
@@ -73,20 +71,20 @@ void Show() {
 
 void Form_Load() {
     ui::Form& f = Instance();
-    ui::Control& image1 = Item(L"Image1");
+    ui::Control& image1 = *ctl.Image1;
     image1.SetStretch(true);
     image1.SetPicture(IDB_CLOSEAPP);
     image1.Move(0, 0, f.ScaleWidth(), f.ScaleHeight());
-    FormParts::SetVersion(Item(L"Version"), f.ScaleWidth());
-    Item(L"Forward").SetPicture(IDB_BUTTON);
-    Item(L"Cancel").SetPicture(IDB_BUTTON);
-    Functions::SetLabelText(Item(L"lblCancel"), ResHandling::GetLanguageString(2), f);
-    Functions::SetLabelText(Item(L"lblForward"), ResHandling::GetLanguageString(1), f);
-    Item(L"Label").SetCaption(ResHandling::GetLanguageString(2000));
+    FormParts::SetVersion(*ctl.Version, f.ScaleWidth());
+    ctl.Forward->SetPicture(IDB_BUTTON);
+    ctl.Cancel->SetPicture(IDB_BUTTON);
+    Functions::SetLabelText(*ctl.lblCancel, ResHandling::GetLanguageString(2), f);
+    Functions::SetLabelText(*ctl.lblForward, ResHandling::GetLanguageString(1), f);
+    ctl.Label->SetCaption(ResHandling::GetLanguageString(2000));
     image1.ZOrder(1);
     f.Show();
     // Enter means forward.
-    Item(L"DefaultButton").SetFocus();
+    ctl.DefaultButton->SetFocus();
     TopMost::SetTopMost(f.Handle());
 }
 
@@ -102,13 +100,13 @@ void Form_Unload(bool& cancel) {
 }
 
 void Forward_Click() {
-    Item(L"Timer").SetEnabled(false);
+    Ctl().Timer->SetEnabled(false);
     Clicks::ForwardClick();
 }
 
 void Cancel_Click() { Clicks::CancelClick(); }
 
-void Timer_Timer() { PictureButtons::HoverTick(Item(L"Timer")); }
+void Timer_Timer() { PictureButtons::HoverTick(*Ctl().Timer); }
 
 void DebugImg_MouseDown(const ui::MouseArgs& args) { PictureButtons::MinimiseGesture(Instance(), args); }
 

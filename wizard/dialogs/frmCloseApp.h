@@ -2,11 +2,20 @@
 // sequence proper (its unload brings up the main window); Cancel ends the run.
 #pragma once
 
+#include "dialogs/FormParts.h"
 #include "platform/ui/Ui.h"
 
 namespace frmCloseApp {
 
+// The controls of the design, set afresh by each load of the window.
+struct Controls {
+    FormParts::ControlRef Image1, Label, Version, Timer, Cancel, lblCancel, Forward, lblForward;
+    FormParts::ControlRef DebugImg, DefaultButton, CancelButton;
+};
+
 ui::Form& Instance();
+// Its controls; loads the window.
+const Controls& Ctl();
 // Loads and shows the window (not modal).
 void Show();
 

@@ -3,7 +3,6 @@
 #include "core/Clicks.h"
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
-#include "dialogs/FormParts.h"
 #include "dialogs/PictureButtons.h"
 #include "localisation/Functions.h"
 #include "localisation/ResHandling.h"
@@ -15,45 +14,38 @@ namespace frmMessage {
 
 namespace {
 
-using FormParts::Caption;
 using FormParts::Place;
 
 constexpr int16_t kRepeatCancel = 5;
 constexpr float kGap = 10;
 
-ui::Control& Item(const wchar_t* name) { return Instance().Item(name); }
+Controls ctl;
 
 void Design(ui::Form& f) {
+    ctl = Controls{};
     FormParts::DesignDialog(f, L"Wizard");
-    Place(f, ui::Kind::Image, L"Image1", nullptr, 0, 0, FormParts::kDialogWidth, FormParts::kDialogHeight);
-    ui::Control& text = FormParts::Text(f, L"Label", nullptr, 30, 112, 409, 217);
-    text.SetAlignment(ui::kAlignCenter);
-    FormParts::Version(f, nullptr);
+    ctl.Image1 = Place(f, ui::Kind::Image, L"Image1", nullptr, 0, 0, FormParts::kDialogWidth, FormParts::kDialogHeight);
+    ctl.Label = FormParts::Text(f, L"Label", nullptr, 30, 112, 409, 217);
+    ctl.Label->SetAlignment(ui::kAlignCenter);
+    ctl.Version = FormParts::Version(f, nullptr);
 
-    ui::Control& timer = FormParts::NewTimer(f, L"Timer", 50, Timer_Timer);
-    struct Button {
-        const wchar_t* image;
-        const wchar_t* caption;
-        float left, captionTop;
-        void (*click)();
-        bool visible;
-    } buttons[] = {{L"Ok", L"lblOk", 104, 345, Ok_Click, false},
-                   {L"Cancel", L"lblCancel", 248, 345, Cancel_Click, true},
-                   {L"Repeat", L"lblRepeat", 360, 344, Repeat_Click, false}};
-    for (const Button& b : buttons) {
-        ui::Control& image = Place(f, ui::Kind::Image, b.image, nullptr, b.left, 340, 96, 23);
-        ui::Control& caption = Caption(f, b.caption, nullptr, b.left, b.captionTop);
-        image.SetVisible(b.visible);
-        caption.SetVisible(false);
-        ui::Control* img = &image;
-        ui::Control* tmr = &timer;
-        PictureButtons::Wire(
-            image, caption, [img, tmr](const ui::MouseArgs&) { PictureButtons::HoverStart(*img, *tmr); }, b.click);
-    }
+    ctl.Timer = FormParts::NewTimer(f, L"Timer", 50, Timer_Timer);
+    FormParts::PictureButton(f, nullptr, L"Ok", {104, 340, 345}, ctl.Ok, ctl.lblOk, FormParts::Hover(ctl.Ok, ctl.Timer),
+                             Ok_Click);
+    FormParts::PictureButton(f, nullptr, L"Cancel", {248, 340, 345}, ctl.Cancel, ctl.lblCancel,
+                             FormParts::Hover(ctl.Cancel, ctl.Timer), Cancel_Click);
+    FormParts::PictureButton(f, nullptr, L"Repeat", {360, 340, 344}, ctl.Repeat, ctl.lblRepeat,
+                             FormParts::Hover(ctl.Repeat, ctl.Timer), Repeat_Click);
+    // Form_Load shows the buttons of the layout; Cancel's image stays from the design.
+    for (const FormParts::ControlRef& hidden : {ctl.Ok, ctl.lblOk, ctl.lblCancel, ctl.Repeat, ctl.lblRepeat})
+        hidden->SetVisible(false);
 
-    Place(f, ui::Kind::Image, L"DebugImg", nullptr, 0, 0, 33, 113).OnMouseDown = DebugImg_MouseDown;
-    FormParts::Proxy(f, L"DefaultButton", DefaultButton_Click).SetDefault(true);
-    FormParts::Proxy(f, L"CancelButton", Cancel_Click).SetCancel(true);
+    ctl.DebugImg = Place(f, ui::Kind::Image, L"DebugImg", nullptr, 0, 0, 33, 113);
+    ctl.DebugImg->OnMouseDown = DebugImg_MouseDown;
+    ctl.DefaultButton = FormParts::Proxy(f, L"DefaultButton", DefaultButton_Click);
+    ctl.DefaultButton->SetDefault(true);
+    ctl.CancelButton = FormParts::Proxy(f, L"CancelButton", Cancel_Click);
+    ctl.CancelButton->SetCancel(true);
 }
 
 bool AsksRepeat() { return Rs.MessageButtons == kRepeatCancel; }
@@ -77,6 +69,11 @@ ui::Form& Instance() {
     return form;
 }
 
+const Controls& Ctl() {
+    Instance().Load();
+    return ctl;
+}
+
 void ShowModal() {
     ui::Form& f = Instance();
     // Each showing loads afresh, so that MessageId and MessageButtons are read.
@@ -94,7 +91,7 @@ void Unload() { Instance().Unload(); }
 void Form_Load() {
     ui::Form& f = Instance();
     // 1. The background over the whole dialog.
-    ui::Control& image1 = Item(L"Image1");
+    ui::Control& image1 = *ctl.Image1;
     image1.SetStretch(true);
     image1.SetPicture(IDB_PAGE);
     image1.Move(0, 0, f.ScaleWidth(), f.ScaleHeight());
@@ -102,41 +99,40 @@ void Form_Load() {
     // 2. Over the main window's page area.
     FormParts::PlaceOnPageArea(f);
     // 3. The keyboard proxies out of sight.
-    Item(L"DefaultButton").SetTop(-10000);
-    Item(L"CancelButton").SetTop(-10000);
+    ctl.DefaultButton->SetTop(-10000);
+    ctl.CancelButton->SetTop(-10000);
     // 4-5.
-    FormParts::SetVersion(Item(L"Version"), f.ScaleWidth());
-    for (const wchar_t* name : {L"Cancel", L"Ok", L"Repeat"}) Item(name).SetPicture(IDB_BUTTON);
+    FormParts::SetVersion(*ctl.Version, f.ScaleWidth());
+    for (const FormParts::ControlRef& image : {ctl.Cancel, ctl.Ok, ctl.Repeat}) image->SetPicture(IDB_BUTTON);
     // 6. Without a language library (message 9999) OK is the program's own "&OK".
-    Functions::SetLabelText(Item(L"lblCancel"), ResHandling::GetLanguageString(2), f);
-    Functions::SetLabelText(Item(L"lblRepeat"), ResHandling::GetLanguageString(8), f);
+    Functions::SetLabelText(*ctl.lblCancel, ResHandling::GetLanguageString(2), f);
+    Functions::SetLabelText(*ctl.lblRepeat, ResHandling::GetLanguageString(8), f);
     std::wstring ok = Rs.MessageId == IDS_NO_LANGUAGE ? StringTable::ProgramString(IDS_OK_CAPTION)
                                                       : ResHandling::GetLanguageString(5);
-    Functions::SetLabelText(Item(L"lblOk"), ok, f);
+    Functions::SetLabelText(*ctl.lblOk, ok, f);
     // 7.
-    Item(L"Label").SetCaption(ResHandling::GetLanguageString(Rs.MessageId));
+    ctl.Label->SetCaption(ResHandling::GetLanguageString(Rs.MessageId));
     // 8. The buttons of the layout, centred.
     float inner = f.ScaleWidth();
     if (Rs.MessageButtons == 0) {
-        ui::Control& okImage = Item(L"Ok");
-        ui::Control& okCaption = Item(L"lblOk");
-        okImage.SetVisible(true);
-        okCaption.SetVisible(true);
-        Item(L"Cancel").SetVisible(false);
-        okImage.SetLeft((inner - okImage.Width()) / 2);
-        okCaption.SetLeft(okImage.Left());
+        ctl.Ok->SetVisible(true);
+        ctl.lblOk->SetVisible(true);
+        ctl.Cancel->SetVisible(false);
+        ctl.Ok->SetLeft((inner - ctl.Ok->Width()) / 2);
+        ctl.lblOk->SetLeft(ctl.Ok->Left());
     } else if (AsksRepeat()) {
-        Item(L"lblRepeat").SetTabIndex(0);
-        Item(L"DefaultButton").SetTabIndex(1);
-        Item(L"lblCancel").SetTabIndex(2);
-        Item(L"CancelButton").SetTabIndex(3);
-        ui::Control& repeat = Item(L"Repeat");
-        ui::Control& cancel = Item(L"Cancel");
-        for (const wchar_t* name : {L"Repeat", L"lblRepeat", L"Cancel", L"lblCancel"}) Item(name).SetVisible(true);
+        ctl.lblRepeat->SetTabIndex(0);
+        ctl.DefaultButton->SetTabIndex(1);
+        ctl.lblCancel->SetTabIndex(2);
+        ctl.CancelButton->SetTabIndex(3);
+        ui::Control& repeat = *ctl.Repeat;
+        ui::Control& cancel = *ctl.Cancel;
+        for (const FormParts::ControlRef& c : {ctl.Repeat, ctl.lblRepeat, ctl.Cancel, ctl.lblCancel})
+            c->SetVisible(true);
         repeat.SetLeft((inner - (repeat.Width() + cancel.Width() + kGap)) / 2);
-        Item(L"lblRepeat").SetLeft(repeat.Left());
+        ctl.lblRepeat->SetLeft(repeat.Left());
         cancel.SetLeft(repeat.Left() + repeat.Width() + kGap);
-        Item(L"lblCancel").SetLeft(cancel.Left());
+        ctl.lblCancel->SetLeft(cancel.Left());
     }
     // 9.
     image1.ZOrder(1);
@@ -166,7 +162,7 @@ void DefaultButton_Click() {
         Ok_Click();
 }
 
-void Timer_Timer() { PictureButtons::HoverTick(Item(L"Timer")); }
+void Timer_Timer() { PictureButtons::HoverTick(*Ctl().Timer); }
 
 void DebugImg_MouseDown(const ui::MouseArgs& args) { PictureButtons::MinimiseGesture(Instance(), args); }
 

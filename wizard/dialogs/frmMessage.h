@@ -3,9 +3,17 @@
 // in Rs.MessageRepeat).
 #pragma once
 
+#include "dialogs/FormParts.h"
 #include "platform/ui/Ui.h"
 
 namespace frmMessage {
+
+// The controls of the design, set afresh by each load of the dialog.
+struct Controls {
+    FormParts::ControlRef Image1, Label, Version, Timer;
+    FormParts::ControlRef Ok, lblOk, Cancel, lblCancel, Repeat, lblRepeat;
+    FormParts::ControlRef DebugImg, DefaultButton, CancelButton;
+};
 
 // Loads and shows the dialog modally, with no owner; returns when it has been
 // unloaded. In layout 0 it does not return: every way out ends the run.
@@ -15,6 +23,8 @@ void ShowModal();
 void Unload();
 
 ui::Form& Instance();
+// Its controls; loads the dialog.
+const Controls& Ctl();
 
 // Event handlers.
 void Form_Load();

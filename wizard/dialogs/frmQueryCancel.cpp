@@ -1,7 +1,6 @@
 #include "dialogs/frmQueryCancel.h"
 
 #include "core/ProgramEnd.h"
-#include "dialogs/FormParts.h"
 #include "dialogs/PictureButtons.h"
 #include "localisation/Functions.h"
 #include "localisation/ResHandling.h"
@@ -12,36 +11,30 @@ namespace frmQueryCancel {
 
 namespace {
 
-using FormParts::Caption;
 using FormParts::Place;
 
-ui::Control& Item(const wchar_t* name) { return Instance().Item(name); }
+Controls ctl;
 
 void Design(ui::Form& f) {
+    ctl = Controls{};
     FormParts::DesignDialog(f, L"Wizard");
-    Place(f, ui::Kind::Image, L"Image1", nullptr, 0, 0, FormParts::kDialogWidth, FormParts::kDialogHeight);
-    FormParts::Text(f, L"Label", nullptr, 30, 112, 409, 217).SetAlignment(ui::kAlignCenter);
-    FormParts::Version(f, nullptr);
+    ctl.Image1 = Place(f, ui::Kind::Image, L"Image1", nullptr, 0, 0, FormParts::kDialogWidth, FormParts::kDialogHeight);
+    ctl.Label = FormParts::Text(f, L"Label", nullptr, 30, 112, 409, 217);
+    ctl.Label->SetAlignment(ui::kAlignCenter);
+    ctl.Version = FormParts::Version(f, nullptr);
 
-    ui::Control& timer = FormParts::NewTimer(f, L"Timer", 50, Timer_Timer);
-    struct Button {
-        const wchar_t* image;
-        const wchar_t* caption;
-        float left;
-        void (*click)();
-    } buttons[] = {{L"Back", L"lblBack", 132, Back_Click}, {L"Cancel", L"lblCancel", 232, Cancel_Click}};
-    for (const Button& b : buttons) {
-        ui::Control& image = Place(f, ui::Kind::Image, b.image, nullptr, b.left, 340, 96, 23);
-        ui::Control& caption = Caption(f, b.caption, nullptr, b.left, 345);
-        ui::Control* img = &image;
-        ui::Control* tmr = &timer;
-        PictureButtons::Wire(
-            image, caption, [img, tmr](const ui::MouseArgs&) { PictureButtons::HoverStart(*img, *tmr); }, b.click);
-    }
+    ctl.Timer = FormParts::NewTimer(f, L"Timer", 50, Timer_Timer);
+    FormParts::PictureButton(f, nullptr, L"Back", {132, 340, 345}, ctl.Back, ctl.lblBack,
+                             FormParts::Hover(ctl.Back, ctl.Timer), Back_Click);
+    FormParts::PictureButton(f, nullptr, L"Cancel", {232, 340, 345}, ctl.Cancel, ctl.lblCancel,
+                             FormParts::Hover(ctl.Cancel, ctl.Timer), Cancel_Click);
 
-    Place(f, ui::Kind::Image, L"DebugImg", nullptr, 0, 0, 33, 113).OnMouseDown = DebugImg_MouseDown;
-    FormParts::Proxy(f, L"DefaultButton", Back_Click).SetDefault(true);
-    FormParts::Proxy(f, L"CancelButton", Cancel_Click).SetCancel(true);
+    ctl.DebugImg = Place(f, ui::Kind::Image, L"DebugImg", nullptr, 0, 0, 33, 113);
+    ctl.DebugImg->OnMouseDown = DebugImg_MouseDown;
+    ctl.DefaultButton = FormParts::Proxy(f, L"DefaultButton", Back_Click);
+    ctl.DefaultButton->SetDefault(true);
+    ctl.CancelButton = FormParts::Proxy(f, L"CancelButton", Cancel_Click);
+    ctl.CancelButton->SetCancel(true);
 }
 
 }  // namespace
@@ -58,6 +51,11 @@ ui::Form& Instance() {
     return form;
 }
 
+const Controls& Ctl() {
+    Instance().Load();
+    return ctl;
+}
+
 void Show() {
     // Form_Load shows the window itself and gives Enter to Back.
     ui::Form& f = Instance();
@@ -69,23 +67,23 @@ void Show() {
 
 void Form_Load() {
     ui::Form& f = Instance();
-    ui::Control& image1 = Item(L"Image1");
+    ui::Control& image1 = *ctl.Image1;
     image1.SetStretch(true);
     image1.SetPicture(IDB_PAGE);
     image1.Move(0, 0, f.ScaleWidth(), f.ScaleHeight());
-    Item(L"DefaultButton").SetTop(-10000);
-    Item(L"CancelButton").SetTop(-10000);
-    FormParts::SetVersion(Item(L"Version"), f.ScaleWidth());
-    Item(L"Back").SetPicture(IDB_BUTTON);
-    Item(L"Cancel").SetPicture(IDB_BUTTON);
-    Functions::SetLabelText(Item(L"lblBack"), ResHandling::GetLanguageString(3), f);
-    Functions::SetLabelText(Item(L"lblCancel"), ResHandling::GetLanguageString(2), f);
-    Item(L"Label").SetCaption(ResHandling::GetLanguageString(2002));
+    ctl.DefaultButton->SetTop(-10000);
+    ctl.CancelButton->SetTop(-10000);
+    FormParts::SetVersion(*ctl.Version, f.ScaleWidth());
+    ctl.Back->SetPicture(IDB_BUTTON);
+    ctl.Cancel->SetPicture(IDB_BUTTON);
+    Functions::SetLabelText(*ctl.lblBack, ResHandling::GetLanguageString(3), f);
+    Functions::SetLabelText(*ctl.lblCancel, ResHandling::GetLanguageString(2), f);
+    ctl.Label->SetCaption(ResHandling::GetLanguageString(2002));
     image1.ZOrder(1);
     f.Show();
     FormParts::PlaceOnPageArea(f);
     // Enter means back.
-    Item(L"DefaultButton").SetFocus();
+    ctl.DefaultButton->SetFocus();
     TopMost::SetTopMost(f.Handle());
 }
 
@@ -99,7 +97,7 @@ void Back_Click() { Instance().Unload(); }
 
 void Cancel_Click() { ProgramEnd::AbortWizard(); }
 
-void Timer_Timer() { PictureButtons::HoverTick(Item(L"Timer")); }
+void Timer_Timer() { PictureButtons::HoverTick(*Ctl().Timer); }
 
 void DebugImg_MouseDown(const ui::MouseArgs& args) { PictureButtons::MinimiseGesture(Instance(), args); }
 

@@ -2,11 +2,20 @@
 // page area: Back (Enter) returns to the wizard, Cancel (Esc) ends the run.
 #pragma once
 
+#include "dialogs/FormParts.h"
 #include "platform/ui/Ui.h"
 
 namespace frmQueryCancel {
 
+// The controls of the design, set afresh by each load of the window.
+struct Controls {
+    FormParts::ControlRef Image1, Label, Version, Timer, Back, lblBack, Cancel, lblCancel;
+    FormParts::ControlRef DebugImg, DefaultButton, CancelButton;
+};
+
 ui::Form& Instance();
+// Its controls; loads the window.
+const Controls& Ctl();
 // Loads and shows the query (not modal).
 void Show();
 

@@ -4,6 +4,7 @@
 
 #include "core/FormHandling.h"
 #include "core/RunState.h"
+#include "core/frmMain.h"
 #include "dialogs/frmMessage.h"
 #include "inspection/ModemProbe.h"
 #include "install/WriteSetupData.h"
@@ -28,7 +29,9 @@ int16_t DetectComModem() {
     IniHand::WriteLog(L"user choice automatic or manuel COM-Selection: Automatic");
     Rs.MessageRepeat = true;
     ui::Form& main = FormHandling::MainForm();
-    for (const wchar_t* name : {L"lblCancel", L"Cancel", L"Forward", L"lblForward"}) main.Item(name).SetVisible(false);
+    const frmMain::Controls& c = frmMain::Ctl();
+    for (const FormParts::ControlRef& shown : {c.lblCancel, c.Cancel, c.Forward, c.lblForward})
+        shown->SetVisible(false);
     // The probe blocks the window: show the state it is in before it does.
     main.SetMousePointer(ui::kPointerHourglass);
     main.Refresh();

@@ -4,6 +4,7 @@
 
 #include "core/FormHandling.h"
 #include "core/RunState.h"
+#include "core/frmMain.h"
 #include "inspection/ModemProbe.h"
 #include "localisation/ResHandling.h"
 #include "platform/IniHand.h"
@@ -38,7 +39,7 @@ void DetectIrDAModem() {
             break;
         }
         IniHand::WriteLog(L"Try detected on IRDA-Port Try-Nr.: " + std::to_wstring(attempt));
-        main.Item(L"Label").SetCaption(AttemptText(attempt));
+        frmMain::Ctl().Label->SetCaption(AttemptText(attempt));
         main.Refresh();
     }
     IniHand::WriteLog(L"Modem detected on port: COM" + std::to_wstring(port));
@@ -49,8 +50,8 @@ void DetectIrDAModem() {
         Rs.ComPort = L"COM" + std::to_wstring(port);
         Rs.ModemName = StringTable::ProgramString(1017);
     }
-    main.Item(L"Forward").SetVisible(true);
-    main.Item(L"lblForward").SetVisible(true);
+    frmMain::Ctl().Forward->SetVisible(true);
+    frmMain::Ctl().lblForward->SetVisible(true);
 }
 
 }  // namespace GetIRDADevice

@@ -786,10 +786,18 @@ Control* Form::Find(const std::wstring& name) const {
     return nullptr;
 }
 
+namespace {
+MissingControlHook missingControlHook = nullptr;
+}  // namespace
+
+void SetMissingControlHook(MissingControlHook hook) { missingControlHook = hook; }
+MissingControlHook GetMissingControlHook() { return missingControlHook; }
+
 Control& Form::Item(const std::wstring& name) {
     Load();
-    Control* c = Find(name);
-    return c ? *c : Control::Inert();
+    if (Control* c = Find(name)) return *c;
+    if (missingControlHook) missingControlHook(*this, name);
+    return Control::Inert();
 }
 
 std::vector<Control*> Form::Controls() const {

@@ -121,20 +121,11 @@ void AnswerFolderRequest(const wchar_t* section) {
 
 ui::Form& Instance() {
     static ui::Form form(L"frmMain");
-    static bool wired = false;
-    if (!wired) {
-        wired = true;
-        form.OnDesign = Design;
-        form.OnLoad = Form_Load;
-        form.OnQueryUnload = Form_QueryUnload;
-    }
+    [[maybe_unused]] static const bool wired = FormParts::Wire(form, {Design, Form_Load, Form_QueryUnload, nullptr});
     return form;
 }
 
-const Controls& Ctl() {
-    Instance().Load();
-    return ctl;
-}
+const Controls& Ctl() { return FormParts::Loaded(Instance(), ctl); }
 
 bool PageAreaOnScreen(int32_t* x, int32_t* y) {
     ui::Form& f = Instance();

@@ -19,6 +19,14 @@ void Centre(ui::Form& form, float width, float height) {
 
 }  // namespace
 
+bool Wire(ui::Form& form, const FormEvents& events) {
+    if (events.design) form.OnDesign = events.design;
+    if (events.load) form.OnLoad = events.load;
+    if (events.queryUnload) form.OnQueryUnload = events.queryUnload;
+    if (events.unload) form.OnUnload = events.unload;
+    return true;
+}
+
 ui::Control& Place(ui::Form& form, ui::Kind kind, const wchar_t* name, ui::Control* box, float left, float top,
                    float width, float height) {
     ui::Control* c = form.Add(kind, name, box);
@@ -73,16 +81,34 @@ void PictureButton(ui::Form& form, ui::Control* box, const wchar_t* name, Button
     PictureButtons::Wire(*image, *caption, mouseMove, click);
 }
 
-ui::MouseHandler Hover(const ControlRef& image, const ControlRef& timer) {
-    return [&image, &timer](const ui::MouseArgs&) { PictureButtons::HoverStart(*image, *timer); };
-}
-
-void DesignDialog(ui::Form& form, const wchar_t* caption) {
-    form.SetCaption(caption);
+void DesignDialog(ui::Form& form, DialogControls& c, float textLeft, std::initializer_list<DialogButton> buttons,
+                  const DialogEvents& events) {
+    form.SetCaption(L"Wizard");
     form.SetBorderStyle(0);
     form.SetClientSize(kDialogWidth, kDialogHeight);
     form.SetMouseIcon(IDC_POINTER);
     Centre(form, kDialogWidth, kDialogHeight);
+
+    c.Image1 = Place(form, ui::Kind::Image, L"Image1", nullptr, 0, 0, kDialogWidth, kDialogHeight);
+    c.Label = Text(form, L"Label", nullptr, textLeft, 112, 409, 217);
+    c.Label->SetAlignment(ui::kAlignCenter);
+    c.Version = Version(form, nullptr);
+
+    c.Timer = NewTimer(form, L"Timer", 50, events.hoverTick);
+    for (const DialogButton& b : buttons) {
+        // Read when the mouse moves: the references outlive this design.
+        const ControlRef& image = *b.image;
+        const ControlRef& timer = c.Timer;
+        auto hover = [&image, &timer](const ui::MouseArgs&) { PictureButtons::HoverStart(*image, *timer); };
+        PictureButton(form, nullptr, b.name, b.at, *b.image, *b.caption, hover, b.click);
+    }
+
+    c.DebugImg = Place(form, ui::Kind::Image, L"DebugImg", nullptr, 0, 0, 33, 113);
+    c.DebugImg->OnMouseDown = events.debugMouseDown;
+    c.DefaultButton = Proxy(form, L"DefaultButton", events.enter);
+    c.DefaultButton->SetDefault(true);
+    c.CancelButton = Proxy(form, L"CancelButton", events.escape);
+    c.CancelButton->SetCancel(true);
 }
 
 void PlaceOnPageArea(ui::Form& form) {

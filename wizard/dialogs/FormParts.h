@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 
 #include "platform/ui/Ui.h"
 
@@ -16,7 +17,7 @@ namespace FormParts {
 class ControlRef {
 public:
     ControlRef() = default;
-    ControlRef(ui::Control& control) : control_(&control) {}  // NOLINT: a placed control goes straight in
+    ControlRef(ui::Control& control) : control_(&control) {}  // implicit: a placed control goes straight in
     ui::Control* operator->() const { return control_; }
     ui::Control& operator*() const { return *control_; }
 
@@ -33,6 +34,25 @@ constexpr ui::Color kVersionColor = ui::Rgb(96, 104, 120);
 // The client area of the dialogs: the size of the main window's page area.
 constexpr float kDialogWidth = 460;
 constexpr float kDialogHeight = 447;
+
+// The handlers of a window's life (null: none).
+struct FormEvents {
+    void (*design)(ui::Form&);
+    void (*load)();
+    void (*queryUnload)(bool& cancel, int mode);
+    void (*unload)(bool& cancel);
+};
+// Connects them to the form; true, so that a window's one object can be wired
+// as it is made (a function-local static beside it).
+bool Wire(ui::Form& form, const FormEvents& events);
+
+// A window's typed controls, once the window is loaded (their design fills
+// them).
+template <class Controls>
+const Controls& Loaded(ui::Form& form, const Controls& controls) {
+    form.Load();
+    return controls;
+}
 
 // Adds a control at left, top with the given size (inert when Add fails).
 ui::Control& Place(ui::Form& form, ui::Kind kind, const wchar_t* name, ui::Control* box, float left, float top,
@@ -58,13 +78,35 @@ struct ButtonPlace {
 // in box (null: the window itself), both raising mouseMove and click.
 void PictureButton(ui::Form& form, ui::Control* box, const wchar_t* name, ButtonPlace at, ControlRef& image,
                    ControlRef& caption, const ui::MouseHandler& mouseMove, const ui::Handler& click);
-// The hover start of a picture button as a MouseMove handler. It reads both
-// references when the mouse moves, so they may be set after the wiring; they
-// must live as long as the program (the windows' typed controls do).
-ui::MouseHandler Hover(const ControlRef& image, const ControlRef& timer);
 
-// A borderless dialog of the page area's size with the button pointer.
-void DesignDialog(ui::Form& form, const wchar_t* caption);
+// What every dialog's design holds besides its picture buttons.
+struct DialogControls {
+    ControlRef Image1, Label, Version, Timer, DebugImg, DefaultButton, CancelButton;
+};
+// A picture button of a dialog, and the typed controls that take its parts
+// (they must live as long as the program: the hover reads them).
+struct DialogButton {
+    const wchar_t* name;
+    ButtonPlace at;
+    ControlRef* image;
+    ControlRef* caption;
+    void (*click)();
+};
+// What a dialog's keys, hover timer and hidden corner image raise.
+struct DialogEvents {
+    void (*enter)();
+    void (*escape)();
+    void (*hoverTick)();
+    void (*debugMouseDown)(const ui::MouseArgs&);
+};
+// The design of a dialog: a borderless "Wizard" of the page area's size with
+// the button pointer, centred on the screen; Image1 over all of it; the
+// centred text Label at textLeft, 112 (409 x 217); Version; the 50 ms hover
+// Timer; the picture buttons, lit while the mouse is on them; DebugImg; the
+// keyboard proxies DefaultButton (Enter) and CancelButton (Esc). Sets every
+// reference of controls and of the buttons.
+void DesignDialog(ui::Form& form, DialogControls& controls, float textLeft, std::initializer_list<DialogButton> buttons,
+                  const DialogEvents& events);
 // Where a dialog goes: on the main window's page area, or centred on the
 // screen while the main window is not loaded.
 void PlaceOnPageArea(ui::Form& form);

@@ -4,88 +4,40 @@
 #include "core/ProgramEnd.h"
 #include "core/frmMain.h"
 #include "dialogs/PictureButtons.h"
-#include "localisation/Functions.h"
-#include "localisation/ResHandling.h"
-#include "platform/TopMost.h"
+#include "dialogs/TwoButtonDialog.h"
 #include "resources/resource_ids.h"
 
 namespace frmCloseApp {
 
 namespace {
 
-using FormParts::Place;
-
 Controls ctl;
 
 void Design(ui::Form& f) {
-    ctl = Controls{};
     // First shown centred on the screen; the program does not move it.
-    FormParts::DesignDialog(f, L"Wizard");
-    ctl.Image1 = Place(f, ui::Kind::Image, L"Image1", nullptr, 0, 0, FormParts::kDialogWidth, FormParts::kDialogHeight);
-    ctl.Label = FormParts::Text(f, L"Label", nullptr, 24, 112, 409, 217);
-    ctl.Label->SetAlignment(ui::kAlignCenter);
-    ctl.Version = FormParts::Version(f, nullptr);
-
-    ctl.Timer = FormParts::NewTimer(f, L"Timer", 50, Timer_Timer);
-    FormParts::PictureButton(f, nullptr, L"Cancel", {132, 360, 365}, ctl.Cancel, ctl.lblCancel,
-                             FormParts::Hover(ctl.Cancel, ctl.Timer), Cancel_Click);
-    FormParts::PictureButton(f, nullptr, L"Forward", {232, 360, 365}, ctl.Forward, ctl.lblForward,
-                             FormParts::Hover(ctl.Forward, ctl.Timer), Forward_Click);
-
-    ctl.DebugImg = Place(f, ui::Kind::Image, L"DebugImg", nullptr, 0, 0, 33, 113);
-    ctl.DebugImg->OnMouseDown = DebugImg_MouseDown;
-    ctl.DefaultButton = FormParts::Proxy(f, L"DefaultButton", Forward_Click);
-    ctl.DefaultButton->SetDefault(true);
-    ctl.CancelButton = FormParts::Proxy(f, L"CancelButton", Cancel_Click);
-    ctl.CancelButton->SetCancel(true);
+    FormParts::DesignDialog(f, ctl, 24,
+                            {{L"Cancel", {132, 360, 365}, &ctl.Cancel, &ctl.lblCancel, Cancel_Click},
+                             {L"Forward", {232, 360, 365}, &ctl.Forward, &ctl.lblForward, Forward_Click}},
+                            {Forward_Click, Cancel_Click, Timer_Timer, DebugImg_MouseDown});
 }
 
 }  // namespace
 
 ui::Form& Instance() {
     static ui::Form form(L"frmCloseApp");
-    static bool wired = false;
-    if (!wired) {
-        wired = true;
-        form.OnDesign = Design;
-        form.OnLoad = Form_Load;
-        form.OnQueryUnload = Form_QueryUnload;
-        form.OnUnload = Form_Unload;
-    }
+    [[maybe_unused]] static const bool wired =
+        FormParts::Wire(form, {Design, Form_Load, Form_QueryUnload, Form_Unload});
     return form;
 }
 
-const Controls& Ctl() {
-    Instance().Load();
-    return ctl;
-}
+const Controls& Ctl() { return FormParts::Loaded(Instance(), ctl); }
 
-void Show() {
-    // Form_Load shows the window itself and gives Enter to Forward.
-    ui::Form& f = Instance();
-    if (f.IsLoaded())
-        f.Show();
-    else
-        f.Load();
-}
+void Show() { TwoButtonDialog::Show(Instance()); }
 
+// Enter means forward.
 void Form_Load() {
-    ui::Form& f = Instance();
-    ui::Control& image1 = *ctl.Image1;
-    image1.SetStretch(true);
-    image1.SetPicture(IDB_CLOSEAPP);
-    image1.Move(0, 0, f.ScaleWidth(), f.ScaleHeight());
-    FormParts::SetVersion(*ctl.Version, f.ScaleWidth());
-    ctl.Forward->SetPicture(IDB_BUTTON);
-    ctl.Cancel->SetPicture(IDB_BUTTON);
-    Functions::SetLabelText(*ctl.lblCancel, ResHandling::GetLanguageString(2), f);
-    Functions::SetLabelText(*ctl.lblForward, ResHandling::GetLanguageString(1), f);
-    ctl.Label->SetCaption(ResHandling::GetLanguageString(2000));
-    image1.ZOrder(1);
-    f.Show();
-    // Enter means forward.
-    ctl.DefaultButton->SetFocus();
-    TopMost::SetTopMost(f.Handle());
+    TwoButtonDialog::Load(Instance(), ctl, IDB_CLOSEAPP, {ctl.Cancel, ctl.lblCancel, 2},
+                          {ctl.Forward, ctl.lblForward, 1}, 2000, false);
 }
 
 void Form_QueryUnload(bool& cancel, int mode) {

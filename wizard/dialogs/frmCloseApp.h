@@ -8,9 +8,8 @@
 namespace frmCloseApp {
 
 // The controls of the design, set afresh by each load of the window.
-struct Controls {
-    FormParts::ControlRef Image1, Label, Version, Timer, Cancel, lblCancel, Forward, lblForward;
-    FormParts::ControlRef DebugImg, DefaultButton, CancelButton;
+struct Controls : FormParts::DialogControls {
+    FormParts::ControlRef Cancel, lblCancel, Forward, lblForward;
 };
 
 ui::Form& Instance();

@@ -14,38 +14,20 @@ namespace frmMessage {
 
 namespace {
 
-using FormParts::Place;
-
 constexpr int16_t kRepeatCancel = 5;
 constexpr float kGap = 10;
 
 Controls ctl;
 
 void Design(ui::Form& f) {
-    ctl = Controls{};
-    FormParts::DesignDialog(f, L"Wizard");
-    ctl.Image1 = Place(f, ui::Kind::Image, L"Image1", nullptr, 0, 0, FormParts::kDialogWidth, FormParts::kDialogHeight);
-    ctl.Label = FormParts::Text(f, L"Label", nullptr, 30, 112, 409, 217);
-    ctl.Label->SetAlignment(ui::kAlignCenter);
-    ctl.Version = FormParts::Version(f, nullptr);
-
-    ctl.Timer = FormParts::NewTimer(f, L"Timer", 50, Timer_Timer);
-    FormParts::PictureButton(f, nullptr, L"Ok", {104, 340, 345}, ctl.Ok, ctl.lblOk, FormParts::Hover(ctl.Ok, ctl.Timer),
-                             Ok_Click);
-    FormParts::PictureButton(f, nullptr, L"Cancel", {248, 340, 345}, ctl.Cancel, ctl.lblCancel,
-                             FormParts::Hover(ctl.Cancel, ctl.Timer), Cancel_Click);
-    FormParts::PictureButton(f, nullptr, L"Repeat", {360, 340, 344}, ctl.Repeat, ctl.lblRepeat,
-                             FormParts::Hover(ctl.Repeat, ctl.Timer), Repeat_Click);
-    // Form_Load shows the buttons of the layout; Cancel's image stays from the design.
+    FormParts::DesignDialog(f, ctl, 30,
+                            {{L"Ok", {104, 340, 345}, &ctl.Ok, &ctl.lblOk, Ok_Click},
+                             {L"Cancel", {248, 340, 345}, &ctl.Cancel, &ctl.lblCancel, Cancel_Click},
+                             {L"Repeat", {360, 340, 344}, &ctl.Repeat, &ctl.lblRepeat, Repeat_Click}},
+                            {DefaultButton_Click, Cancel_Click, Timer_Timer, DebugImg_MouseDown});
+    // Form_Load shows the buttons of the layout.
     for (const FormParts::ControlRef& hidden : {ctl.Ok, ctl.lblOk, ctl.lblCancel, ctl.Repeat, ctl.lblRepeat})
         hidden->SetVisible(false);
-
-    ctl.DebugImg = Place(f, ui::Kind::Image, L"DebugImg", nullptr, 0, 0, 33, 113);
-    ctl.DebugImg->OnMouseDown = DebugImg_MouseDown;
-    ctl.DefaultButton = FormParts::Proxy(f, L"DefaultButton", DefaultButton_Click);
-    ctl.DefaultButton->SetDefault(true);
-    ctl.CancelButton = FormParts::Proxy(f, L"CancelButton", Cancel_Click);
-    ctl.CancelButton->SetCancel(true);
 }
 
 bool AsksRepeat() { return Rs.MessageButtons == kRepeatCancel; }
@@ -59,20 +41,11 @@ void Answer(bool repeat) {
 
 ui::Form& Instance() {
     static ui::Form form(L"frmMessage");
-    static bool wired = false;
-    if (!wired) {
-        wired = true;
-        form.OnDesign = Design;
-        form.OnLoad = Form_Load;
-        form.OnQueryUnload = Form_QueryUnload;
-    }
+    [[maybe_unused]] static const bool wired = FormParts::Wire(form, {Design, Form_Load, Form_QueryUnload, nullptr});
     return form;
 }
 
-const Controls& Ctl() {
-    Instance().Load();
-    return ctl;
-}
+const Controls& Ctl() { return FormParts::Loaded(Instance(), ctl); }
 
 void ShowModal() {
     ui::Form& f = Instance();

@@ -9,10 +9,8 @@
 namespace frmMessage {
 
 // The controls of the design, set afresh by each load of the dialog.
-struct Controls {
-    FormParts::ControlRef Image1, Label, Version, Timer;
+struct Controls : FormParts::DialogControls {
     FormParts::ControlRef Ok, lblOk, Cancel, lblCancel, Repeat, lblRepeat;
-    FormParts::ControlRef DebugImg, DefaultButton, CancelButton;
 };
 
 // Loads and shows the dialog modally, with no owner; returns when it has been

@@ -8,9 +8,8 @@
 namespace frmQueryCancel {
 
 // The controls of the design, set afresh by each load of the window.
-struct Controls {
-    FormParts::ControlRef Image1, Label, Version, Timer, Back, lblBack, Cancel, lblCancel;
-    FormParts::ControlRef DebugImg, DefaultButton, CancelButton;
+struct Controls : FormParts::DialogControls {
+    FormParts::ControlRef Back, lblBack, Cancel, lblCancel;
 };
 
 ui::Form& Instance();

@@ -81,13 +81,17 @@ void PictureButton(ui::Form& form, ui::Control* box, const wchar_t* name, Button
     PictureButtons::Wire(*image, *caption, mouseMove, click);
 }
 
-void DesignDialog(ui::Form& form, DialogControls& c, float textLeft, std::initializer_list<DialogButton> buttons,
-                  const DialogEvents& events) {
-    form.SetCaption(L"Wizard");
+void DesignDialog(ui::Form& form, const wchar_t* caption) {
+    form.SetCaption(caption);
     form.SetBorderStyle(0);
     form.SetClientSize(kDialogWidth, kDialogHeight);
     form.SetMouseIcon(IDC_POINTER);
     Centre(form, kDialogWidth, kDialogHeight);
+}
+
+void DesignDialog(ui::Form& form, DialogControls& c, float textLeft, std::initializer_list<DialogButton> buttons,
+                  const DialogEvents& events) {
+    DesignDialog(form, L"Wizard");
 
     c.Image1 = Place(form, ui::Kind::Image, L"Image1", nullptr, 0, 0, kDialogWidth, kDialogHeight);
     c.Label = Text(form, L"Label", nullptr, textLeft, 112, 409, 217);

@@ -99,8 +99,10 @@ struct DialogEvents {
     void (*hoverTick)();
     void (*debugMouseDown)(const ui::MouseArgs&);
 };
-// The design of a dialog: a borderless "Wizard" of the page area's size with
-// the button pointer, centred on the screen; Image1 over all of it; the
+// A borderless dialog of the page area's size with the button pointer,
+// centred on the screen.
+void DesignDialog(ui::Form& form, const wchar_t* caption);
+// The design of a dialog: that frame, captioned "Wizard"; Image1 over all of it; the
 // centred text Label at textLeft, 112 (409 x 217); Version; the 50 ms hover
 // Timer; the picture buttons, lit while the mouse is on them; DebugImg; the
 // keyboard proxies DefaultButton (Enter) and CancelButton (Esc). Sets every

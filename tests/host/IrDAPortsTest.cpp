@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "inspection/IrDAPorts.h"
+#include "inspection/CheckIRDA.h"
+#include "inspection/CheckIrComm2k.h"
+#include "inspection/ComPorts.h"
 #include "platform/RegAccess.h"
 
 namespace {

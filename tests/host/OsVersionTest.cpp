@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "inspection/CheckServicePack2k.h"
+#include "inspection/GetBrowserVersion.h"
 #include "inspection/Os_version.h"
 #include "platform/RegAccess.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/Fakes.h"
-#include "platform/Progress.h"
+#include "platform/progress.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "choice/ChoiceParts.h"
 #include "core/RunState.h"
-#include "inspection/IrDAPorts.h"
+#include "inspection/ComPorts.h"
 
 namespace CreateComList {
 

@@ -8,7 +8,7 @@
 #include "core/runApp.h"
 #include "dialogs/frmCloseApp.h"
 #include "dialogs/frmMessage.h"
-#include "inspection/IrDAPorts.h"
+#include "inspection/CheckIRDA.h"
 #include "install/WriteSetupData.h"
 #include "localisation/Functions.h"
 #include "localisation/ResHandling.h"

@@ -1,6 +1,7 @@
 #include "core/ProgramEnd.h"
 
 #include "core/RunState.h"
+#include "core/ShutDown.h"
 #include "core/frmMain.h"
 #include "core/runApp.h"
 #include "inspection/DelFiles.h"
@@ -104,17 +105,3 @@ void AbortWizard() {
 }
 
 }  // namespace ProgramEnd
-
-namespace ShutDown {
-
-void EnableShutdownPrivilege() { sys::EnableShutdownPrivilege(); }
-
-void RebootSystem() {
-    if (Rs.OsPlatformId == 2) EnableShutdownPrivilege();
-    // EWX_SHUTDOWN | EWX_REBOOT with EWX_FORCEIFHUNG (2000, XP) or EWX_FORCE.
-    uint32_t flags = (Rs.OsName == L"WinXP" || Rs.OsName == L"Win2K") ? 19 : 7;
-    sys::ExitWindows(flags, 0xFFFFFFFF);
-    sys::ExitProgram();
-}
-
-}  // namespace ShutDown

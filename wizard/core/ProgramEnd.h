@@ -1,5 +1,5 @@
 // The two ways the wizard ends: EndWizard after Finish, AbortWizard on every
-// other way out; and the reboot.
+// other way out.
 #pragma once
 
 namespace ProgramEnd {
@@ -12,10 +12,3 @@ void RemoveDummyProfile(bool endWizard);
 void DeleteWorkFiles();
 
 }  // namespace ProgramEnd
-
-namespace ShutDown {
-
-[[noreturn]] void RebootSystem();
-void EnableShutdownPrivilege();
-
-}  // namespace ShutDown

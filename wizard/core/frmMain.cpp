@@ -13,10 +13,10 @@
 #include "localisation/Functions.h"
 #include "localisation/ResHandling.h"
 #include "platform/IniHand.h"
-#include "platform/Progress.h"
 #include "platform/RegAccess.h"
 #include "platform/StringTable.h"
 #include "platform/TopMost.h"
+#include "platform/progress.h"
 #include "resources/resource_ids.h"
 
 namespace frmMain {

@@ -59,6 +59,11 @@ void ShowModal() {
     if (f.IsLoaded()) Answer(false);
 }
 
+void ShowMessage(int16_t messageId) {
+    Rs.MessageId = messageId;
+    ShowModal();
+}
+
 void Unload() { Instance().Unload(); }
 
 void Form_Load() {

@@ -3,6 +3,8 @@
 // in Rs.MessageRepeat).
 #pragma once
 
+#include <cstdint>
+
 #include "dialogs/FormParts.h"
 #include "platform/ui/Ui.h"
 
@@ -16,6 +18,10 @@ struct Controls : FormParts::DialogControls {
 // Loads and shows the dialog modally, with no owner; returns when it has been
 // unloaded. In layout 0 it does not return: every way out ends the run.
 void ShowModal();
+
+// Sets Rs.MessageId and shows the dialog as ShowModal does, in the layout of
+// Rs.MessageButtons: the start-up refusals, whose OK ends the run.
+void ShowMessage(int16_t messageId);
 
 // The program's own unload (after an answer in layout 5).
 void Unload();

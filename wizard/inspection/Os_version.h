@@ -1,4 +1,4 @@
-// The operating system and the browser version, with the start-up refusals.
+// The operating system, with the start-up refusal of one not supported.
 #pragma once
 
 namespace Os_version {
@@ -8,19 +8,3 @@ namespace Os_version {
 void GetOsVersion();
 
 }  // namespace Os_version
-
-namespace GetBrowserVersion {
-
-// BrowserVersion from the registry, empty when absent.
-void ReadBrowserVersion();
-// Message 108 when BrowserVersion sorts before the minimum, as plain text.
-void CheckBrowserVersion();
-
-}  // namespace GetBrowserVersion
-
-namespace CheckServicePack2k {
-
-// Windows 2000 without "Service Pack" in its service-pack text: message 114.
-void CheckServicePack2k();
-
-}  // namespace CheckServicePack2k

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "localisation/Functions.h"
-#include "platform/Progress.h"
 #include "platform/TopMost.h"
+#include "platform/progress.h"
 #include "platform/ui/Ui.h"
 #include "platform/win32/Win32.h"
 

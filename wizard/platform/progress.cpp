@@ -1,4 +1,4 @@
-#include "platform/Progress.h"
+#include "platform/progress.h"
 
 #include <cmath>
 #include <string>

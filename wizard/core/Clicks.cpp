@@ -32,7 +32,7 @@ const wchar_t* const kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\R
 // The main window's controls (loads it).
 const frmMain::Controls& Main() { return frmMain::Ctl(); }
 
-// Page 2 and 7 act without buttons: nothing to press until the next page.
+// The picture buttons go while the page works; the next page shows its own.
 void HideButtons() {
     const frmMain::Controls& c = Main();
     for (const FormParts::ControlRef& shown : {c.Cancel, c.lblCancel, c.Forward, c.lblForward})

@@ -100,37 +100,44 @@ bool Main() {
     // The host tests install their own hook first, one that fails the test.
     if (!ui::GetMissingControlHook()) ui::SetMissingControlHook(LogMissingControl);
 #endif
-    // 1. One wizard at a time; a second start ends silently.
+    // A second wizard would share the exchange file, the log and the taskbar
+    // with the first: it ends silently.
     if (sys::AnotherInstanceRunning()) return false;
-    // 2-5.
+    // Before the first log line: the marker decides whether the log of the
+    // run before the wizard's own reboot is kept.
     CheckRestartMarker();
+    // The directories and the exchange file that every later step works in;
+    // then the locale, which names the language library.
     Dir_File::GetSystemDirectories();
     Sprache::GetCountryInformation();
     ResHandling::LoadLanguageLibrary();
-    // 6-8.
+    // The requirements, once the language library can word a refusal; each
+    // refusal ends the run inside its check.
     GetBrowserVersion::ReadBrowserVersion();
     GetBrowserVersion::CheckBrowserVersion();
     Os_version::GetOsVersion();
-    // 9-11.
     AdminCheck::CheckAdminRights();
     DeleteRunOnceLink();
     CheckDiskSpace::CheckDiskSpace();
-    // 12.
+    // Every window shows the version text.
     DialingLocation::ReadProviderVersion();
-    // 13.
     GetStartParam();
-    // 14-15.
+    // Windows 2000 refusals: no service pack, or a virtual IrCOMM driver in
+    // the way of the wizard's own.
     CheckServicePack2k::CheckServicePack2k();
     CheckIrComm2k::CheckIrComm2k();
-    // 16.
+    // The product's registry key and the older dialer are named by the
+    // program's own string table.
     LoadProductStrings();
-    // 17.
+    // The modem needs a dialing location to dial with.
     DialingLocation::SetDialingLocation();
-    // 18.
+    // The run before the reboot has removed it already.
     if (!Rs.RestartedAfterReboot) RemoveOldDialer();
-    // 19. The main window, not loaded yet.
+    // Pages 2 to 14 show on the main window; it loads at its first use, so
+    // page 1 comes up alone.
     Rs.CurrentForm = &frmMain::Instance();
-    // 20.
+    // A resume has passed page 1, whose Forward hid the taskbar; it goes on
+    // at the port list.
     if (Rs.RestartedAfterReboot) {
         TopMost::HideTaskbar();
         FormHandling::ShowPage(5);

@@ -149,10 +149,10 @@ void AttachEvents(ui::Control& control) {
 
 void Form_Load() {
     ui::Form& f = Instance();
-    // 1. The keyboard proxies out of sight.
+    // The keyboard proxies only carry Enter and Esc: out of sight.
     for (const FormParts::ControlRef& button : {ctl.ForwardButton, ctl.FinishButton, ctl.CancelButton})
         button->SetLeft(-10000);
-    // 2-5. Background and pictures.
+    // Black around the 800 x 600 background on a larger screen.
     f.SetBackColor(ui::kBlack);
     ui::Control& page = *ctl.picPage;
     ui::Control& image1 = *ctl.Image1;
@@ -162,18 +162,18 @@ void Form_Load() {
     ui::Control& full = *ctl.imgFullscreen;
     full.SetPicture(IDB_SCREEN);
     for (const FormParts::ControlRef& image : {ctl.Forward, ctl.Cancel, ctl.Finish}) image->SetPicture(IDB_BUTTON);
-    // 6. Captions of the picture buttons.
+    // The captions in the language's character set, fitted to the buttons.
     Functions::SetLabelText(*ctl.lblForward, ResHandling::GetLanguageString(1), f);
     Functions::SetLabelText(*ctl.lblCancel, ResHandling::GetLanguageString(2), f);
     Functions::SetLabelText(*ctl.lblFinish, ResHandling::GetLanguageString(4), f);
-    // 7. Shown, not modal.
+    // Not modal: from here on the wizard lives in its events.
     f.Show();
-    // 8-9. The background centred in the client area, the page area on it.
+    // The background centred on the screen, the page area at its place on it.
     full.Move((f.ScaleWidth() - full.Width()) / 2, (f.ScaleHeight() - full.Height()) / 2);
     page.Move(full.Left() + 196, full.Top() + 107);
-    // 10. The version text right-aligned at the top of the page area.
+    // The version text right-aligned at the top of the page area.
     FormParts::SetVersion(*ctl.Version, page.Width());
-    // 11-12.
+    // Above every other window, as all the wizard's windows are.
     TopMost::SetTopMost(f.Handle());
     IniHand::WriteLog(L"frmain after topmost");
 }

@@ -68,29 +68,27 @@ void Unload() { Instance().Unload(); }
 
 void Form_Load() {
     ui::Form& f = Instance();
-    // 1. The background over the whole dialog.
+    // The background over the whole dialog.
     ui::Control& image1 = *ctl.Image1;
     image1.SetStretch(true);
     image1.SetPicture(IDB_PAGE);
     image1.Move(0, 0, f.ScaleWidth(), f.ScaleHeight());
     image1.ZOrder(1);
-    // 2. Over the main window's page area.
+    // On the main window's page area, as if it were a page.
     FormParts::PlaceOnPageArea(f);
-    // 3. The keyboard proxies out of sight.
+    // The keyboard proxies only carry Enter and Esc: out of sight.
     ctl.DefaultButton->SetTop(-10000);
     ctl.CancelButton->SetTop(-10000);
-    // 4-5.
     FormParts::SetVersion(*ctl.Version, f.ScaleWidth());
     for (const FormParts::ControlRef& image : {ctl.Cancel, ctl.Ok, ctl.Repeat}) image->SetPicture(IDB_BUTTON);
-    // 6. Without a language library (message 9999) OK is the program's own "&OK".
+    // Without a language library (message 9999) OK is the program's own "&OK".
     Functions::SetLabelText(*ctl.lblCancel, ResHandling::GetLanguageString(2), f);
     Functions::SetLabelText(*ctl.lblRepeat, ResHandling::GetLanguageString(8), f);
     std::wstring ok = Rs.MessageId == IDS_NO_LANGUAGE ? StringTable::ProgramString(IDS_OK_CAPTION)
                                                       : ResHandling::GetLanguageString(5);
     Functions::SetLabelText(*ctl.lblOk, ok, f);
-    // 7.
     ctl.Label->SetCaption(ResHandling::GetLanguageString(Rs.MessageId));
-    // 8. The buttons of the layout, centred.
+    // The buttons of the layout, centred.
     float inner = f.ScaleWidth();
     if (Rs.MessageButtons == 0) {
         ctl.Ok->SetVisible(true);
@@ -112,7 +110,7 @@ void Form_Load() {
         cancel.SetLeft(repeat.Left() + repeat.Width() + kGap);
         ctl.lblCancel->SetLeft(cancel.Left());
     }
-    // 9.
+    // The background stays behind the buttons the layout showed.
     image1.ZOrder(1);
     TopMost::SetTopMost(f.Handle());
 }

@@ -4,14 +4,18 @@
 Usage: images.py OUTDIR
 
 Everything is drawn with signed distances and simple gradients, so edges are
-anti-aliased without any imaging library. The page panels and the buttons are
-24-bit bitmaps; the option faces are 8-bit bitmaps with a colour table; the
-pointer is a monochrome cursor (it shows on every Windows version).
+anti-aliased without any imaging library. Every bitmap is an 8-bit bitmap with
+its own colour table: pictures with more colours are reduced to 256 by median
+cut, without dithering, so that the 16- and 256-colour displays of the time,
+which map each colour to their nearest one, show flat bands rather than noise;
+the large ones are run-length encoded (BI_RLE8), which keeps wizard.exe small.
+The pointer is a monochrome cursor (it shows on every Windows version).
 """
 import math
 import os
 import struct
 import sys
+from collections import Counter
 
 # The colour behind the option faces and the buttons: the page body.
 BODY = (166, 202, 240)
@@ -64,34 +68,88 @@ def rgb8(c):
 
 # ---------------------------------------------------------------- file formats
 
-def write_bmp24(path, img):
-    h, w = len(img), len(img[0])
-    stride = (w * 3 + 3) & ~3
-    data = bytearray()
-    for row in reversed(img):
-        line = bytearray()
-        for c in row:
-            r, g, b = rgb8(c)
-            line += bytes((b, g, r))
-        data += line + bytes(stride - len(line))
-    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(data), 3780, 3780, 0, 0)
-    header = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    with open(path, 'wb') as f:
-        f.write(header + info + data)
+def reduce_colours(img, colours=256):
+    """The picture in at most that many colours (median cut, no dithering).
+
+    Boxes of the colour space are split at their weighted median along their
+    widest channel, widest and most populous first; each colour becomes the
+    weighted mean of its box.
+    """
+    pixels = [[rgb8(c) for c in row] for row in img]
+    counts = Counter(c for row in pixels for c in row)
+    if len(counts) <= colours:
+        return pixels
+
+    def widest(box):
+        ranges = [max(c[ch] for c, _ in box) - min(c[ch] for c, _ in box) for ch in range(3)]
+        return max(ranges), ranges.index(max(ranges))
+
+    boxes = [list(counts.items())]
+    while len(boxes) < colours:
+        scored = [(widest(b)[0] * sum(k for _, k in b) ** 0.5, i) for i, b in enumerate(boxes) if len(b) > 1]
+        if not scored:
+            break
+        box = boxes.pop(max(scored)[1])
+        channel = widest(box)[1]
+        box.sort(key=lambda entry: entry[0][channel])
+        total, seen, cut = sum(k for _, k in box), 0, 1
+        for cut, (_, k) in enumerate(box, 1):
+            seen += k
+            if 2 * seen >= total:
+                break
+        cut = min(max(cut, 1), len(box) - 1)
+        boxes += [box[:cut], box[cut:]]
+    mean = {}
+    for box in boxes:
+        total = sum(k for _, k in box)
+        colour = tuple(int(round(sum(c[ch] * k for c, k in box) / total)) for ch in range(3))
+        for c, _ in box:
+            mean[c] = colour
+    return [[mean[c] for c in row] for row in pixels]
+
+
+def rle8(rows):
+    """BI_RLE8 data of bottom-up rows of colour indices."""
+    out = bytearray()
+    for row in rows:
+        i, n = 0, len(row)
+        while i < n:
+            j = i
+            while j < n and j - i < 255 and row[j] == row[i]:
+                j += 1
+            if j - i >= 2 or n - i < 3:
+                out += bytes((j - i, row[i]))  # a run
+                i = j
+                continue
+            j = i
+            while j < n and j - i < 255 and not (j + 1 < n and row[j] == row[j + 1]):
+                j += 1
+            if j - i < 3:  # absolute mode needs three or more
+                for k in range(i, j):
+                    out += bytes((1, row[k]))
+            else:
+                out += bytes((0, j - i)) + bytes(row[i:j]) + bytes((j - i) & 1)  # word-aligned
+            i = j
+        out += b'\0\0'  # end of line
+    out[-2:] = b'\0\1'  # end of bitmap
+    return bytes(out)
 
 
 def write_bmp8(path, img):
+    """8-bit bitmap, run-length encoded where that is smaller."""
     h, w = len(img), len(img[0])
-    pixels = [[rgb8(c) for c in row] for row in img]
+    pixels = reduce_colours(img)
     palette = sorted({c for row in pixels for c in row})
-    assert len(palette) <= 256, path
     index = {c: i for i, c in enumerate(palette)}
+    rows = [[index[c] for c in row] for row in reversed(pixels)]
     stride = (w + 3) & ~3
-    data = bytearray()
-    for row in reversed(pixels):
-        data += bytes(index[c] for c in row) + bytes(stride - w)
+    data = b''.join(bytes(row) + bytes(stride - w) for row in rows)
+    compression = 0
+    encoded = rle8(rows)
+    if len(encoded) < len(data):
+        data, compression = encoded, 1  # BI_RLE8
     table = b''.join(bytes((b, g, r, 0)) for r, g, b in palette)
-    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 8, 0, len(data), 3780, 3780, len(palette), 0)
+    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 8, compression, len(data), 3780, 3780, len(palette), 0)
     offset = 14 + len(info) + len(table)
     header = struct.pack('<2sIHHI', b'BM', offset + len(data), 0, 0, offset)
     with open(path, 'wb') as f:
@@ -320,11 +378,11 @@ POINTER = [
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
-    write_bmp24(os.path.join(out, 'page.bmp'), page_panel(460, 447, 334))
-    write_bmp24(os.path.join(out, 'screen.bmp'), screen_background())
-    write_bmp24(os.path.join(out, 'closeapp.bmp'), page_panel(461, 447, 352))
-    write_bmp24(os.path.join(out, 'button.bmp'), button(False))
-    write_bmp24(os.path.join(out, 'button_lit.bmp'), button(True))
+    write_bmp8(os.path.join(out, 'page.bmp'), page_panel(460, 447, 334))
+    write_bmp8(os.path.join(out, 'screen.bmp'), screen_background())
+    write_bmp8(os.path.join(out, 'closeapp.bmp'), page_panel(461, 447, 352))
+    write_bmp8(os.path.join(out, 'button.bmp'), button(False))
+    write_bmp8(os.path.join(out, 'button_lit.bmp'), button(True))
     for name in ('grey', 'off', 'on'):
         write_bmp8(os.path.join(out, 'option_%s.bmp' % name), option(name))
     write_cursor(os.path.join(out, 'pointer.cur'), POINTER, (5, 0))

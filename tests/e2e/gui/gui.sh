@@ -37,15 +37,21 @@ gui_topmost() { gui_windows | awk -F'\t' -v r="$1" '$1 == "Wizard" && $3 == r &&
 # Keys go to the window under the pointer (no window manager): point at the
 # middle of the screen first, where every window of the wizard lies.
 gui_key() {
-    xdotool mousemove --sync 512 384
+    gui_point 512 384
     sleep 0.3
     xdotool key --delay 100 "$@"
 }
 
 gui_click() {
-    xdotool mousemove --sync "$1" "$2"
+    gui_point "$1" "$2"
     sleep 0.3
     xdotool click 1
+}
+
+# Moves the pointer to $1,$2 and waits until it is there; "mousemove --sync"
+# to where the pointer already is waits 15 s for a motion that never comes.
+gui_point() {
+    [ "$(xdotool getmouselocation --shell | head -2 | tr -d '\n')" = "X=$1Y=$2" ] || xdotool mousemove --sync "$1" "$2"
 }
 
 # Screenshot of the whole screen, after the windows have had time to paint.

@@ -81,7 +81,7 @@ void RemoveOldDialer() {
         IniHand::WriteIni(L"RemoveBeginPromptSection", L"ButtonType", L"", inf);
         IniHand::WriteIni(L"RemoveEndPromptSection", L"Prompt", L"", inf);
         IniHand::WriteIni(L"RemoveEndPromptSection", L"ButtonType", L"", inf);
-        std::wstring rundll = Rs.OsPlatformId == 1 ? L"RunDll" : L"RunDll32";
+        std::wstring rundll = Rs.OsPlatformId == sys::kPlatformWindows ? L"RunDll" : L"RunDll32";
         runApp::StartProgram(rundll + L" advpack.dll,LaunchINFSection " + Rs.WindowsDir + L"inf\\" + Rs.DialerInfName +
                              L".inf, RemoveInstall");
     }

@@ -4,13 +4,14 @@
 #include "dialogs/frmMessage.h"
 #include "platform/IniHand.h"
 #include "platform/RegAccess.h"
+#include "platform/sys/System.h"
 
 namespace AdminCheck {
 
 void CheckAdminRights() {
     static const wchar_t* const kKey = L"System\\CurrentControlSet\\Control";
     Rs.IsAdmin = true;
-    if (Rs.OsPlatformId != 2) return;
+    if (Rs.OsPlatformId != sys::kPlatformNT) return;
     IniHand::WriteLog(L"check if user is Admin START");
     Rs.IsAdmin = false;
     RegAccess::SetText(RegAccess::kLocalMachine, kKey, L"Admin", L"1");

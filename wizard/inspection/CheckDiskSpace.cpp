@@ -4,13 +4,14 @@
 #include "dialogs/frmMessage.h"
 #include "platform/IniHand.h"
 #include "platform/StringTable.h"
+#include "platform/sys/System.h"
 
 namespace CheckDiskSpace {
 
 void CheckDiskSpace() {
     IniHand::WriteLog(L"check for enough diskspace START");
     double minimum = StringTable::ProgramNumber(1010);
-    Rs.RequiredDiskSpace = StringTable::ProgramNumber(Rs.OsPlatformId == 2 ? 1009 : 1008);
+    Rs.RequiredDiskSpace = StringTable::ProgramNumber(Rs.OsPlatformId == sys::kPlatformNT ? 1009 : 1008);
     if (!(Rs.FreeDiskSpace > Rs.RequiredDiskSpace)) {
         Rs.MessageId = Rs.FreeDiskSpace > minimum ? 109 : 110;
         frmMessage::ShowModal();

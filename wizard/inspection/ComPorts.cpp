@@ -5,6 +5,7 @@
 
 #include "core/RunState.h"
 #include "platform/RegAccess.h"
+#include "platform/sys/System.h"
 
 namespace ComPorts {
 
@@ -24,7 +25,7 @@ std::wstring Upper(std::wstring s) {
 bool IsComPortPresent(int16_t port) {
     if (!RegAccess::KeyExists(false, kLocalMachine, kSerialMap, L"")) return false;
     std::wstring wanted = L"COM" + std::to_wstring(port);
-    if (Rs.OsPlatformId != 2) {
+    if (Rs.OsPlatformId != sys::kPlatformNT) {
         for (int i = 0; i <= 9; ++i) {
             if (Upper(RegAccess::GetText(kLocalMachine, kSerialMap, L"COM" + std::to_wstring(i), L"99")) == wanted)
                 return true;

@@ -13,18 +13,18 @@ const wchar_t* const kNotSupported = L"Nicht unterst\u00fctztes Betriebssystem";
 const wchar_t* const kUnknown = L"Unbekanntes Betriebsystem";
 
 std::wstring Classify(uint32_t platform, uint32_t major, uint32_t minor) {
-    if (platform == 2) {
+    if (platform == sys::kPlatformNT) {
         if (major == 4) return L"WinNT";
         if (major == 5) return minor == 0 ? L"Win2K" : L"WinXP";
         return kNotSupported;
     }
-    if (platform == 1) {
+    if (platform == sys::kPlatformWindows) {
         if (minor < 10) return L"Win95";
         if (minor < 90) return L"Win98";
         if (minor == 90) return L"WinME";
         return kNotSupported;
     }
-    if (platform == 0) return kNotSupported;
+    if (platform == sys::kPlatformWin32s) return kNotSupported;
     return kUnknown;
 }
 

@@ -12,9 +12,6 @@ namespace Sprache {
 
 namespace {
 
-constexpr uint32_t kLocaleSEngCountry = 4098;  // LOCALE_SENGCOUNTRY
-constexpr uint32_t kLocaleICountry = 5;        // LOCALE_ICOUNTRY
-
 struct LanguageEntry {
     const wchar_t* key;
     const wchar_t* code;
@@ -136,8 +133,8 @@ void Try(Step step) {
 
 void GetCountryInformation() {
     Try([] { IniHand::WriteLog(L"Get country information START"); });
-    Try([] { Rs.CountryName = GetLocaleString(kLocaleSEngCountry); });
-    Try([] { Rs.CountryCode = GetLocaleString(kLocaleICountry); });
+    Try([] { Rs.CountryName = GetLocaleString(sys::kLocaleSEngCountry); });
+    Try([] { Rs.CountryCode = GetLocaleString(sys::kLocaleICountry); });
     Try([] { Rs.LanguageId = GetSystemLanguageId(); });
     Try([] { IniHand::WriteLog(L"detected language id: " + Rs.LanguageId); });
     Try([] { Rs.LanguageCode = LanguageCodeFromId(Rs.LanguageId); });

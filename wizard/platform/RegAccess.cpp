@@ -9,9 +9,10 @@
 namespace RegAccess {
 namespace {
 
-constexpr uint32_t kOpenMask = 63;  // query, set, create sub-key, enumerate, notify, create link
-constexpr uint32_t kQueryValue = 1;
-constexpr uint32_t kCreateMask = 32;
+constexpr uint32_t kOpenMask = sys::kKeyQueryValue | sys::kKeySetValue | sys::kKeyCreateSubKey |
+                               sys::kKeyEnumerateSubKeys | sys::kKeyNotify | sys::kKeyCreateLink;
+// A created key is only closed again: it needs no right to read or write.
+constexpr uint32_t kCreateMask = sys::kKeyCreateLink;
 constexpr uint32_t kTextBuffer = 255;
 constexpr uint32_t kNameBuffer = 255;
 
@@ -45,11 +46,11 @@ bool OpenKey(int root, const std::wstring& keyPath) {
     CurrentKey = 0;
     sys::Handle rootKey = Root(root);
     if (!rootKey) {
-        Status = 6;  // ERROR_INVALID_HANDLE
+        Status = sys::kErrorInvalidHandle;
         return false;
     }
     Status = sys::RegOpenKeyEx(rootKey, path, kOpenMask, &CurrentKey);
-    if (Status != 0) {
+    if (Status != sys::kErrorSuccess) {
         CloseKey();
         return false;
     }
@@ -76,14 +77,14 @@ bool KeyExists(bool checkValue, int root, const std::wstring& keyPath, const std
     bool result = false;
     sys::Handle rootKey = Root(root);
     CurrentKey = 0;
-    Status = rootKey ? sys::RegOpenKeyEx(rootKey, keyPath, kQueryValue, &CurrentKey) : 6;
-    if (Status == 0) {
+    Status = rootKey ? sys::RegOpenKeyEx(rootKey, keyPath, sys::kKeyQueryValue, &CurrentKey) : sys::kErrorInvalidHandle;
+    if (Status == sys::kErrorSuccess) {
         result = true;
         if (checkValue) {
             uint32_t type = 0, size = 0;
             std::string empty;
             Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &empty, &size);
-            result = Status == 0 || Status == sys::kRegMoreData;
+            result = Status == sys::kErrorSuccess || Status == sys::kErrorMoreData;
         }
     }
     CloseKey();
@@ -93,7 +94,7 @@ bool KeyExists(bool checkValue, int root, const std::wstring& keyPath, const std
 void CreateKey(int root, const std::wstring& keyPath) {
     sys::Handle rootKey = Root(root);
     CurrentKey = 0;
-    Status = rootKey ? sys::RegCreateKeyEx(rootKey, keyPath, kCreateMask, &CurrentKey) : 6;
+    Status = rootKey ? sys::RegCreateKeyEx(rootKey, keyPath, kCreateMask, &CurrentKey) : sys::kErrorInvalidHandle;
     CloseKey();
 }
 
@@ -104,7 +105,7 @@ Value GetValue(int root, const std::wstring& keyPath, const std::wstring& valueN
     if (kind == kKindUnknown) {
         uint32_t type = 0, size = 0;
         Status = open ? sys::RegQueryValueEx(CurrentKey, valueName, &type, nullptr, &size) : Status;
-        if (!open || (Status != 0 && Status != sys::kRegMoreData)) {
+        if (!open || (Status != sys::kErrorSuccess && Status != sys::kErrorMoreData)) {
             CloseKey();
             return result;
         }
@@ -119,7 +120,7 @@ Value GetValue(int root, const std::wstring& keyPath, const std::wstring& valueN
             uint32_t type = 0, size = kTextBuffer;
             std::string data;
             Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &data, &size);
-            if (Status == 0) {
+            if (Status == sys::kErrorSuccess) {
                 // The text without its terminating NUL.
                 size_t n = size > 0 ? size - 1 : 0;
                 data.resize(std::min(data.size(), n));
@@ -129,7 +130,7 @@ Value GetValue(int root, const std::wstring& keyPath, const std::wstring& valueN
             uint32_t type = 0, size = 4;
             std::string data;
             Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &data, &size);
-            if (Status == 0 && data.size() >= 4) {
+            if (Status == sys::kErrorSuccess && data.size() >= 4) {
                 uint32_t v = 0;
                 for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(data[i]);
                 if (type == sys::kRegDwordBigEndian)
@@ -140,8 +141,8 @@ Value GetValue(int root, const std::wstring& keyPath, const std::wstring& valueN
             uint32_t type = 0, size = 0;
             Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, nullptr, &size);
             std::string data;
-            if (Status == 0) Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &data, &size);
-            if (Status == 0) result = Value::OfBytes(data.substr(0, size));
+            if (Status == sys::kErrorSuccess) Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &data, &size);
+            if (Status == sys::kErrorSuccess) result = Value::OfBytes(data.substr(0, size));
         }
     }
     CloseKey();
@@ -197,20 +198,20 @@ RegKeyContents EnumKey(int root, const std::wstring& keyPath) {
     if (!OpenKey(root, keyPath)) return c;
     uint32_t subKeys = 0, values = 0;
     Status = sys::RegQueryInfoKey(CurrentKey, &subKeys, &values);
-    if (Status == 0) {
+    if (Status == sys::kErrorSuccess) {
         c.SubKeyCount = static_cast<int32_t>(subKeys);
         c.ValueCount = static_cast<int32_t>(values);
         for (uint32_t i = 0; i < subKeys; ++i) {
             std::wstring name;
             Status = sys::RegEnumKeyEx(CurrentKey, i, kNameBuffer, &name);
-            if (Status != 0 && Status != sys::kRegMoreData) break;
+            if (Status != sys::kErrorSuccess && Status != sys::kErrorMoreData) break;
             c.SubKeyNames.push_back(name);
         }
         for (uint32_t i = 0; i < values; ++i) {
             std::wstring name;
             uint32_t type = 0;
             Status = sys::RegEnumValue(CurrentKey, i, kNameBuffer, &name, &type);
-            if (Status != 0 && Status != sys::kRegMoreData) break;
+            if (Status != sys::kErrorSuccess && Status != sys::kErrorMoreData) break;
             c.ValueNames.push_back(name);
             c.ValueKinds.push_back(KindOfType(type));
             c.ValueData.push_back(Value{});

@@ -10,9 +10,9 @@ sys::Handle Taskbar() { return sys::FindWindow(L"Shell_TrayWnd", L""); }
 
 }  // namespace
 
-void HideTaskbar() { sys::SetWindowPos(Taskbar(), 0, 0, 0, 0, 0, sys::kSwpHideWindow); }
+void HideTaskbar() { sys::SetWindowPos(Taskbar(), sys::kHwndTop, 0, 0, 0, 0, sys::kSwpHideWindow); }
 
-void ShowTaskbar() { sys::SetWindowPos(Taskbar(), 0, 0, 0, 0, 0, sys::kSwpShowWindow); }
+void ShowTaskbar() { sys::SetWindowPos(Taskbar(), sys::kHwndTop, 0, 0, 0, 0, sys::kSwpShowWindow); }
 
 void SetTopMost(sys::Handle window) {
     sys::SetWindowPos(window, sys::kHwndTopMost, 0, 0, 0, 0, sys::kSwpNoMove | sys::kSwpNoSize);

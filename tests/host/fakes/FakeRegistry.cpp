@@ -2,6 +2,7 @@
 
 #include "Fakes.h"
 #include "platform/sys/Registry.h"
+#include "platform/sys/System.h"
 
 using fake::RegKey;
 using fake::W;
@@ -27,7 +28,7 @@ RegKey* Resolve(sys::Handle h) {
 }
 
 long Walk(RegKey* base, const std::wstring& sub, bool create, RegKey** out) {
-    if (!sub.empty() && sub[0] == L'\\') return 161;  // ERROR_BAD_PATHNAME
+    if (!sub.empty() && sub[0] == L'\\') return sys::kErrorBadPathname;
     RegKey* k = base;
     std::wstring part;
     auto step = [&](const std::wstring& p) -> bool {
@@ -48,14 +49,14 @@ long Walk(RegKey* base, const std::wstring& sub, bool create, RegKey** out) {
         if (i == sub.size() || sub[i] == L'\\') {
             bool last = i == sub.size() || i + 1 == sub.size();
             if (part.empty() && last) break;  // a trailing backslash is tolerated
-            if (!step(part)) return create ? 161 : sys::kRegNotFound;
+            if (!step(part)) return create ? sys::kErrorBadPathname : sys::kErrorFileNotFound;
             part.clear();
         } else {
             part += sub[i];
         }
     }
     *out = k;
-    return sys::kRegOk;
+    return sys::kErrorSuccess;
 }
 
 sys::Handle NewHandle(RegKey* k) {
@@ -65,7 +66,7 @@ sys::Handle NewHandle(RegKey* k) {
     return h;
 }
 
-constexpr uint32_t kWriteRights = 0x2 | 0x4 | 0x20;
+constexpr uint32_t kWriteRights = sys::kKeySetValue | sys::kKeyCreateSubKey | sys::kKeyCreateLink;
 
 }  // namespace
 
@@ -82,121 +83,121 @@ Handle RegRootPerformanceData() { return kRootBase + 4; }
 long RegOpenKeyEx(Handle root, const std::wstring& subKey, uint32_t access, Handle* out) {
     *out = 0;
     RegKey* base = Resolve(root);
-    if (!base) return 6;  // ERROR_INVALID_HANDLE
+    if (!base) return kErrorInvalidHandle;
     RegKey* k = nullptr;
     long st = Walk(base, subKey, false, &k);
     if (st) return st;
-    if (k->readOnly && (access & kWriteRights)) return 5;  // ERROR_ACCESS_DENIED
+    if (k->readOnly && (access & kWriteRights)) return kErrorAccessDenied;
     *out = NewHandle(k);
-    return kRegOk;
+    return kErrorSuccess;
 }
 
 long RegCreateKeyEx(Handle root, const std::wstring& subKey, uint32_t, Handle* out) {
     *out = 0;
     RegKey* base = Resolve(root);
-    if (!base) return 6;
-    if (base->readOnly) return 5;
+    if (!base) return kErrorInvalidHandle;
+    if (base->readOnly) return kErrorAccessDenied;
     RegKey* k = nullptr;
     long st = Walk(base, subKey, true, &k);
     if (st) return st;
     *out = NewHandle(k);
-    return kRegOk;
+    return kErrorSuccess;
 }
 
 long RegCloseKey(Handle key) {
-    if (key >= kRootBase && key <= kRootBase + 6) return kRegOk;
-    if (!Open().erase(key)) return 6;
+    if (key >= kRootBase && key <= kRootBase + 6) return kErrorSuccess;
+    if (!Open().erase(key)) return kErrorInvalidHandle;
     --W().openKeys;
-    return kRegOk;
+    return kErrorSuccess;
 }
 
 long RegQueryValueEx(Handle key, const std::wstring& name, uint32_t* type, std::string* data, uint32_t* size) {
     RegKey* k = Resolve(key);
-    if (!k) return 6;
+    if (!k) return kErrorInvalidHandle;
     auto it = k->values.find(fake::Fold(name));
-    if (it == k->values.end()) return kRegNotFound;
+    if (it == k->values.end()) return kErrorFileNotFound;
     if (type) *type = it->second.type;
     const std::string& b = it->second.bytes;
     uint32_t need = static_cast<uint32_t>(b.size());
     if (!data) {
         if (size) *size = need;
-        return kRegOk;
+        return kErrorSuccess;
     }
     if (!size || *size < need) {
         if (size) *size = need;
-        return kRegMoreData;
+        return kErrorMoreData;
     }
     *data = b;
     *size = need;
-    return kRegOk;
+    return kErrorSuccess;
 }
 
 long RegSetValueEx(Handle key, const std::wstring& name, uint32_t type, const std::string& bytes) {
     RegKey* k = Resolve(key);
-    if (!k) return 6;
+    if (!k) return kErrorInvalidHandle;
     auto f = fake::Fold(name);
     if (!k->values.count(f)) k->valueOrder.push_back(name);
     k->values[f] = fake::RegValue{type, bytes};
-    return kRegOk;
+    return kErrorSuccess;
 }
 
 long RegDeleteValue(Handle key, const std::wstring& name) {
     RegKey* k = Resolve(key);
-    if (!k) return 6;
+    if (!k) return kErrorInvalidHandle;
     auto f = fake::Fold(name);
-    if (!k->values.erase(f)) return kRegNotFound;
+    if (!k->values.erase(f)) return kErrorFileNotFound;
     for (auto it = k->valueOrder.begin(); it != k->valueOrder.end(); ++it)
         if (fake::Fold(*it) == f) {
             k->valueOrder.erase(it);
             break;
         }
-    return kRegOk;
+    return kErrorSuccess;
 }
 
 long RegDeleteKey(Handle key, const std::wstring& subKey) {
     RegKey* k = Resolve(key);
-    if (!k) return 6;
+    if (!k) return kErrorInvalidHandle;
     auto f = fake::Fold(subKey);
     auto it = k->sub.find(f);
-    if (it == k->sub.end()) return kRegNotFound;
+    if (it == k->sub.end()) return kErrorFileNotFound;
     // The NT family refuses to delete a key that has sub-keys; 9x removes the tree.
-    if (!it->second->sub.empty() && W().version.platformId == 2) return 5;
+    if (!it->second->sub.empty() && W().version.platformId == kPlatformNT) return kErrorAccessDenied;
     k->sub.erase(it);
     for (auto o = k->subOrder.begin(); o != k->subOrder.end(); ++o)
         if (*o == f) {
             k->subOrder.erase(o);
             break;
         }
-    return kRegOk;
+    return kErrorSuccess;
 }
 
 long RegQueryInfoKey(Handle key, uint32_t* subKeys, uint32_t* values) {
     RegKey* k = Resolve(key);
-    if (!k) return 6;
+    if (!k) return kErrorInvalidHandle;
     if (subKeys) *subKeys = static_cast<uint32_t>(k->sub.size());
     if (values) *values = static_cast<uint32_t>(k->values.size());
-    return kRegOk;
+    return kErrorSuccess;
 }
 
 long RegEnumKeyEx(Handle key, uint32_t index, uint32_t nameBuffer, std::wstring* name) {
     RegKey* k = Resolve(key);
-    if (!k) return 6;
-    if (index >= k->subOrder.size()) return kRegNoMoreItems;
+    if (!k) return kErrorInvalidHandle;
+    if (index >= k->subOrder.size()) return kErrorNoMoreItems;
     const std::wstring& n = k->sub[k->subOrder[index]]->name;
-    if (n.size() + 1 > nameBuffer) return kRegMoreData;
+    if (n.size() + 1 > nameBuffer) return kErrorMoreData;
     *name = n;
-    return kRegOk;
+    return kErrorSuccess;
 }
 
 long RegEnumValue(Handle key, uint32_t index, uint32_t nameBuffer, std::wstring* name, uint32_t* type) {
     RegKey* k = Resolve(key);
-    if (!k) return 6;
-    if (index >= k->valueOrder.size()) return kRegNoMoreItems;
+    if (!k) return kErrorInvalidHandle;
+    if (index >= k->valueOrder.size()) return kErrorNoMoreItems;
     const std::wstring& n = k->valueOrder[index];
-    if (n.size() + 1 > nameBuffer) return kRegMoreData;
+    if (n.size() + 1 > nameBuffer) return kErrorMoreData;
     *name = n;
     if (type) *type = k->values[fake::Fold(n)].type;
-    return kRegOk;
+    return kErrorSuccess;
 }
 
 }  // namespace sys

@@ -2,10 +2,6 @@
 // world through fake::W() and reset it with fake::Reset().
 #pragma once
 
-#include "platform/sys/Files.h"
-#include "platform/sys/System.h"
-#include "FakeUi.h"
-
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -13,6 +9,10 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "FakeUi.h"
+#include "platform/sys/Files.h"
+#include "platform/sys/System.h"
 
 namespace fake {
 
@@ -28,12 +28,12 @@ struct RegValue {
 };
 
 struct RegKey {
-    std::wstring name;                                   // as created
+    std::wstring name;                                    // as created
     std::map<std::wstring, std::unique_ptr<RegKey>> sub;  // by Fold(name)
     std::vector<std::wstring> subOrder;                   // Fold names in creation order
     std::map<std::wstring, RegValue> values;              // by Fold(name)
     std::vector<std::wstring> valueOrder;                 // names as written, in order
-    bool readOnly = false;  // opening with write rights fails (access denied)
+    bool readOnly = false;                                // opening with write rights fails (access denied)
 };
 
 struct File {
@@ -53,8 +53,8 @@ struct World {
     // File system: files and directories by Fold(full path).
     std::map<std::wstring, File> files;
     std::map<std::wstring, std::wstring> fileNames;  // Fold -> path as created
-    std::set<std::wstring> dirs;                       // Fold(path) without trailing '\'
-    std::set<std::wstring> undeletable;                // Fold(path): DeleteFile fails
+    std::set<std::wstring> dirs;                     // Fold(path) without trailing '\'
+    std::set<std::wstring> undeletable;              // Fold(path): DeleteFile fails
     bool diskFreeFails = false;
     sys::DiskFree disk{8, 512, 100000, 200000};
     uint32_t tempCounter = 0x1A;
@@ -65,7 +65,7 @@ struct World {
     std::wstring systemDir = L"C:\\WINDOWS\\SYSTEM32";
     std::wstring tempPath = L"C:\\TEMP\\";
     std::wstring programDir = L"C:\\PROGRAM";
-    sys::OsVersion version{5, 1, 2600, 2, std::string("Service Pack 2") + std::string(114, '\0')};
+    sys::OsVersion version{5, 1, 2600, sys::kPlatformNT, std::string("Service Pack 2") + std::string(114, '\0')};
     bool otherInstance = false;
     std::wstring timeText = L"14:03:22";
     std::wstring dateText = L"07.12.2002";
@@ -73,18 +73,18 @@ struct World {
     uint32_t ticks = 0;
 
     // Processes.
-    std::vector<std::wstring> waited;   // RunAndWait command lines
-    std::vector<std::wstring> started;  // StartProgram command lines
-    std::set<std::wstring> missingPrograms;  // Fold(first word): creation fails
-    std::function<void(const std::wstring&)> onRun;  // called for each command
-    std::vector<std::wstring> errorBoxes;             // "caption: text" of each ErrorBox
-    bool shutdownPrivilege = false;                   // EnableShutdownPrivilege was called
+    std::vector<std::wstring> waited;                        // RunAndWait command lines
+    std::vector<std::wstring> started;                       // StartProgram command lines
+    std::set<std::wstring> missingPrograms;                  // Fold(first word): creation fails
+    std::function<void(const std::wstring&)> onRun;          // called for each command
+    std::vector<std::wstring> errorBoxes;                    // "caption: text" of each ErrorBox
+    bool shutdownPrivilege = false;                          // EnableShutdownPrivilege was called
     std::vector<std::pair<uint32_t, uint32_t>> exitWindows;  // ExitWindowsEx(flags, reason) calls
 
     // Modules: 0 is the program; others by handle.
     std::map<sys::Handle, Module> modules;
-    std::map<std::wstring, sys::Handle> loadable;  // Fold(file name) -> handle
-    std::vector<std::wstring> loadCalls;            // LoadLibrary names, in order
+    std::map<std::wstring, sys::Handle> loadable;                // Fold(file name) -> handle
+    std::vector<std::wstring> loadCalls;                         // LoadLibrary names, in order
     std::map<std::pair<sys::Handle, std::string>, void*> procs;  // GetProcAddress(module, name)
     std::vector<sys::Handle> freed;
     std::map<std::wstring, std::vector<uint32_t>> translations;  // Fold(path)

@@ -7,6 +7,10 @@
 
 namespace sys {
 
+// Locale items (LOCALE_*).
+constexpr uint32_t kLocaleICountry = 0x0005;
+constexpr uint32_t kLocaleSEngCountry = 0x1002;
+
 uint32_t GetSystemDefaultLCID();
 
 // GetLocaleInfoW(locale, type, NULL, 0): the size of the item in characters

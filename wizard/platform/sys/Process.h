@@ -1,9 +1,9 @@
 // Process calls (kernel32).
 #pragma once
 
-#include "platform/sys/Types.h"
-
 #include <cstdint>
+
+#include "platform/sys/Types.h"
 
 namespace sys {
 
@@ -21,6 +21,11 @@ bool StartMinimisedWithFocus(const std::wstring& commandLine);
 // OpenProcessToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY), LookupPrivilegeValueA
 // "SeShutdownPrivilege", AdjustTokenPrivileges(enable), CloseHandle; nothing checked.
 void EnableShutdownPrivilege();
+// ExitWindowsEx flags (EWX_*).
+constexpr uint32_t kEwxShutdown = 0x01;
+constexpr uint32_t kEwxReboot = 0x02;
+constexpr uint32_t kEwxForce = 0x04;
+constexpr uint32_t kEwxForceIfHung = 0x10;
 // ExitWindowsEx(flags, reason).
 bool ExitWindows(uint32_t flags, uint32_t reason);
 

@@ -1,24 +1,29 @@
-// Registry calls (advapi32, ANSI entry points). Status codes are Win32 error
-// codes: 0 success, 2 not found, 234 more data.
+// Registry calls (advapi32, ANSI entry points). Status codes are the Win32
+// error codes of platform/sys/Errors.h.
 #pragma once
-
-#include "platform/sys/Types.h"
 
 #include <cstdint>
 
+#include "platform/sys/Errors.h"
+#include "platform/sys/Types.h"
+
 namespace sys {
 
-constexpr long kRegOk = 0;
-constexpr long kRegNotFound = 2;
-constexpr long kRegMoreData = 234;
-constexpr long kRegNoMoreItems = 259;
-
+// Value types (REG_*).
 constexpr uint32_t kRegSz = 1;
 constexpr uint32_t kRegExpandSz = 2;
 constexpr uint32_t kRegBinary = 3;
 constexpr uint32_t kRegDword = 4;
 constexpr uint32_t kRegDwordBigEndian = 5;
 constexpr uint32_t kRegMultiSz = 7;
+
+// Access rights of an opened key (KEY_*).
+constexpr uint32_t kKeyQueryValue = 0x0001;
+constexpr uint32_t kKeySetValue = 0x0002;
+constexpr uint32_t kKeyCreateSubKey = 0x0004;
+constexpr uint32_t kKeyEnumerateSubKeys = 0x0008;
+constexpr uint32_t kKeyNotify = 0x0010;
+constexpr uint32_t kKeyCreateLink = 0x0020;
 
 // The predefined root keys (HKEY_CLASSES_ROOT ... HKEY_DYN_DATA).
 Handle RegRootClassesRoot();
@@ -36,8 +41,7 @@ long RegCloseKey(Handle key);
 // RegQueryValueExA. `size` is in/out exactly as in Win32: on entry the buffer
 // size in bytes (data may be null for a size query), on return the bytes the
 // value holds. `data` receives at most the given size of bytes.
-long RegQueryValueEx(Handle key, const std::wstring& name, uint32_t* type, std::string* data,
-                     uint32_t* size);
+long RegQueryValueEx(Handle key, const std::wstring& name, uint32_t* type, std::string* data, uint32_t* size);
 long RegSetValueEx(Handle key, const std::wstring& name, uint32_t type, const std::string& bytes);
 long RegDeleteValue(Handle key, const std::wstring& name);
 long RegDeleteKey(Handle key, const std::wstring& subKey);

@@ -1,9 +1,9 @@
 // Directories, versions, locale, clock and instance calls (kernel32, user32).
 #pragma once
 
-#include "platform/sys/Types.h"
-
 #include <cstdint>
+
+#include "platform/sys/Types.h"
 
 namespace sys {
 
@@ -16,6 +16,11 @@ uint32_t GetTempPath(uint32_t bufferChars, std::wstring* out);
 // The directory the running program was loaded from, without a trailing
 // backslash (App.Path).
 std::wstring ProgramDirectory();
+
+// Platform ids of OsVersion (VER_PLATFORM_*).
+constexpr int32_t kPlatformWin32s = 0;
+constexpr int32_t kPlatformWindows = 1;  // Windows 95, 98, ME
+constexpr int32_t kPlatformNT = 2;       // NT 4, 2000, XP
 
 struct OsVersion {
     uint32_t major = 0;

@@ -5,6 +5,9 @@
 #include "platform/win32/Win32.h"
 
 namespace sys {
+
+static_assert(kLocaleICountry == LOCALE_ICOUNTRY && kLocaleSEngCountry == LOCALE_SENGCOUNTRY);
+
 namespace {
 // Writes item and its null over the start of the caller's buffer, which keeps
 // its length.

@@ -2,6 +2,18 @@
 #include "platform/win32/Win32.h"
 
 namespace sys {
+
+// The seam's codes are the system's own: statuses pass through unchanged.
+static_assert(kErrorSuccess == ERROR_SUCCESS && kErrorFileNotFound == ERROR_FILE_NOT_FOUND &&
+              kErrorAccessDenied == ERROR_ACCESS_DENIED && kErrorInvalidHandle == ERROR_INVALID_HANDLE &&
+              kErrorBadPathname == ERROR_BAD_PATHNAME && kErrorMoreData == ERROR_MORE_DATA &&
+              kErrorNoMoreItems == ERROR_NO_MORE_ITEMS);
+static_assert(kRegSz == REG_SZ && kRegExpandSz == REG_EXPAND_SZ && kRegBinary == REG_BINARY && kRegDword == REG_DWORD &&
+              kRegDwordBigEndian == REG_DWORD_BIG_ENDIAN && kRegMultiSz == REG_MULTI_SZ);
+static_assert(kKeyQueryValue == KEY_QUERY_VALUE && kKeySetValue == KEY_SET_VALUE &&
+              kKeyCreateSubKey == KEY_CREATE_SUB_KEY && kKeyEnumerateSubKeys == KEY_ENUMERATE_SUB_KEYS &&
+              kKeyNotify == KEY_NOTIFY && kKeyCreateLink == KEY_CREATE_LINK);
+
 namespace {
 HKEY K(Handle h) { return reinterpret_cast<HKEY>(h); }
 Handle H(HKEY k) { return reinterpret_cast<Handle>(k); }

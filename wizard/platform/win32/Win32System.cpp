@@ -4,6 +4,12 @@
 #include "platform/win32/Win32.h"
 
 namespace sys {
+
+static_assert(kPlatformWin32s == VER_PLATFORM_WIN32s && kPlatformWindows == VER_PLATFORM_WIN32_WINDOWS &&
+              kPlatformNT == VER_PLATFORM_WIN32_NT);
+static_assert(kEwxShutdown == EWX_SHUTDOWN && kEwxReboot == EWX_REBOOT && kEwxForce == EWX_FORCE &&
+              kEwxForceIfHung == EWX_FORCEIFHUNG);
+
 namespace {
 uint32_t Dir(UINT(WINAPI* call)(LPSTR, UINT), uint32_t bufferChars, std::wstring* out) {
     std::string buf(bufferChars + 1, '\0');

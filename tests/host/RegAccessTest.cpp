@@ -2,6 +2,7 @@
 
 #include "fakes/Fakes.h"
 #include "platform/RegAccess.h"
+#include "platform/sys/Errors.h"
 
 using namespace RegAccess;
 
@@ -81,6 +82,35 @@ TEST_F(RegAccessTest, KindZeroIsLearntFromTheRegistry) {
     Value v = GetValue(kLocalMachine, L"Software", L"d", kind, Value::Of(L"x"));
     EXPECT_EQ(kind, kKindNumber);
     EXPECT_EQ(v.number, 42);
+}
+
+// Each way out of an operation closes its key, and the close's status is the
+// last one; a key that could not be opened leaves the open's status.
+TEST_F(RegAccessTest, EveryWayOutClosesTheKeyAndKeepsTheCloseStatus) {
+    fake::SetDword(kLocalMachine, L"Software", L"q", 1);
+    fake::FindKey(kLocalMachine, L"Software")->values[fake::Fold(L"q")].type = 11;  // REG_QWORD: no kind
+    fake::SetString(kLocalMachine, L"Software", L"long", std::wstring(300, L'x'));
+    auto expectClosed = [](const char* what) {
+        EXPECT_EQ(fake::W().openKeys, 0) << what;
+        EXPECT_EQ(LastStatus(), sys::kErrorSuccess) << what;
+    };
+    int kind = kKindUnknown;
+    EXPECT_EQ(GetValue(kLocalMachine, L"Software", L"q", kind, Value::Of(L"d")), Value{});
+    expectClosed("a type that is no kind");
+    kind = kKindUnknown;
+    EXPECT_EQ(GetValue(kLocalMachine, L"Software", L"missing", kind, Value::Of(L"d")).text, L"d");
+    expectClosed("kind asked of a missing value");
+    EXPECT_EQ(GetText(kLocalMachine, L"Software", L"long", L"d"), L"d");
+    expectClosed("text too long for the buffer");
+    EXPECT_FALSE(KeyExists(true, kLocalMachine, L"Software", L"missing"));
+    expectClosed("value test that fails");
+    CreateKey(kLocalMachine, L"Software\\New");
+    expectClosed("created key");
+
+    EXPECT_EQ(GetText(kLocalMachine, L"Software\\Nowhere", L"a", L"d"), L"d");
+    EXPECT_EQ(LastStatus(), sys::kErrorFileNotFound);
+    EXPECT_FALSE(KeyExists(false, kLocalMachine, L"Software\\Nowhere", L""));
+    EXPECT_EQ(LastStatus(), sys::kErrorFileNotFound);
 }
 
 TEST_F(RegAccessTest, UnknownRootCodesDoNothing) {

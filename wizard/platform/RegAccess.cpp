@@ -16,8 +16,26 @@ constexpr uint32_t kCreateMask = sys::kKeyCreateLink;
 constexpr uint32_t kTextBuffer = 255;
 constexpr uint32_t kNameBuffer = 255;
 
-sys::Handle CurrentKey = 0;
 long Status = 0;
+
+// The key an operation has open: closed when the operation ends, on every
+// path, with the close's status kept as the last status.
+class OpenedKey {
+public:
+    OpenedKey() = default;
+    ~OpenedKey() {
+        if (handle_) Status = sys::RegCloseKey(handle_);
+    }
+    OpenedKey(const OpenedKey&) = delete;
+    OpenedKey& operator=(const OpenedKey&) = delete;
+
+    // Where the open and create calls put the key (0 when they fail).
+    sys::Handle* Out() { return &handle_; }
+    sys::Handle Get() const { return handle_; }
+
+private:
+    sys::Handle handle_ = 0;
+};
 
 sys::Handle Root(int code) {
     switch (code) {
@@ -32,29 +50,19 @@ sys::Handle Root(int code) {
     }
 }
 
-void CloseKey() {
-    if (CurrentKey) Status = sys::RegCloseKey(CurrentKey);
-    CurrentKey = 0;
-}
-
-// Opens the key with mask 63 into CurrentKey; one leading and one trailing
-// backslash are dropped. Returns false (and leaves nothing open) on failure.
-bool OpenKey(int root, const std::wstring& keyPath) {
+// Opens the key with mask 63 into key; one leading and one trailing backslash
+// are dropped. Returns false (and leaves nothing open) on failure.
+bool OpenKey(int root, const std::wstring& keyPath, OpenedKey& key) {
     std::wstring path = keyPath;
     if (!path.empty() && path.front() == L'\\') path.erase(0, 1);
     if (!path.empty() && path.back() == L'\\') path.pop_back();
-    CurrentKey = 0;
     sys::Handle rootKey = Root(root);
     if (!rootKey) {
         Status = sys::kErrorInvalidHandle;
         return false;
     }
-    Status = sys::RegOpenKeyEx(rootKey, path, kOpenMask, &CurrentKey);
-    if (Status != sys::kErrorSuccess) {
-        CloseKey();
-        return false;
-    }
-    return true;
+    Status = sys::RegOpenKeyEx(rootKey, path, kOpenMask, key.Out());
+    return Status == sys::kErrorSuccess;
 }
 
 int KindOfType(uint32_t type) {
@@ -76,50 +84,43 @@ long LastStatus() { return Status; }
 bool KeyExists(bool checkValue, int root, const std::wstring& keyPath, const std::wstring& valueName) {
     bool result = false;
     sys::Handle rootKey = Root(root);
-    CurrentKey = 0;
-    Status = rootKey ? sys::RegOpenKeyEx(rootKey, keyPath, sys::kKeyQueryValue, &CurrentKey) : sys::kErrorInvalidHandle;
+    OpenedKey key;
+    Status = rootKey ? sys::RegOpenKeyEx(rootKey, keyPath, sys::kKeyQueryValue, key.Out()) : sys::kErrorInvalidHandle;
     if (Status == sys::kErrorSuccess) {
         result = true;
         if (checkValue) {
             uint32_t type = 0, size = 0;
             std::string empty;
-            Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &empty, &size);
+            Status = sys::RegQueryValueEx(key.Get(), valueName, &type, &empty, &size);
             result = Status == sys::kErrorSuccess || Status == sys::kErrorMoreData;
         }
     }
-    CloseKey();
     return result;
 }
 
 void CreateKey(int root, const std::wstring& keyPath) {
     sys::Handle rootKey = Root(root);
-    CurrentKey = 0;
-    Status = rootKey ? sys::RegCreateKeyEx(rootKey, keyPath, kCreateMask, &CurrentKey) : sys::kErrorInvalidHandle;
-    CloseKey();
+    OpenedKey key;
+    Status = rootKey ? sys::RegCreateKeyEx(rootKey, keyPath, kCreateMask, key.Out()) : sys::kErrorInvalidHandle;
 }
 
 Value GetValue(int root, const std::wstring& keyPath, const std::wstring& valueName, int& kind,
                const Value& defaultValue) {
     Value result = defaultValue;
-    bool open = OpenKey(root, keyPath);
+    OpenedKey key;
+    bool open = OpenKey(root, keyPath, key);
     if (kind == kKindUnknown) {
         uint32_t type = 0, size = 0;
-        Status = open ? sys::RegQueryValueEx(CurrentKey, valueName, &type, nullptr, &size) : Status;
-        if (!open || (Status != sys::kErrorSuccess && Status != sys::kErrorMoreData)) {
-            CloseKey();
-            return result;
-        }
+        Status = open ? sys::RegQueryValueEx(key.Get(), valueName, &type, nullptr, &size) : Status;
+        if (!open || (Status != sys::kErrorSuccess && Status != sys::kErrorMoreData)) return result;
         kind = KindOfType(type);
-        if (kind == kKindUnknown) {
-            CloseKey();
-            return Value{};
-        }
+        if (kind == kKindUnknown) return Value{};
     }
     if (open) {
         if (kind == kKindText) {
             uint32_t type = 0, size = kTextBuffer;
             std::string data;
-            Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &data, &size);
+            Status = sys::RegQueryValueEx(key.Get(), valueName, &type, &data, &size);
             if (Status == sys::kErrorSuccess) {
                 // The text without its terminating NUL.
                 size_t n = size > 0 ? size - 1 : 0;
@@ -129,7 +130,7 @@ Value GetValue(int root, const std::wstring& keyPath, const std::wstring& valueN
         } else if (kind == kKindNumber) {
             uint32_t type = 0, size = 4;
             std::string data;
-            Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &data, &size);
+            Status = sys::RegQueryValueEx(key.Get(), valueName, &type, &data, &size);
             if (Status == sys::kErrorSuccess && data.size() >= 4) {
                 uint32_t v = 0;
                 for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(data[i]);
@@ -139,18 +140,18 @@ Value GetValue(int root, const std::wstring& keyPath, const std::wstring& valueN
             }
         } else if (kind == kKindBytes) {
             uint32_t type = 0, size = 0;
-            Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, nullptr, &size);
+            Status = sys::RegQueryValueEx(key.Get(), valueName, &type, nullptr, &size);
             std::string data;
-            if (Status == sys::kErrorSuccess) Status = sys::RegQueryValueEx(CurrentKey, valueName, &type, &data, &size);
+            if (Status == sys::kErrorSuccess) Status = sys::RegQueryValueEx(key.Get(), valueName, &type, &data, &size);
             if (Status == sys::kErrorSuccess) result = Value::OfBytes(data.substr(0, size));
         }
     }
-    CloseKey();
     return result;
 }
 
 void SetValue(int root, const std::wstring& keyPath, const std::wstring& valueName, const Value& value, int& kind) {
-    if (!OpenKey(root, keyPath)) return;
+    OpenedKey key;
+    if (!OpenKey(root, keyPath, key)) return;
     if (valueName.empty()) kind = kKindText;
     if (kind == kKindUnknown) {
         switch (value.type) {
@@ -167,7 +168,7 @@ void SetValue(int root, const std::wstring& keyPath, const std::wstring& valueNa
         if (value.type != Value::Type::Text && value.type != Value::Type::Empty) {
             text = NumberText::General(value.number, 15);
         }
-        Status = sys::RegSetValueEx(CurrentKey, valueName, sys::kRegSz, sys::ToAnsi(text) + std::string(1, '\0'));
+        Status = sys::RegSetValueEx(key.Get(), valueName, sys::kRegSz, sys::ToAnsi(text) + std::string(1, '\0'));
     } else if (kind == kKindNumber) {
         double n = value.type == Value::Type::Text ? NumberText::Parse(value.text) : value.number;
         n = std::nearbyint(std::fabs(n));  // current rounding mode: halves to even
@@ -175,49 +176,48 @@ void SetValue(int root, const std::wstring& keyPath, const std::wstring& valueNa
             uint32_t v = static_cast<uint32_t>(n);
             std::string data(4, '\0');
             for (int i = 0; i < 4; ++i) data[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-            Status = sys::RegSetValueEx(CurrentKey, valueName, sys::kRegDword, data);
+            Status = sys::RegSetValueEx(key.Get(), valueName, sys::kRegDword, data);
         }
     } else if (kind == kKindBytes && value.type == Value::Type::Bytes) {
-        Status = sys::RegSetValueEx(CurrentKey, valueName, sys::kRegBinary, value.bytes);
+        Status = sys::RegSetValueEx(key.Get(), valueName, sys::kRegBinary, value.bytes);
     }
-    CloseKey();
 }
 
 void DeleteValue(int root, const std::wstring& keyPath, const std::wstring& valueName) {
-    if (OpenKey(root, keyPath)) Status = sys::RegDeleteValue(CurrentKey, valueName);
-    CloseKey();
+    OpenedKey key;
+    if (OpenKey(root, keyPath, key)) Status = sys::RegDeleteValue(key.Get(), valueName);
 }
 
 void DeleteKey(int root, const std::wstring& parentPath, const std::wstring& subKeyName) {
-    if (OpenKey(root, parentPath)) Status = sys::RegDeleteKey(CurrentKey, subKeyName);
-    CloseKey();
+    OpenedKey key;
+    if (OpenKey(root, parentPath, key)) Status = sys::RegDeleteKey(key.Get(), subKeyName);
 }
 
 RegKeyContents EnumKey(int root, const std::wstring& keyPath) {
     RegKeyContents c;
-    if (!OpenKey(root, keyPath)) return c;
+    OpenedKey key;
+    if (!OpenKey(root, keyPath, key)) return c;
     uint32_t subKeys = 0, values = 0;
-    Status = sys::RegQueryInfoKey(CurrentKey, &subKeys, &values);
+    Status = sys::RegQueryInfoKey(key.Get(), &subKeys, &values);
     if (Status == sys::kErrorSuccess) {
         c.SubKeyCount = static_cast<int32_t>(subKeys);
         c.ValueCount = static_cast<int32_t>(values);
         for (uint32_t i = 0; i < subKeys; ++i) {
             std::wstring name;
-            Status = sys::RegEnumKeyEx(CurrentKey, i, kNameBuffer, &name);
+            Status = sys::RegEnumKeyEx(key.Get(), i, kNameBuffer, &name);
             if (Status != sys::kErrorSuccess && Status != sys::kErrorMoreData) break;
             c.SubKeyNames.push_back(name);
         }
         for (uint32_t i = 0; i < values; ++i) {
             std::wstring name;
             uint32_t type = 0;
-            Status = sys::RegEnumValue(CurrentKey, i, kNameBuffer, &name, &type);
+            Status = sys::RegEnumValue(key.Get(), i, kNameBuffer, &name, &type);
             if (Status != sys::kErrorSuccess && Status != sys::kErrorMoreData) break;
             c.ValueNames.push_back(name);
             c.ValueKinds.push_back(KindOfType(type));
             c.ValueData.push_back(Value{});
         }
     }
-    CloseKey();
     return c;
 }
 

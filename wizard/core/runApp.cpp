@@ -5,9 +5,8 @@
 namespace runApp {
 
 void RunAndWait(const std::wstring& commandLine) {
-    sys::Handle process = sys::CreateProcessInherit(commandLine);
-    sys::WaitForever(process);
-    sys::CloseHandle(process);
+    sys::ScopedHandle process(sys::CreateProcessInherit(commandLine));
+    sys::WaitForever(process.Get());
 }
 
 void StartProgram(const std::wstring& commandLine) { sys::StartMinimisedWithFocus(commandLine); }

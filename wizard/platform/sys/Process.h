@@ -14,6 +14,19 @@ Handle CreateProcessInherit(const std::wstring& commandLine);
 // WaitForSingleObject(handle, INFINITE); returns at once for handle 0.
 void WaitForever(Handle process);
 void CloseHandle(Handle handle);
+// A handle that the holding scope owns: closed with CloseHandle when the
+// scope ends, on every path.
+class ScopedHandle {
+public:
+    explicit ScopedHandle(Handle handle) : handle_(handle) {}
+    ~ScopedHandle() { CloseHandle(handle_); }
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
+    Handle Get() const { return handle_; }
+
+private:
+    Handle handle_;
+};
 // Starts the command line with its window minimised and given the focus and
 // returns at once. False when the process could not be created.
 bool StartMinimisedWithFocus(const std::wstring& commandLine);

@@ -1,5 +1,6 @@
 #include "platform/sys/Files.h"
 #include "platform/sys/Profile.h"
+#include "platform/win32/Scoped.h"
 #include "platform/win32/Win32.h"
 
 namespace sys {
@@ -7,12 +8,11 @@ namespace sys {
 std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
     std::vector<FoundFile> out;
     WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA(ToAnsi(pattern).c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE) return out;
+    win32::AutoFindClose search(FindFirstFileA(ToAnsi(pattern).c_str(), &fd));
+    if (!search.IsValid()) return out;
     do {
         out.push_back({FromAnsi(fd.cFileName), fd.dwFileAttributes});
-    } while (FindNextFileA(h, &fd));
-    FindClose(h);
+    } while (FindNextFileA(search.Get(), &fd));
     return out;
 }
 
@@ -27,15 +27,13 @@ bool CopyFile(const std::wstring& source, const std::wstring& destination) {
 
 namespace {
 bool WriteBytes(const std::wstring& path, const Ansi& bytes, DWORD disposition, bool append) {
-    HANDLE h = CreateFileA(ToAnsi(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    if (append) SetFilePointer(h, 0, nullptr, FILE_END);
+    win32::AutoCloseHandle file(CreateFileA(ToAnsi(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) return false;
+    if (append) SetFilePointer(file.Get(), 0, nullptr, FILE_END);
     DWORD written = 0;
-    bool ok = bytes.empty() || (WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                                written == bytes.size());
-    ::CloseHandle(h);
-    return ok;
+    return bytes.empty() || (WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                             written == bytes.size());
 }
 }  // namespace
 
@@ -46,14 +44,13 @@ bool WriteWholeFile(const std::wstring& path, const Ansi& bytes) {
 }
 
 bool ReadWholeFile(const std::wstring& path, Ansi* bytes) {
-    HANDLE h = CreateFileA(ToAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
+    win32::AutoCloseHandle file(CreateFileA(ToAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) return false;
     bytes->clear();
     char buf[4096];
     DWORD got = 0;
-    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) bytes->append(buf, got);
-    ::CloseHandle(h);
+    while (ReadFile(file.Get(), buf, sizeof buf, &got, nullptr) && got > 0) bytes->append(buf, got);
     return true;
 }
 

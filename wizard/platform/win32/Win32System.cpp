@@ -1,6 +1,7 @@
 #include "platform/sys/Library.h"
 #include "platform/sys/Process.h"
 #include "platform/sys/System.h"
+#include "platform/win32/Scoped.h"
 #include "platform/win32/Win32.h"
 
 namespace sys {
@@ -54,14 +55,12 @@ bool GetVersionEx(OsVersion* out) {
 }
 
 bool AnotherInstanceRunning() {
+    // Held for the life of the process: the other instances see it.
     static HANDLE token = nullptr;
     if (token) return false;
-    token = CreateMutexA(nullptr, TRUE, "GprsModemWizard.Instance");
-    if (token && GetLastError() == ERROR_ALREADY_EXISTS) {
-        ::CloseHandle(token);
-        token = nullptr;
-        return true;
-    }
+    win32::AutoCloseHandle mutex(CreateMutexA(nullptr, TRUE, "GprsModemWizard.Instance"));
+    if (mutex.IsValid() && GetLastError() == ERROR_ALREADY_EXISTS) return true;
+    token = mutex.Release();
     return false;
 }
 
@@ -93,8 +92,8 @@ Handle CreateProcessInherit(const std::wstring& commandLine) {
     std::string cmd = ToAnsi(commandLine);
     if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi))
         return 0;
-    ::CloseHandle(pi.hThread);
-    return reinterpret_cast<Handle>(pi.hProcess);
+    win32::AutoCloseHandle thread(pi.hThread);
+    return reinterpret_cast<Handle>(pi.hProcess);  // the caller's to close
 }
 
 void WaitForever(Handle process) {
@@ -114,24 +113,23 @@ bool StartMinimisedWithFocus(const std::wstring& commandLine) {
     std::string cmd = ToAnsi(commandLine);
     if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi))
         return false;
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
+    // Nobody waits for it.
+    win32::AutoCloseHandle thread(pi.hThread), process(pi.hProcess);
     return true;
 }
 
 void ExitProgram() { ExitProcess(0); }
 
 void EnableShutdownPrivilege() {
-    HANDLE token = nullptr;
-    OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token);
+    win32::AutoCloseHandle token;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.Out());
     TOKEN_PRIVILEGES tp = {};
     LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &tp.Privileges[0].Luid);
     tp.PrivilegeCount = 1;
     tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     TOKEN_PRIVILEGES previous = {};
     DWORD length = 0;
-    AdjustTokenPrivileges(token, FALSE, &tp, 16, &previous, &length);
-    if (token) ::CloseHandle(token);
+    AdjustTokenPrivileges(token.Get(), FALSE, &tp, 16, &previous, &length);
 }
 
 bool ExitWindows(uint32_t flags, uint32_t reason) { return ExitWindowsEx(flags, reason) != 0; }

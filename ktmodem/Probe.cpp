@@ -86,18 +86,12 @@ bool configurePort(comm::Handle port, int32_t speed, int32_t readTimeout, int32_
     return comm::SetCommTimeouts(port, &timeouts);
 }
 
-bool openPort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writeTimeout, comm::Handle* out) {
+bool openPort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writeTimeout, comm::Port& out) {
     char name[16];
     FormatPortName(port, name);
-    comm::Handle handle = comm::CreateFileA(name, comm::kGenericRead | comm::kGenericWrite, 0, comm::kOpenExisting,
-                                            comm::kAttributeNormal);
-    if (handle == comm::kInvalidHandle) return false;
-    if (!configurePort(handle, speed, readTimeout, writeTimeout)) {
-        comm::CloseHandle(handle);
-        return false;
-    }
-    *out = handle;
-    return true;
+    out.Reset(comm::CreateFileA(name, comm::kGenericRead | comm::kGenericWrite, 0, comm::kOpenExisting,
+                                comm::kAttributeNormal));
+    return out.IsOpen() && configurePort(out.Get(), speed, readTimeout, writeTimeout);
 }
 
 bool sendCommand(comm::Handle port, const char* command, char* reply) {
@@ -145,8 +139,9 @@ bool sendCommand(comm::Handle port, const char* command, char* reply) {
 int32_t probePort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writeTimeout, const char* idCommand,
                   const char* match1, const char* match2, const char* match3, const char* followUp1,
                   const char* followUp2) {
-    comm::Handle handle = comm::kInvalidHandle;
-    if (!openPort(port, speed, readTimeout, writeTimeout, &handle)) return 0;
+    comm::Port opened;
+    if (!openPort(port, speed, readTimeout, writeTimeout, opened)) return 0;
+    comm::Handle handle = opened.Get();
 
     char reply[kReplyBufferSize];
     reply[0] = 0;
@@ -157,7 +152,6 @@ int32_t probePort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writ
         if (!answered || !*OrEmpty(followUp)) continue;
         answered = sendCommand(handle, followUp, reply) && Contains(reply, "OK", [](char c) { return c; });
     }
-    comm::CloseHandle(handle);
     return answered ? 1 : 0;
 }
 

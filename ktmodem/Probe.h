@@ -45,8 +45,9 @@ bool containsNoCase(const char* text, const char* pattern);
 // time-outs, SetCommTimeouts. Every other field stays as the driver had it.
 bool configurePort(comm::Handle port, int32_t speed, int32_t readTimeout, int32_t writeTimeout);
 
-// Opens "COM<n>" exclusively and configures it; on failure nothing stays open.
-bool openPort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writeTimeout, comm::Handle* out);
+// Opens "COM<n>" exclusively into out and configures it; out closes it when
+// its scope ends, also after a failure.
+bool openPort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writeTimeout, comm::Port& out);
 
 // Sends command + CR LF once CTS is on and reads one reply of at least two
 // bytes into reply (kReplyBufferSize bytes, may be null). Commands longer than

@@ -81,4 +81,25 @@ bool ClearCommError(Handle port, uint32_t* errors);
 uint32_t GetTickCount();
 void Sleep(uint32_t milliseconds);
 
+// A port that the holding scope owns: closed when the scope ends, on every
+// path.
+class Port {
+public:
+    Port() = default;
+    ~Port() { Reset(kInvalidHandle); }
+    Port(const Port&) = delete;
+    Port& operator=(const Port&) = delete;
+
+    // Takes the handle, closing the one held before.
+    void Reset(Handle handle) {
+        if (handle_ != kInvalidHandle) CloseHandle(handle_);
+        handle_ = handle;
+    }
+    bool IsOpen() const { return handle_ != kInvalidHandle; }
+    Handle Get() const { return handle_; }
+
+private:
+    Handle handle_ = kInvalidHandle;
+};
+
 }  // namespace comm

@@ -1,0 +1,178 @@
+# Helpers of the walks along the cable path: source after gui.sh. Simulated
+# phones on pseudo-terminals behind the prefix's COM links, the registry's
+# serial-port map as the test wants it, the wizard started with the modem-line
+# shim, a taskbar, and what the walk reads back.
+. "$WIZ_SOURCE/tools/simphone/ports.sh"
+
+CABLE_NAME=$(basename "$0" .sh)
+CABLE_DIR="$WIZ_BUILD/cable-walks/$CABLE_NAME"
+SERIAL_MAP='HKLM\Hardware\DeviceMap\SerialComm'
+PRODUCT_KEY='HKLM\Software\Valmor GPRS'
+# The stand-ins log into kt, which the end of a run empties: the log there is
+# a second name of this file, which stays.
+COMPANIONS_LOG="$CABLE_DIR/companions.log"
+TASKBAR_LOG="$CABLE_DIR/taskbar.log"
+# A phone that names itself as the wizard looks for it.
+PHONE_REPLY='\r\nVALMOR GPRS Z72\r\n\r\nOK\r\n'
+# The page area of the main window, and the dialogs over it, begin here.
+PAGE_X=308
+PAGE_Y=191
+
+cable_cleanup() {
+    ports_end
+    e2e_cleanup
+}
+
+# A fresh prefix state for Windows version $1, the wizard deployed, a Wine
+# session that keeps the COM links, no phone yet and an empty serial-port map.
+cable_begin() {
+    E2E_VERSION=$1
+    e2e_reset
+    e2e_deploy
+    rm -rf "$CABLE_DIR"
+    mkdir -p "$CABLE_DIR"
+    : >"$COMPANIONS_LOG"
+    ln "$COMPANIONS_LOG" "$KT/companions.log"
+    trap cable_cleanup EXIT
+    ports_begin "$WIZ_BUILD/serial-tools" "$CABLE_DIR/ports"
+    "$WINE" reg delete "$SERIAL_MAP" /va /f >/dev/null 2>&1
+}
+
+# The serial-port map lists exactly the ports $@ (numbers), in the layout of
+# the system ($E2E_VERSION): value names "COMn" on the 9x family, where the
+# wizard reads them by name, "\Device\SerialN" on NT.
+cable_port_map() {
+    local n i=0
+    "$WINE" reg delete "$SERIAL_MAP" /va /f >/dev/null 2>&1
+    for n in "$@"; do
+        case ${E2E_VERSION:-winxp} in
+            win95 | win98 | winme) "$WINE" reg add "$SERIAL_MAP" /v "COM$n" /d "COM$n" /f >/dev/null 2>&1 ;;
+            *) "$WINE" reg add "$SERIAL_MAP" /v "\\Device\\Serial$i" /d "COM$n" /f >/dev/null 2>&1 ;;
+        esac
+        i=$((i + 1))
+    done
+}
+
+# A phone on COM$1 that answers as the wizard wants; more simphone options may follow.
+cable_phone() {
+    local n=$1
+    shift
+    ports_phone "$n" --reply "$PHONE_REPLY" "$@" || fail "no phone on COM$n"
+}
+
+# The lines COM$1's phone received.
+cable_phone_heard() { tr -d '\r' <"$PORTS_WORK/logs/phone$1.log"; }
+
+# Starts the taskbar and waits until it is shown.
+cable_taskbar() {
+    : >"$TASKBAR_LOG"
+    "$WINE" "$GUI_BIN/taskbar.exe" "$(win_path "$TASKBAR_LOG")" >/dev/null 2>&1 &
+    cable_wait_line "$TASKBAR_LOG" 20 shown || fail "no taskbar"
+}
+
+# What the taskbar noted, blank-separated.
+cable_taskbar_notes() { tr -d '\r' <"$TASKBAR_LOG" | tr '\n' ' ' | sed 's/ $//'; }
+
+# Starts the wizard from kt with the modem-line shim; $CABLE_CTS_OFF names the
+# COM numbers whose lines show no CTS. Wine's messages (and its trace with
+# CABLE_WINEDEBUG=+process) go to wine.err.
+cable_start() {
+    local n off=""
+    for n in ${CABLE_CTS_OFF:-}; do off="$off${off:+:}$PORTS_DOSDEVICES/com$n"; done
+    (cd "$KT" && MODEMSHIM_CTS_OFF="$off" LD_PRELOAD="$WIZ_BUILD/serial-tools/modemshim.so" \
+        WINEDEBUG="${CABLE_WINEDEBUG:--all}" exec "$WINE" "$KT/wizard.exe") >/dev/null 2>"$CABLE_DIR/wine.err" &
+    WIZARD_PID=$!
+}
+
+# The command lines Windows programs started, as Wine traced them (only with
+# CABLE_WINEDEBUG=+process), unescaped.
+cable_traced() {
+    sed -n 's/.*:CreateProcessInternalW app .* cmdline L"\(.*\)"$/\1/p' "$CABLE_DIR/wine.err" | sed 's/\\\\/\\/g'
+}
+
+# Page 1 up, shot and answered with Enter; the main window up. Sets
+# TRIGGER_WIN and TRIGGER_HOST, the exchange file's names.
+cable_page1() {
+    gui_wait_window "$RECT_CENTRED" 40 || fail "page 1 did not appear: $(e2e_log | tail -3)"
+    TRIGGER_WIN=$(e2e_log | sed -n 's/^tempfile: \(.*\) created\.$/\1/p' | tail -1)
+    TRIGGER_HOST=$(gui_trigger_host)
+    gui_shot "${CABLE_NAME}-page1" 1
+    gui_key Return
+    gui_wait_window "$RECT_MAIN" 20 || fail "no main window after page 1"
+}
+
+# Clicks at a point of the page area (or of a dialog over it).
+cable_click() { gui_click $((PAGE_X + $1)) $((PAGE_Y + $2)); }
+
+# The places of things on the pages, with the English texts.
+cable_click_automatic() { cable_click 142 179; }
+cable_list_entry() { cable_click 72 $((180 + 13 * $1)); }  # entry $1, from 0
+cable_message_ok() { cable_click 230 351; }
+cable_message_repeat() { cable_click 177 351; }
+cable_message_cancel() { cable_click 283 351; }
+
+# Fails unless the log holds the lines $@ in this order (others may lie between).
+cable_log_order() {
+    local missing
+    missing=$(e2e_log | awk -v want="$(printf '%s\n' "$@")" '
+        BEGIN { n = split(want, w, "\n"); i = 1 }
+        i <= n && $0 == w[i] { i++ }
+        END { if (i <= n) print w[i] }')
+    [ -z "$missing" ] || fail "log line missing or out of order: \"$missing\"; the log ends: $(e2e_log | tail -6 | tr '\n' '|')"
+}
+
+cable_log_count() { e2e_log | grep -cxF -- "$1"; }
+
+# Waits up to $2 seconds for the log line $1 to be there $3 times (default 1).
+cable_wait_log_count() {
+    local i
+    for ((i = 0; i < $2 * 4; i++)); do
+        [ "$(cable_log_count "$1")" -ge "${3:-1}" ] && return 0
+        sleep 0.25
+    done
+    return 1
+}
+
+# Waits up to $1 seconds until the command $2... succeeds.
+cable_until() {
+    local limit=$1 i
+    shift
+    for ((i = 0; i < limit * 4; i++)); do
+        "$@" && return 0
+        sleep 0.25
+    done
+    return 1
+}
+
+# Waits up to $2 seconds until the file $1 holds a line $3.
+cable_wait_line() {
+    local file=$1 limit=$2 line=$3 i
+    for ((i = 0; i < limit * 4; i++)); do
+        [ -f "$file" ] && tr -d '\r' <"$file" | grep -qxF -- "$line" && return 0
+        sleep 0.25
+    done
+    return 1
+}
+
+# The command lines the stand-ins recorded for program $1, one a line.
+cable_started() { tr -d '\r' <"$COMPANIONS_LOG" | sed -n "s/^$1|//p"; }
+
+# The [Variables] section of an INI file, one line each, without CR.
+cable_variables() { tr -d '\r' <"$1" | awk '/^\[/ {on = ($0 == "[Variables]")} on'; }
+
+# The rectangle "left top right bottom" of the visible window titled $1.
+cable_window_rect() {
+    gui_windows | awk -F'\t' -v t="$1" '$1 == t {gsub(",", " ", $3); print $3; exit}'
+}
+
+# The end of a run: process, exchange file and kt's files gone (the running
+# program and the probe library it still holds may stay), no window left.
+cable_expect_ended() {
+    local what=$1 left
+    e2e_wait_end 30 || fail "$what: the wizard still runs"
+    [ -e "$TRIGGER_HOST" ] && fail "$what: exchange file $TRIGGER_HOST left behind"
+    left=$(cd "$KT" && ls -A | grep -vxiE 'wizard\.exe|ktmodem\.dll' | tr '\n' ' ')
+    [ -z "$left" ] || fail "$what: kt not emptied: $left"
+    gui_windows | grep -q '^Wizard' && fail "$what: a wizard window is still shown"
+    return 0
+}

@@ -18,7 +18,13 @@ PHONE_REPLY='\r\nVALMOR GPRS Z72\r\n\r\nOK\r\n'
 PAGE_X=308
 PAGE_Y=191
 
+# Registry keys that a walk added to the prefix, removed when it ends.
+CABLE_REMOVE=()
+cable_remove_at_end() { CABLE_REMOVE+=("$@"); }
+
 cable_cleanup() {
+    local key
+    for key in "${CABLE_REMOVE[@]}"; do "$WINE" reg delete "$key" /f >/dev/null 2>&1; done
     ports_end
     e2e_cleanup
 }
@@ -111,6 +117,15 @@ cable_message_ok() { cable_click 230 351; }
 cable_message_repeat() { cable_click 177 351; }
 cable_message_cancel() { cable_click 283 351; }
 
+# The number of text lines in region $2 (WxH+X+Y) of screenshot $1: runs of
+# rows with dark pixels, apart by at least 3 rows without.
+cable_text_lines() {
+    local h=${2#*x}
+    h=${h%%+*}
+    convert "$SHOTS/$1.png" -crop "$2" +repage -colorspace Gray -threshold 25% -negate -scale "1x$h!" -depth 8 txt:- |
+        awk -F'[(),]' 'NR > 1 { if ($3 + 0 > 0) { if (gap >= 3 || !n) n++; gap = 0 } else gap++ } END { print n + 0 }'
+}
+
 # Fails unless the log holds the lines $@ in this order (others may lie between).
 cable_log_order() {
     local missing
@@ -165,13 +180,16 @@ cable_window_rect() {
     gui_windows | awk -F'\t' -v t="$1" '$1 == t {gsub(",", " ", $3); print $3; exit}'
 }
 
-# The end of a run: process, exchange file and kt's files gone (the running
-# program and the probe library it still holds may stay), no window left.
+# The end of a run ($1 names it): process, exchange file and kt's files gone,
+# but for the files still in use, which stay as on Windows: the running
+# program, the probe library it holds, and with $2 = abort also the language
+# library (the abort releases it only after emptying kt). No window is left.
 cable_expect_ended() {
-    local what=$1 left
+    local what=$1 in_use='wizard\.exe|ktmodem\.dll' left
+    [ "${2:-}" = abort ] && in_use="$in_use|EN\.dll"
     e2e_wait_end 30 || fail "$what: the wizard still runs"
     [ -e "$TRIGGER_HOST" ] && fail "$what: exchange file $TRIGGER_HOST left behind"
-    left=$(cd "$KT" && ls -A | grep -vxiE 'wizard\.exe|ktmodem\.dll' | tr '\n' ' ')
+    left=$(find "$KT" -mindepth 1 -printf '%f\n' | grep -vxiE "$in_use" | tr '\n' ' ')
     [ -z "$left" ] || fail "$what: kt not emptied: $left"
     gui_windows | grep -q '^Wizard' && fail "$what: a wizard window is still shown"
     return 0

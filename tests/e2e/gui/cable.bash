@@ -96,13 +96,13 @@ cable_traced() {
     sed -n 's/.*:CreateProcessInternalW app .* cmdline L"\(.*\)"$/\1/p' "$CABLE_DIR/wine.err" | sed 's/\\\\/\\/g'
 }
 
-# Page 1 up, shot and answered with Enter; the main window up. Sets
-# TRIGGER_WIN and TRIGGER_HOST, the exchange file's names.
+# Page 1 up, shot (as $1, default NAME-page1) and answered with Enter; the
+# main window up. Sets TRIGGER_WIN and TRIGGER_HOST, the exchange file's names.
 cable_page1() {
     gui_wait_window "$RECT_CENTRED" 40 || fail "page 1 did not appear: $(e2e_log | tail -3)"
     TRIGGER_WIN=$(e2e_log | sed -n 's/^tempfile: \(.*\) created\.$/\1/p' | tail -1)
     TRIGGER_HOST=$(gui_trigger_host)
-    gui_shot "${CABLE_NAME}-page1" 1
+    gui_shot "${1:-${CABLE_NAME}-page1}" 1
     gui_key Return
     gui_wait_window "$RECT_MAIN" 20 || fail "no main window after page 1"
 }

@@ -14,11 +14,16 @@ cable_port_map 1 3
 cable_phone 1
 cable_phone 3
 printf '; modem driver for Windows XP\r\n[Strings]\r\nPort="COM4"\r\n' >"$KT/mdmvlmxp.in_"
-cat >"$KT/cm_32-0.scn" <<'EOF'
-# progress with status texts, the setup data as seen, one folder request
+long=$(printf '9%.0s' $(seq 3000))
+cat >"$KT/cm_32-0.scn" <<EOF
+# progress with status texts, values that are no numbers, the setup data as
+# seen, one folder request
 trigger 5
 text 2100
-sleep 2000
+sleep 4500
+trigger abc
+text $long
+sleep 4500
 trigger 30
 text 2103
 snapshot
@@ -59,9 +64,18 @@ e2e_wait_log "writing init data END" 10 || fail "no setup data"
 gui_shot cable_xp-page3 1
 gui_key Return
 e2e_wait_log "starting systemcheck and modeminstallation" 10 || fail "the installer was not started"
-cable_wait_line "$TRIGGER_HOST" 20 "trigger=30" || fail "the installer reported nothing"
-sleep 2.5 # one tick of the watch
-gui_shot cable_xp-page3-progress 0
+# Each report is read at the next tick of the watch (2 s); values that are no
+# numbers leave the bar and the status text as they were.
+bar_and_status=409x60+$((PAGE_X + 24))+$((PAGE_Y + 328))
+cable_wait_line "$TRIGGER_HOST" 20 "trigger=5" || fail "the installer reported nothing"
+gui_shot cable_xp-page3-5 2.5
+cable_wait_line "$TRIGGER_HOST" 10 "trigger=abc" || fail "the installer did not report abc"
+gui_shot cable_xp-page3-abc 2.5
+[ "$(gui_mask_diff cable_xp-page3-5 cable_xp-page3-abc "$bar_and_status")" -eq 0 ] ||
+    fail "\"abc\" and a 3000-digit text changed the progress or the status"
+[ "$(cable_log_count "systemcheck and modeminstallation ready")" -eq 0 ] || fail "page 3 ended on \"abc\""
+cable_wait_line "$TRIGGER_HOST" 10 "trigger=30" || fail "the installer did not report 30"
+gui_shot cable_xp-page3-progress 2.5
 # The bar (30,328 409x25 on the page) is filled up to 30 %; the status line holds text.
 fill=$(gui_pixel cable_xp-page3-progress $((PAGE_X + 30 + 409 * 25 / 100)) $((PAGE_Y + 340)))
 empty=$(gui_pixel cable_xp-page3-progress $((PAGE_X + 30 + 409 * 40 / 100)) $((PAGE_Y + 334)))
@@ -71,7 +85,7 @@ dark=$(convert "$SHOTS/status.pbm" -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)
 [ "$dark" -gt 50 ] || fail "no status text under the bar"
 expected="$TEMP_WIN\\kt\\cm_32.exe $TEMP_WIN\\\\kt\\ $TRIGGER_WIN 0"
 [ "$(cable_started cm_32)" = "$expected" ] || fail "installer command: $(cable_started cm_32) (not $expected)"
-pass "page 3 starts \"$expected\" and shows its progress and status"
+pass "page 3 starts \"$expected\" and shows its progress and status, ignoring values that are no numbers"
 
 # What the installer saw: the setup data of Windows XP for COM3, and the
 # driver template copied unchanged.

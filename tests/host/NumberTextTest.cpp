@@ -141,14 +141,11 @@ TEST(NumberTextTest, ParseReadsWhatWcstodReads) {
     }
 }
 
-TEST(NumberTextTest, IntegersAndHexDigits) {
+TEST(NumberTextTest, Integers) {
     EXPECT_EQ(NumberText::Integer(0), L"0");
     EXPECT_EQ(NumberText::Integer(-42), L"-42");
     EXPECT_EQ(NumberText::Integer(INT64_MIN), L"-9223372036854775808");
     EXPECT_EQ(NumberText::Integer(4294967296), L"4294967296");
-    EXPECT_EQ(NumberText::Hex(49, 8), L"00000031");
-    EXPECT_EQ(NumberText::Hex(0xFFFFFFFFu, 8), L"FFFFFFFF");
-    EXPECT_EQ(NumberText::Hex(0, 0), L"0");
 }
 
 }  // namespace

@@ -434,14 +434,4 @@ std::wstring Integer(int64_t value) {
     return out;
 }
 
-std::wstring Hex(uint32_t value, int width) {
-    std::wstring out;
-    do {
-        out.insert(out.begin(), L"0123456789ABCDEF"[value & 15]);
-        value >>= 4;
-    } while (value);
-    if (static_cast<int>(out.size()) < width) out.insert(0, static_cast<size_t>(width) - out.size(), L'0');
-    return out;
-}
-
 }  // namespace NumberText

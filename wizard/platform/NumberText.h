@@ -22,8 +22,4 @@ double Parse(const std::wstring& text, size_t* used = nullptr);
 // Decimal text of an integer, as "%lld" writes it.
 std::wstring Integer(int64_t value);
 
-// Upper-case hexadecimal digits of value, zero-padded to at least width, as
-// "%0<width>lX" writes them.
-std::wstring Hex(uint32_t value, int width);
-
 }  // namespace NumberText

@@ -29,7 +29,7 @@ e2e_reset() {
     TEMP_HOST=$(e2e_temp_host)
     TEMP_WIN=$(e2e_temp_win)
     [ -n "$TEMP_HOST" ] || { echo "no temporary directory in the prefix" >&2; exit 1; }
-    rm -f "$LOG" "$DRIVE_C/gprs.kti" "$TEMP_HOST/kti.kti" "$TEMP_HOST"/KTI*.TMP
+    rm -f "$LOG" "$DRIVE_C/gprs.kti" "$TEMP_HOST/kti.kti" "$TEMP_HOST"/KTI*.[Tt][Mm][Pp]
     rm -rf "$TEMP_HOST/kt"
     mkdir -p "$TEMP_HOST/kt"
     "$WINE" reg delete 'HKLM\Software\Valmor GPRS' /f >/dev/null 2>&1

@@ -28,12 +28,12 @@ protected:
         fake::Reset();
         ResetRunState();
         form.Load();
-        form.SetFontCharset(7);
+        ui::Font formFont;
+        formFont.charset = 7;
+        form.SetFont(formFont);
         label = form.Add(ui::Kind::Label, L"lblForward");
         label->Move(0, 0, 96, 18);
-        label->SetFontName(L"MS Sans Serif");
-        label->SetFontSize(10);
-        label->SetFontBold(true);
+        label->SetFont(ui::Font{L"MS Sans Serif", 10, true, false, 0});
     }
     void TearDown() override { fake::Reset(); }
 

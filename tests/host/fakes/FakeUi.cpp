@@ -64,10 +64,6 @@ public:
     }
     int ScreenWidth() override { return gSuspended ? 0 : Ui().screenWidth; }
     int ScreenHeight() override { return gSuspended ? 0 : Ui().screenHeight; }
-    void FrameExtra(int borderStyle, int* dx, int* dy) override {
-        *dx = borderStyle ? 6 : 0;
-        *dy = borderStyle ? 25 : 0;
-    }
 
     sys::Handle CreateForm(ui::Form& form) override {
         if (gSuspended) return 0;
@@ -93,15 +89,10 @@ public:
     void BlockForm(ui::Form& form, bool blocked) override {
         if (UiWindow* w = Win(form)) w->blocked = blocked;
     }
-    void Invalidate(ui::Form& form, const ui::Rect&) override {
-        if (UiWindow* w = Win(form)) ++w->invalidations;
-    }
-    void Update(ui::Form& form) override {
-        if (UiWindow* w = Win(form)) ++w->updates;
-    }
-    void PointerChanged(ui::Form&) override {
-        if (!gSuspended) ++Ui().pointerUpdates;
-    }
+    // What is painted is read from the model (PaintLog), not from the window.
+    void Invalidate(ui::Form&, const ui::Rect&) override {}
+    void Update(ui::Form&) override {}
+    void PointerChanged(ui::Form&) override {}
 
     sys::Handle CreateChild(ui::Form& form, ui::Control& control) override {
         if (gSuspended) return 0;
@@ -144,17 +135,11 @@ public:
     }
     bool WaitAndDispatch() override {
         if (gSuspended) return false;
-        if (Ui().script.empty()) {
-            ++Ui().modalStalls;
-            return false;
-        }
+        if (Ui().script.empty()) return false;
         auto action = std::move(Ui().script.front());
         Ui().script.pop_front();
         action();
         return true;
-    }
-    void DoEvents() override {
-        if (!gSuspended) ++Ui().doEvents;
     }
 
 private:
@@ -233,13 +218,7 @@ void Click(ui::Control& control, int button, int shift) {
     MouseUp(control, button, shift);
 }
 
-void Key(ui::Form& form, int key, int shift) {
-    if (!form.DispatchKey(key, shift) && key == ui::kKeySpace) {
-        // Space presses the focused command button (the button's own behaviour).
-        ui::Control* f = form.Focused();
-        if (f && f->GetKind() == ui::Kind::CommandButton) form.DispatchCommand(f->ChildId());
-    }
-}
+void Key(ui::Form& form, int key) { form.DispatchKey(key); }
 
 void SelectListEntry(ui::Control& list, int index) {
     if (!list.Owner()) return;

@@ -4,8 +4,7 @@
 // Text measures deterministically: a line is (characters x font size) pixels
 // wide and (2 x font size) pixels high. Bitmaps have the sizes in
 // UiWorld::bitmaps (the wizard's own by default). A form's client area starts
-// at its Left/Top on the screen (plus 3, 22 with a frame, which adds 6 x 25 to
-// the outer size).
+// at its Left/Top on the screen (plus 3, 22 with a frame).
 //
 // The state lives in fake::W().ui; fake::Reset() also unloads every form
 // without events (forms are program-wide objects that outlive the world).
@@ -35,8 +34,6 @@ struct UiWindow {
     bool visible = false;
     bool blocked = false;  // by a modal form
     bool destroyed = false;
-    int invalidations = 0;
-    int updates = 0;
 };
 
 struct UiChild {
@@ -67,10 +64,8 @@ struct UiWorld {
     std::map<std::pair<sys::Handle, int>, uint32_t> timers;  // running: (window, id) -> ms
     sys::Handle focusWindow = 0;                             // form window or child window with the keyboard focus
     sys::Handle nextHandle = 0x1000;
-    int pointerUpdates = 0;  // PointerChanged calls
-    int doEvents = 0;
-    int modalStalls = 0;                       // WaitAndDispatch with nothing scripted
-    std::deque<std::function<void()>> script;  // run one per WaitAndDispatch
+    // Run one per WaitAndDispatch; with none left a modal loop ends.
+    std::deque<std::function<void()>> script;
 
     // Window calls.
     std::map<std::wstring, sys::Handle> findable;  // "class\ntitle" -> window
@@ -97,7 +92,8 @@ void MouseUp(ui::Control& control, int button = ui::kLeftButton, int shift = 0);
 // Down and up at the centre of a windowless control; BN_CLICKED for a
 // command button.
 void Click(ui::Control& control, int button = ui::kLeftButton, int shift = 0);
-void Key(ui::Form& form, int key, int shift = 0);
+// Enter or Esc, whichever control of the form has the focus.
+void Key(ui::Form& form, int key);
 void SelectListEntry(ui::Control& list, int index);
 // Fires the timer if it is running; false otherwise.
 bool Tick(ui::Control& timer);

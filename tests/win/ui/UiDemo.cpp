@@ -92,7 +92,6 @@ void Load() {
         L"stretched bitmap. Enter and Esc reach buttons that sit off-screen.");
     Event("label height " + std::to_string(static_cast<int>(label.Height())));
     Event("label lines " + std::to_string(label.Lines().size()));
-    Event("label width " + std::to_string(static_cast<int>(label.TextWidth(label.Caption()))));
     Event("measure " + std::to_string(static_cast<int>(f.TextWidth(L"Hello"))));
     Functions::SetLabelText(f.Item(L"lblOk"), L"&OK", f);
     Event("lblOk size " + std::to_string(f.Item(L"lblOk").GetFont().size));

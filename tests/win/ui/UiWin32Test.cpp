@@ -1,7 +1,10 @@
 // The toolkit's Win32 backend under Wine: measuring, bitmaps, windows, and
 // input through the real window procedures (messages posted to the windows).
+// What an API call writes is read into storage prefilled with a marker, so a
+// call that wrote nothing cannot pass for one that wrote the expected value.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,11 +12,27 @@
 #include "platform/TopMost.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Ui.h"
+#include "platform/win32/ScopedGdi.h"
 #include "platform/win32/Win32.h"
 
 namespace {
 
 HWND H(sys::Handle h) { return reinterpret_cast<HWND>(h); }
+
+const LONG kMarker = static_cast<LONG>(0xdeadbeef);
+RECT MarkedRect() { return RECT{kMarker, kMarker, kMarker, kMarker}; }
+
+// A window's rectangle on the screen (GetWindowRect) or its client area.
+RECT WindowRect(HWND hwnd) {
+    RECT r = MarkedRect();
+    EXPECT_TRUE(GetWindowRect(hwnd, &r));
+    return r;
+}
+RECT ClientRect(HWND hwnd) {
+    RECT r = MarkedRect();
+    EXPECT_TRUE(GetClientRect(hwnd, &r));
+    return r;
+}
 
 // Runs `steps` one per timer tick of a helper form while `form` is modal, so
 // that every step arrives through the message loop like user input.
@@ -93,22 +112,29 @@ TEST_F(UiWin32Test, BitmapsComeFromTheProgramsResources) {
 
 TEST_F(UiWin32Test, WindowSizesFollowTheClientSizeWithOrWithoutAFrame) {
     form.Load();
-    RECT r;
-    GetWindowRect(H(form.Handle()), &r);
+    RECT r = WindowRect(H(form.Handle()));
     EXPECT_EQ(r.left, 50);
     EXPECT_EQ(r.top, 40);
     EXPECT_EQ(r.right - r.left, 460);
     EXPECT_EQ(r.bottom - r.top, 447);
     form.SetBorderStyle(1);
     form.SetCaption(L"Framed");
-    RECT c;
-    GetClientRect(H(form.Handle()), &c);
+    RECT c = ClientRect(H(form.Handle()));
+    EXPECT_EQ(c.left, 0);
+    EXPECT_EQ(c.top, 0);
     EXPECT_EQ(c.right, 460);
     EXPECT_EQ(c.bottom, 447);
-    char caption[64] = {};
-    GetWindowTextA(H(form.Handle()), caption, sizeof caption);
+    // The frame and caption lie outside the client size.
+    r = WindowRect(H(form.Handle()));
+    EXPECT_GT(r.right - r.left, 460);
+    EXPECT_GT(r.bottom - r.top, 447);
+    // The caption's length comes back, the text ends in a NUL, and nothing
+    // beyond it is written.
+    char caption[64];
+    std::memset(caption, '#', sizeof caption);
+    EXPECT_EQ(GetWindowTextA(H(form.Handle()), caption, sizeof caption), 6);
     EXPECT_STREQ(caption, "Framed");
-    EXPECT_GT(form.Width(), 460);
+    EXPECT_EQ(caption[7], '#');
 }
 
 TEST_F(UiWin32Test, SetTopMostMakesTheWindowTopmost) {
@@ -116,8 +142,7 @@ TEST_F(UiWin32Test, SetTopMostMakesTheWindowTopmost) {
     TopMost::SetTopMost(form.Handle());
     LONG_PTR ex = GetWindowLongPtrA(H(form.Handle()), GWL_EXSTYLE);
     EXPECT_TRUE(ex & WS_EX_TOPMOST);
-    RECT r;
-    GetWindowRect(H(form.Handle()), &r);
+    RECT r = WindowRect(H(form.Handle()));
     EXPECT_EQ(r.left, 50) << "not moved";
     EXPECT_EQ(r.right - r.left, 460) << "not sized";
 }
@@ -130,15 +155,21 @@ TEST_F(UiWin32Test, WindowedChildrenSitInTheirPictureBox) {
     list->Move(10, 20, 200, 100);
     list->AddItem(L"COM1");
     list->AddItem(L"COM3");
-    RECT r;
-    GetWindowRect(H(list->ChildWindow()), &r);
+    RECT r = WindowRect(H(list->ChildWindow()));
     POINT p{r.left, r.top};
     ScreenToClient(H(form.Handle()), &p);
     EXPECT_EQ(p.x, 110);
     EXPECT_EQ(p.y, 70);
+    EXPECT_EQ(r.right - r.left, 200);
     EXPECT_EQ(SendMessageA(H(list->ChildWindow()), LB_GETCOUNT, 0, 0), 2);
+    // The entries went in as ANSI text: LB_GETTEXT answers with the length.
+    char entry[16];
+    std::memset(entry, '#', sizeof entry);
+    EXPECT_EQ(SendMessageA(H(list->ChildWindow()), LB_GETTEXT, 1, reinterpret_cast<LPARAM>(entry)), 4);
+    EXPECT_STREQ(entry, "COM3");
+    EXPECT_EQ(SendMessageA(H(list->ChildWindow()), LB_GETCURSEL, 0, 0), LB_ERR) << "nothing selected";
     pic->Move(0, 0);
-    GetWindowRect(H(list->ChildWindow()), &r);
+    r = WindowRect(H(list->ChildWindow()));
     p = POINT{r.left, r.top};
     ScreenToClient(H(form.Handle()), &p);
     EXPECT_EQ(p.x, 10) << "moving the picture box moves its windowed children";
@@ -219,16 +250,18 @@ TEST_F(UiWin32Test, CloseReasonsReachQueryUnload) {
         modes.push_back(mode);
         cancel = keep;
     };
+    LRESULT endSession = static_cast<LRESULT>(0xdeadbeef);
     Driver d;
     d.Run(form, {
                     [&] { PostMessageA(H(form.Handle()), WM_SYSKEYDOWN, VK_F4, 1 << 29); },  // Alt+F4
                     [&] { PostMessageA(H(form.Handle()), WM_CLOSE, 0, 0); },
-                    [&] { SendMessageA(H(form.Handle()), WM_QUERYENDSESSION, 0, 0); },
+                    [&] { endSession = SendMessageA(H(form.Handle()), WM_QUERYENDSESSION, 0, 0); },
                     [&] { keep = false; },
                     [&] { PostMessageA(H(form.Handle()), WM_SYSCOMMAND, SC_CLOSE, 0); },
                 });
     EXPECT_EQ(modes, (std::vector<int>{ui::kUnloadControlMenu, ui::kUnloadTaskManager, ui::kUnloadAppWindows,
                                        ui::kUnloadControlMenu}));
+    EXPECT_EQ(endSession, FALSE) << "a form that stays refuses the end of the session";
     EXPECT_FALSE(form.IsLoaded());
 }
 
@@ -279,15 +312,15 @@ TEST_F(UiWin32Test, PaintsTheBitmapAndTheFormColourWithoutGaps) {
         ok->Move(100, 100, 96, 23);
         ok->SetPicture(120);
     };
-    COLORREF inside = 0, outside = 0;
+    // GetPixel answers CLR_INVALID outside the DC's clipping region.
+    COLORREF inside = 0xdeadbeef, outside = 0xdeadbeef;
     Driver d;
     d.Run(form, {
                     [&] { form.Refresh(); },
                     [&] {
-                        HDC dc = GetDC(H(form.Handle()));
-                        inside = GetPixel(dc, 0 + 100, 100);  // the button's dark frame
-                        outside = GetPixel(dc, 300, 300);
-                        ReleaseDC(H(form.Handle()), dc);
+                        win32::ScopedGetDC dc(H(form.Handle()));
+                        inside = GetPixel(dc.Get(), 0 + 100, 100);  // the button's dark frame
+                        outside = GetPixel(dc.Get(), 300, 300);
                     },
                     [&] { form.Unload(); },
                 });

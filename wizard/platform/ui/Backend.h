@@ -35,8 +35,6 @@ public:
     virtual bool PictureSize(int bitmapId, int* width, int* height) = 0;
     virtual int ScreenWidth() = 0;
     virtual int ScreenHeight() = 0;
-    // Extra outer size of a frame style (0 none, 1 fixed with caption).
-    virtual void FrameExtra(int borderStyle, int* dx, int* dy) = 0;
 
     // Form windows (created hidden).
     virtual sys::Handle CreateForm(Form& form) = 0;
@@ -66,7 +64,6 @@ public:
     // Waits for one message and dispatches it. False when no more will come
     // (WM_QUIT, which is posted again; on the host: nothing scripted).
     virtual bool WaitAndDispatch() = 0;
-    virtual void DoEvents() = 0;
 };
 
 Backend& GetBackend();

@@ -1,0 +1,99 @@
+// The small types of the window toolkit: colours, fonts, rectangles, the
+// kinds of control, mouse arguments and the codes the wizard passes around.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace ui {
+
+class Form;
+class Control;
+
+// 0x00BBGGRR, as a COLORREF.
+using Color = uint32_t;
+constexpr Color Rgb(int r, int g, int b) {
+    return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+constexpr Color kBlack = Rgb(0, 0, 0);
+constexpr Color kWhite = Rgb(255, 255, 255);
+
+// Mouse buttons and shift state of mouse events.
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr int kMiddleButton = 4;
+constexpr int kShiftMask = 1;
+constexpr int kCtrlMask = 2;
+constexpr int kAltMask = 4;
+
+// The keys the toolkit routes itself: Enter presses the default button, Esc
+// the cancel button.
+constexpr int kKeyReturn = 13;
+constexpr int kKeyEscape = 27;
+
+// Why a form is being unloaded (QueryUnload's mode).
+constexpr int kUnloadControlMenu = 0;  // close box, system menu, Alt+F4 (SC_CLOSE)
+constexpr int kUnloadFormCode = 1;     // the program called Form::Unload
+constexpr int kUnloadAppWindows = 2;   // the Windows session is ending
+constexpr int kUnloadTaskManager = 3;  // closed from outside (WM_CLOSE without SC_CLOSE)
+
+// Mouse pointers.
+constexpr int kPointerDefault = 0;
+constexpr int kPointerHourglass = 11;
+constexpr int kPointerCustom = 99;  // the form's cursor resource (Form::SetMouseIcon)
+
+// Label alignment.
+constexpr int kAlignLeft = 0;
+constexpr int kAlignCenter = 2;
+
+// Form window states.
+constexpr int kStateNormal = 0;
+constexpr int kStateMinimized = 1;
+
+struct Font {
+    std::wstring name = L"MS Sans Serif";
+    float size = 8.25f;  // points; pixel height = size * LOGPIXELSY / 72, rounded
+    bool bold = false;
+    bool italic = false;
+    int16_t charset = 0;
+};
+bool operator==(const Font& a, const Font& b);
+
+enum class Kind { None, Label, Image, PictureBox, ListBox, CommandButton, Timer };
+
+struct MouseArgs {
+    int button = 0;  // kLeftButton ...; for MouseMove the buttons held
+    int shift = 0;   // kShiftMask | kCtrlMask | kAltMask
+    float x = 0;     // in the control's container coordinates
+    float y = 0;
+};
+
+using Handler = std::function<void()>;
+using MouseHandler = std::function<void(const MouseArgs&)>;
+
+// One drawing operation kept by a picture box (replayed at each paint, cleared
+// by Cls). Coordinates are the picture box's inner (scale) coordinates.
+struct DrawOp {
+    enum Type { Box, Text } type = Box;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Box: both corners inclusive; Text: x1,y1 = position
+    Color color = 0;
+    bool filled = true;
+    std::wstring text;
+    Font font;
+};
+
+struct Rect {
+    int left = 0, top = 0, right = 0, bottom = 0;  // right/bottom exclusive
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+};
+
+// Geometry is kept as assigned; drawing and windows take the nearest pixel.
+int RoundPixel(float v);
+
+// Case-insensitive name comparison used for every control name.
+bool SameName(const std::wstring& a, const std::wstring& b);
+
+}  // namespace ui

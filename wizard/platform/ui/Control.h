@@ -1,0 +1,207 @@
+// A control of a form: a text label, an image, a picture box (a container
+// that keeps its drawing), a list box, a command button or a timer.
+//
+// Labels, images, picture boxes and timers are windowless: the form's window
+// paints them and hit-tests them for mouse events. List boxes and command
+// buttons are real child windows.
+//
+// Lifetime: a Control object lives until the process ends. Removing it (or
+// unloading its form) detaches it: IsAlive() turns false, it leaves every
+// list, receives no events, and its setters do nothing. So a stale Control*
+// (say Rs.HoverImage) is harmless, but code must fetch controls afresh after a
+// form has been loaded again.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/sys/Types.h"
+#include "platform/ui/Basics.h"
+
+namespace ui {
+
+class Control {
+public:
+    const std::wstring& Name() const { return name_; }  // as created
+    Kind GetKind() const { return kind_; }
+    bool IsAlive() const { return alive_; }
+    Form* Owner() const { return form_; }
+    Control* Container() const { return container_; }  // null: the form itself
+
+    // Geometry, pixels in the container's coordinates.
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void SetLeft(float v);
+    void SetTop(float v);
+    void SetWidth(float v);  // an auto-sized word-wrapping label re-wraps and sets its height
+    void SetHeight(float v);
+    void Move(float left, float top);
+    void Move(float left, float top, float width, float height);
+    // Bounds in the form's client coordinates (rounded).
+    Rect FormRect() const;
+    // A point in this control's inner coordinates (for a picture box: relative
+    // to its inner area; otherwise to its own top-left) to screen pixels.
+    void ClientToScreen(float x, float y, int32_t* screenX, int32_t* screenY) const;
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v);  // a disabled control takes no events; a disabled label draws grey
+    // 0: to the front of its container's z-order, 1: to the back.
+    void ZOrder(int position);
+
+    // kPointerDefault takes the form's pointer; kPointerCustom shows the
+    // form's cursor resource.
+    int MousePointer() const { return mousePointer_; }
+    void SetMousePointer(int pointer);
+
+    // Label and command button caption. A single '&' marks a mnemonic in
+    // labels (drawn underlined, not measured), "&&" is a literal '&'.
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(const std::wstring& text);
+
+    // Font of labels, picture boxes (Print), list boxes and buttons.
+    const Font& GetFont() const { return font_; }
+    void SetFont(const Font& f);
+    void SetFontName(const std::wstring& name);
+    void SetFontSize(float points);
+    void SetFontCharset(int16_t charset);
+    Color ForeColor() const { return foreColor_; }
+    void SetForeColor(Color c);
+    void SetBackColor(Color c);
+
+    // Label. AutoSize without WordWrap: width and height follow the text
+    // (widest line; one line per explicit line break; an empty caption keeps
+    // the width). AutoSize with WordWrap: the width stays, the height follows
+    // the text wrapped at that width. Without AutoSize the text is drawn
+    // wrapped at the width and clipped.
+    void SetAlignment(int a);  // kAlignLeft, kAlignCenter
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool v);
+    // 0 transparent (default), 1 opaque in BackColor.
+    int BackStyle() const { return backStyle_; }
+    void SetBackStyle(int v);
+    // The lines the label draws (after wrapping).
+    std::vector<std::wstring> Lines() const;
+
+    // Image and picture box: a bitmap resource of the program (0 = none).
+    // An image without Stretch takes the bitmap's size on every SetPicture;
+    // with Stretch the bitmap is stretched to the image's size. An image with
+    // no picture draws nothing but still takes mouse events.
+    int Picture() const { return picture_; }
+    bool SetPicture(int bitmapResourceId);  // false (and unchanged) when the bitmap does not exist
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool v);
+
+    // Picture box: a container; drawing is kept and replayed on repaint.
+    // BorderStyle 0 none (default), 1 a 1-pixel frame in ForeColor.
+    void SetBorderStyle(int v);
+    float ScaleWidth() const;  // inner width (Width minus the frame)
+    float ScaleHeight() const;
+    void Cls();  // clears the drawing, CurrentX = CurrentY = 0
+    // The box form of Line: (x1,y1)-(x2,y2), both corners inclusive.
+    void LineBox(float x1, float y1, float x2, float y2, Color color, bool filled = true);
+    void SetCurrentX(float v) { currentX_ = v; }
+    void SetCurrentY(float v) { currentY_ = v; }
+    // Prints text at CurrentX/CurrentY in the control's font and ForeColor;
+    // then CurrentX = 0 and CurrentY moves down by the text's height.
+    void Print(const std::wstring& text);
+    float TextHeight(const std::wstring& text) const;
+    const std::vector<DrawOp>& DrawOps() const { return ops_; }
+    // Children of a picture box, back to front.
+    const std::vector<Control*>& Children() const { return children_; }
+
+    // List box.
+    void AddItem(const std::wstring& text);
+    int ListCount() const { return static_cast<int>(items_.size()); }
+    int ListIndex() const { return listIndex_; }  // -1 none
+    std::wstring Text() const;                    // the selected entry, "" when none
+
+    // Command button. Default: Enter presses it; Cancel: Esc presses it
+    // (whichever control of the form has the focus, even when the button sits
+    // off-screen). One default and one cancel button per form.
+    bool Default() const { return default_; }
+    void SetDefault(bool v);
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool v);
+    int TabIndex() const { return tabIndex_; }
+    void SetTabIndex(int v);
+    void SetFocus();  // command button, list box
+
+    // Timer: Interval in ms (0 stops it), Enabled starts/stops (SetEnabled).
+    uint32_t Interval() const { return interval_; }
+    void SetInterval(uint32_t ms);
+
+    // Events.
+    Handler OnClick;  // image, label, picture box, button; list box: the user picked an entry
+    Handler OnTimer;
+    MouseHandler OnMouseDown;
+    MouseHandler OnMouseMove;
+
+    // ---- for the backend and the toolkit (not for form code) ----
+    Control(Form* form, Kind kind, const std::wstring& name, Control* container);
+    sys::Handle ChildWindow() const { return childWindow_; }  // list box, button
+    int ChildId() const { return childId_; }                  // WM_COMMAND id / timer id
+    bool IsWindowed() const { return kind_ == Kind::ListBox || kind_ == Kind::CommandButton; }
+    // Shown on screen: alive, visible, and every container visible.
+    bool EffectivelyVisible() const;
+    bool EffectivelyEnabled() const;
+    const std::vector<std::wstring>& Items() const { return items_; }
+    // Static "nothing" control: where a lookup or a design found no control.
+    static Control& Inert();
+
+private:
+    friend class Form;
+    template <class F>
+    void Mutate(F&& change);  // invalidate before and after, AutoSize, re-place windows
+    void Resize();            // AutoSize arithmetic
+    void SyncWindows();       // this and windowed descendants
+    void SyncTimer();
+    void Detach();
+    void Press();                    // a click, if enabled and shown
+    void SelectFromUser(int index);  // the user picked an entry
+    void Fire(const Handler& h);     // a copy runs: the handler may replace itself
+    void FireMouse(const MouseHandler& h, const MouseArgs& a);
+    float InnerOriginX() const;  // form client coordinates of this control's inner origin
+    float InnerOriginY() const;
+    float BorderWidth() const;
+
+    Form* form_ = nullptr;
+    Kind kind_ = Kind::None;
+    std::wstring name_;
+    Control* container_ = nullptr;
+    bool alive_ = true;
+    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    int mousePointer_ = 0;
+    std::wstring caption_;
+    Font font_;
+    Color foreColor_ = kBlack;
+    Color backColor_ = kWhite;
+    int alignment_ = kAlignLeft;
+    bool autoSize_ = false;
+    bool wordWrap_ = false;
+    int backStyle_ = 0;
+    int picture_ = 0;
+    bool stretch_ = false;
+    int borderStyle_ = 0;
+    float currentX_ = 0, currentY_ = 0;
+    std::vector<DrawOp> ops_;
+    std::vector<Control*> children_;
+    std::vector<std::wstring> items_;
+    int listIndex_ = -1;
+    bool default_ = false;
+    bool cancel_ = false;
+    int tabIndex_ = 0;
+    uint32_t interval_ = 0;
+    sys::Handle childWindow_ = 0;
+    int childId_ = 0;
+};
+
+}  // namespace ui

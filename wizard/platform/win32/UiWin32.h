@@ -1,0 +1,63 @@
+// What the three parts of the toolkit's Win32 side share: UiWin32Paint
+// (fonts, bitmaps, painting), UiWin32Input (the window procedures) and
+// UiWin32 (the backend: windows, children, timers, the message loop).
+// Internal to platform/win32.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/Backend.h"
+#include "platform/win32/SmallMap.h"
+#include "platform/win32/Win32.h"
+
+namespace ui {
+namespace win32ui {
+
+constexpr char kFormClass[] = "WizardForm";
+
+inline HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+inline HWND H(sys::Handle h) { return reinterpret_cast<HWND>(h); }
+inline sys::Handle S(HWND h) { return reinterpret_cast<sys::Handle>(h); }
+
+// Window styles of a form's border style.
+DWORD StyleOf(int borderStyle);
+// The form (or control) a window of ours stands for: GWLP_USERDATA.
+inline Form* FormOf(HWND hwnd) { return reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
+inline Control* ControlOf(HWND hwnd) { return reinterpret_cast<Control*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
+
+// What a form window remembers beyond the model.
+struct WindowState {
+    bool blocked = false;  // by a modal form
+    std::string caption;
+    DWORD style = 0;
+};
+SmallMap<HWND, WindowState>& Windows();
+
+// What a child window remembers: its own window procedure, which ours calls
+// on, and what was last sent to it.
+struct ChildState {
+    WNDPROC oldProc = nullptr;
+    std::vector<std::wstring> items;
+    std::string caption;
+    HFONT font = nullptr;
+    bool isDefault = false;
+};
+SmallMap<HWND, ChildState>& Children();
+
+// UiWin32Paint: fonts and bitmaps by their attributes and ids, created once
+// and kept for the life of the process; the measuring DC; a WM_PAINT.
+HFONT FontFor(const Font& f);
+HBITMAP BitmapFor(int id);
+HDC MeasureDc();
+void PaintForm(HWND hwnd, Form& form);
+
+// UiWin32Input: the cursor of a pointer; the form under the cursor; the
+// window procedures.
+HCURSOR CursorFor(int pointer, int resourceId);
+void SetCursorAt(HWND hwnd, Form& form);
+void RegisterFormClass();
+LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+}  // namespace win32ui
+}  // namespace ui

@@ -1,0 +1,134 @@
+// GDI side of the window toolkit: fonts at the screen's resolution, the
+// program's bitmaps, and the paint of a form into a memory bitmap that is
+// copied to the window in one piece (no flicker of the layers).
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+#include "platform/win32/ScopedGdi.h"
+#include "platform/win32/UiWin32.h"
+
+namespace ui {
+namespace win32ui {
+
+namespace {
+
+int Dpi() {
+    static int dpi = 0;
+    if (!dpi) {
+        ::win32::ScopedGetDC screen(nullptr);
+        dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
+        if (dpi <= 0) dpi = 96;
+    }
+    return dpi;
+}
+
+class GdiCanvas : public Canvas {
+public:
+    // The DC's state as it came is restored at the end, whatever clips are
+    // still pushed.
+    explicit GdiCanvas(HDC dc) : dc_(dc), saved_(dc), bitmapDc_(CreateCompatibleDC(dc)) { SetBkMode(dc_, TRANSPARENT); }
+
+    void FillRect(const Rect& r, Color c) override {
+        RECT rc{r.left, r.top, r.right, r.bottom};
+        ::win32::AutoDeleteBrush brush(CreateSolidBrush(c));
+        if (brush.IsValid()) ::FillRect(dc_, &rc, brush.Get());
+    }
+    void FrameRect(const Rect& r, Color c) override {
+        RECT rc{r.left, r.top, r.right, r.bottom};
+        ::win32::AutoDeleteBrush brush(CreateSolidBrush(c));
+        if (brush.IsValid()) ::FrameRect(dc_, &rc, brush.Get());
+    }
+    void DrawPicture(int id, const Rect& dest, bool stretch) override {
+        HBITMAP bmp = BitmapFor(id);
+        BITMAP info{};
+        if (!bmp || !bitmapDc_.IsValid() || !GetObjectA(bmp, sizeof(info), &info)) return;
+        ::win32::ScopedSelectObject selected(bitmapDc_.Get(), bmp);
+        if (stretch) {
+            SetStretchBltMode(dc_, COLORONCOLOR);
+            StretchBlt(dc_, dest.left, dest.top, dest.Width(), dest.Height(), bitmapDc_.Get(), 0, 0, info.bmWidth,
+                       info.bmHeight, SRCCOPY);
+        } else {
+            BitBlt(dc_, dest.left, dest.top, std::min<int>(dest.Width(), info.bmWidth),
+                   std::min<int>(dest.Height(), info.bmHeight), bitmapDc_.Get(), 0, 0, SRCCOPY);
+        }
+    }
+    void DrawText(const Font& font, Color color, int x, int y, const std::wstring& line, bool mnemonic) override {
+        std::string text = sys::ToAnsi(line);
+        ::win32::ScopedSelectObject selected(dc_, FontFor(font));
+        SetTextColor(dc_, color);
+        if (mnemonic) {
+            // DrawText underlines the mnemonic and shows "&&" as '&'.
+            RECT rc{x, y, x + 32000, y + 32000};
+            DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &rc,
+                      DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP);
+        } else {
+            TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+        }
+    }
+    void PushClip(const Rect& r) override {
+        SaveDC(dc_);
+        IntersectClipRect(dc_, r.left, r.top, r.right, r.bottom);
+    }
+    void PopClip() override { RestoreDC(dc_, -1); }
+
+private:
+    HDC dc_;
+    ::win32::ScopedSaveDC saved_;
+    ::win32::AutoDeleteDC bitmapDc_;  // where a bitmap is selected to be copied from
+};
+
+}  // namespace
+
+HFONT FontFor(const Font& f) {
+    static SmallMap<std::tuple<std::wstring, float, bool, bool, int16_t>, HFONT> cache;
+    auto key = std::make_tuple(f.name, f.size, f.bold, f.italic, f.charset);
+    auto it = cache.find(key);
+    if (it != cache.end()) return it->second;
+    int height = -RoundPixel(f.size * static_cast<float>(Dpi()) / 72.0f);
+    if (height == 0) height = -1;
+    std::string face = sys::ToAnsi(f.name);
+    HFONT font = CreateFontA(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic ? TRUE : FALSE, FALSE, FALSE,
+                             static_cast<BYTE>(f.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    cache[key] = font;
+    return font;
+}
+
+HBITMAP BitmapFor(int id) {
+    static SmallMap<int, HBITMAP> cache;
+    auto it = cache.find(id);
+    if (it != cache.end()) return it->second;
+    HBITMAP b = LoadBitmapA(Instance(), MAKEINTRESOURCEA(id));
+    cache[id] = b;  // a missing bitmap is remembered as missing
+    return b;
+}
+
+HDC MeasureDc() {
+    static HDC dc = nullptr;
+    if (!dc) dc = CreateCompatibleDC(nullptr);
+    return dc;
+}
+
+void PaintForm(HWND hwnd, Form& form) {
+    ::win32::ScopedPaint paint(hwnd);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    if (!paint.Dc() || client.right <= 0 || client.bottom <= 0) return;
+    ::win32::AutoDeleteDC mem(CreateCompatibleDC(paint.Dc()));
+    ::win32::AutoDeleteBitmap bmp(CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
+    if (!mem.IsValid() || !bmp.IsValid()) return;
+    ::win32::ScopedSelectObject selected(mem.Get(), bmp.Get());
+    const RECT& area = paint.Area();
+    IntersectClipRect(mem.Get(), area.left, area.top, area.right, area.bottom);
+    {
+        GdiCanvas canvas(mem.Get());
+        form.Paint(canvas);
+    }
+    BitBlt(paint.Dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, mem.Get(), area.left,
+           area.top, SRCCOPY);
+}
+
+}  // namespace win32ui
+}  // namespace ui

@@ -1,9 +1,11 @@
 // Log, INI files, temporary files, directories and process launch against the
-// real Win32 API.
+// real Win32 API. What a call writes is read from storage prefilled with a
+// marker, so that a call which wrote nothing cannot pass for one that did.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -64,8 +66,13 @@ TEST_F(FilesTest, LogLinesHaveTabsTimeDateAndCrLf) {
     std::string first = log.substr(0, eol), second = log.substr(eol + 2);
     EXPECT_EQ(first.substr(0, 11), "first line\t");
     EXPECT_EQ(std::count(first.begin(), first.end(), '\t'), 2);
-    char time[64] = {};
-    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, sizeof time);
+    // The time as the system formats it; the count includes the NUL.
+    char time[64];
+    std::memset(time, '#', sizeof time);
+    int n = GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, sizeof time);
+    ASSERT_GT(n, 1);
+    EXPECT_EQ(time[n - 1], '\0');
+    EXPECT_EQ(time[n], '#') << "written beyond the time";
     EXPECT_EQ(first.substr(11, 2), std::string(time).substr(0, 2)) << first;
     ASSERT_FALSE(second.empty());
     EXPECT_EQ(second[0], '\t');
@@ -108,13 +115,28 @@ TEST_F(FilesTest, TempFilesAreUniqueEmptyAndUseThreePrefixCharacters) {
 
 TEST_F(FilesTest, SystemDirectoriesAndTheExchangeFile) {
     Dir_File::GetSystemDirectories();
-    char win[MAX_PATH] = {};
-    GetWindowsDirectoryA(win, MAX_PATH);
+    // The length without the NUL comes back.
+    char win[MAX_PATH];
+    std::memset(win, '#', sizeof win);
+    UINT n = GetWindowsDirectoryA(win, MAX_PATH);
+    ASSERT_GT(n, 0u);
+    EXPECT_EQ(n, std::strlen(win));
+    EXPECT_EQ(win[n + 1], '#');
     EXPECT_EQ(sys::ToAnsi(Rs.WindowsDir), std::string(win) + "\\");
     EXPECT_EQ(Rs.SystemDir.back(), L'\\');
     EXPECT_EQ(Rs.TempDir.back(), L'\\');
     EXPECT_EQ(Rs.WindowsDrive, Rs.WindowsDir.substr(0, 2));
+    // The free space is the product of what GetDiskFreeSpaceA reports, taken
+    // in floating point: on NT the product of a large volume passes 32 bits.
+    // The 9x family reports at most 2 GB, far above the 50 MB the wizard needs.
+    DWORD sectorsPerCluster = 0xdeadbeef, bytesPerSector = 0xdeadbeef, freeClusters = 0xdeadbeef,
+          totalClusters = 0xdeadbeef;
+    ASSERT_TRUE(GetDiskFreeSpaceA((sys::ToAnsi(Rs.WindowsDrive) + "\\").c_str(), &sectorsPerCluster, &bytesPerSector,
+                                  &freeClusters, &totalClusters));
+    EXPECT_NE(bytesPerSector, 0xdeadbeefu);
+    EXPECT_LE(freeClusters, totalClusters);
     EXPECT_GT(Rs.FreeDiskSpace, 0);
+    EXPECT_DOUBLE_EQ(Rs.FreeDiskSpace, static_cast<double>(freeClusters) * sectorsPerCluster * bytesPerSector);
     EXPECT_EQ(Rs.ProgramFilesDir.back(), L'\\');
     ASSERT_FALSE(Rs.TriggerFile.empty());
     EXPECT_EQ(Rs.TriggerFile.substr(0, Rs.TempDir.size() + 3), Rs.TempDir + L"KTI");
@@ -145,6 +167,10 @@ TEST_F(FilesTest, ShortPathHasNoBlanksAndIsEmptyForMissingPaths) {
     EXPECT_FALSE(s.empty());
     EXPECT_EQ(s.find(L' '), std::wstring::npos) << sys::ToAnsi(s);
     EXPECT_EQ(Dir_File::GetShortPath(L"C:\\wiztest\\nothing here"), L"");
+    // What the "" rests on: a missing path answers 0 and no name.
+    char buf[64];
+    std::memset(buf, '#', sizeof buf);
+    EXPECT_EQ(GetShortPathNameA("C:\\wiztest\\nothing here", buf, sizeof buf), 0u);
 }
 
 TEST_F(FilesTest, RunAndWaitBlocksUntilTheProgramHasEnded) {

@@ -1,3 +1,6 @@
+// Locale, version resources and language libraries against the real API.
+// What a call writes is read from storage prefilled with a marker; where the
+// Windows 9x family and NT answer differently, both answers are named.
 #include <gtest/gtest.h>
 
 // clang-format off
@@ -5,7 +8,9 @@
 #include "platform/win32/Win32.h"
 // clang-format on
 
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <cwctype>
 #include <string>
 
@@ -43,24 +48,55 @@ bool IsHex4(const std::wstring& s) {
     return true;
 }
 
+const DWORD kMarker = 0xdeadbeef;
+
+// The size of a file's version information; the handle, which every system
+// sets to 0, starts from the marker.
+DWORD VersionInfoSize(const std::wstring& path) {
+    DWORD handle = kMarker;
+    DWORD size = GetFileVersionInfoSizeA(sys::ToAnsi(path).c_str(), &handle);
+    EXPECT_EQ(handle, 0u) << sys::ToAnsi(path);
+    return size;
+}
+
 // The first translation read with the version calls directly.
 bool DirectTranslation(const std::wstring& path, DWORD* entry) {
     std::string file = sys::ToAnsi(path);
-    DWORD handle = 0, size = GetFileVersionInfoSizeA(file.c_str(), &handle);
+    DWORD size = VersionInfoSize(path);
     if (!size) return false;
     std::string data(size, '\0');
     if (!GetFileVersionInfoA(file.c_str(), 0, size, &data[0])) return false;
-    void* p = nullptr;
-    UINT len = 0;
+    void* p = reinterpret_cast<void*>(static_cast<uintptr_t>(kMarker));
+    UINT len = kMarker;
     char sub[] = "\\VarFileInfo\\Translation";
-    *entry = VerQueryValueA(&data[0], sub, &p, &len) && p && len >= 4 ? *static_cast<DWORD*>(p) : 0;
+    if (!VerQueryValueA(&data[0], sub, &p, &len)) return false;
+    // An array of 32-bit entries inside the block just read.
+    EXPECT_TRUE(len >= 4 && len % 4 == 0) << len;
+    EXPECT_TRUE(p >= data.data() && static_cast<const char*>(p) + len <= data.data() + data.size());
+    *entry = *static_cast<DWORD*>(p);
     return true;
 }
 
+// A locale item of the system's default locale as the ANSI call gives it on
+// every system. The wide call gives the same on NT; on 9x it does nothing,
+// and the wizard falls back to the ANSI call.
 std::wstring ApiLocale(LCTYPE type) {
-    WCHAR buf[128] = {};
-    GetLocaleInfoW(GetSystemDefaultLCID(), type, buf, 128);
-    return std::wstring(buf, buf + lstrlenW(buf));
+    char ansi[128];
+    std::memset(ansi, '#', sizeof ansi);
+    int n = GetLocaleInfoA(GetSystemDefaultLCID(), type, ansi, sizeof ansi);
+    EXPECT_GT(n, 1);
+    if (n < 1) return std::wstring();
+    EXPECT_EQ(ansi[n - 1], '\0') << "the count includes the NUL";
+    EXPECT_EQ(ansi[n], '#') << "written beyond the item";
+    WCHAR wide[128];
+    for (WCHAR& c : wide) c = L'#';
+    int w = GetLocaleInfoW(GetSystemDefaultLCID(), type, wide, 128);
+    EXPECT_TRUE(w == n /* NT */ || w == 0 /* 9x */) << w;
+    if (w == n) {
+        EXPECT_EQ(wide[n - 1], L'\0');
+        EXPECT_EQ(std::wstring(wide, wide + n - 1), sys::FromAnsi(std::string(ansi, ansi + n - 1)));
+    }
+    return sys::FromAnsi(std::string(ansi, ansi + n - 1));
 }
 
 class LocaleTest : public ::testing::Test {
@@ -80,6 +116,18 @@ TEST_F(LocaleTest, FileTranslationOfRealVersionResources) {
     EXPECT_EQ(Sprache::GetFileTranslation(TestDir() + L"ver_notrans.dll"), L"00000000");
     EXPECT_EQ(Sprache::GetFileTranslation(TestDir() + L"ver_none.dll"), L"");
     EXPECT_EQ(Sprache::GetFileTranslation(TestDir() + L"missing.dll"), L"");
+    // What the "" rests on: a size of 0 for a library without version
+    // information, whose reason differs from system to system.
+    SetLastError(kMarker);
+    EXPECT_EQ(VersionInfoSize(TestDir() + L"ver_none.dll"), 0u);
+    DWORD error = GetLastError();
+    EXPECT_TRUE(error == ERROR_RESOURCE_DATA_NOT_FOUND /* XP */ || error == ERROR_BAD_FORMAT /* 9x */ ||
+                error == ERROR_SUCCESS /* 2000 */)
+        << error;
+    EXPECT_EQ(VersionInfoSize(TestDir() + L"missing.dll"), 0u);
+    DWORD entry = kMarker;
+    ASSERT_TRUE(DirectTranslation(TestDir() + L"ver_multi.dll", &entry));
+    EXPECT_EQ(entry, 0x04E4040Cu) << "language in the low half, code page in the high half";
 }
 
 TEST_F(LocaleTest, SystemLanguageIdOfThePrefixShell32) {

@@ -1,8 +1,10 @@
 // The resources of wizard.exe and of the language libraries EN.dll and DE.dll,
-// read back through the same Win32 calls the wizard uses.
+// read back through the same Win32 calls the wizard uses. Buffers and
+// structures start filled with a marker: what a call wrote shows against it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -39,16 +41,34 @@ struct Modules : ::testing::Test {
 };
 HMODULE Modules::exe, Modules::en, Modules::de;
 
+// A string of the table: the count without the NUL, which follows the text.
 std::string Text(HMODULE module, UINT id) {
     char buffer[2048];
+    std::memset(buffer, '#', sizeof buffer);
     int n = LoadStringA(module, id, buffer, sizeof buffer);
-    return std::string(buffer, n > 0 ? n : 0);
+    if (n <= 0) return std::string();
+    EXPECT_EQ(buffer[n], '\0') << "id " << id;
+    if (n + 1 < static_cast<int>(sizeof buffer)) {
+        EXPECT_EQ(buffer[n + 1], '#') << "id " << id;
+    }
+    return std::string(buffer, n);
 }
 
 std::wstring WideText(HMODULE module, UINT id) {
     wchar_t buffer[4096];
+    for (wchar_t& c : buffer) c = L'#';
     int n = LoadStringW(module, id, buffer, 4096);
-    return std::wstring(buffer, n > 0 ? n : 0);
+    if (n <= 0) return std::wstring();
+    EXPECT_EQ(buffer[n], L'\0') << "id " << id;
+    return std::wstring(buffer, n);
+}
+
+// A GDI object's description; GetObjectA answers with the bytes it wrote.
+BITMAP Describe(HBITMAP bitmap) {
+    BITMAP info;
+    std::memset(&info, 0xdb, sizeof info);
+    EXPECT_EQ(GetObjectA(bitmap, sizeof info, &info), static_cast<int>(sizeof info));
+    return info;
 }
 
 // Every id the wizard looks up in a language library, and the status texts
@@ -177,13 +197,14 @@ TEST_F(Modules, GermanTextsAreCodePage1252) {
 
 // The translation the version resource of a library names.
 DWORD Translation(const std::string& path) {
-    DWORD ignored = 0;
-    DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    DWORD handle = 0xdeadbeef;
+    DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
+    EXPECT_EQ(handle, 0u) << "set to 0 on every system";
     if (size == 0) return 0;
     std::vector<char> data(size);
     if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) return 0;
     WORD* pair = nullptr;
-    UINT length = 0;
+    UINT length = 0xdeadbeef;
     if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&pair), &length) ||
         length < 4)
         return 0;
@@ -206,7 +227,7 @@ struct Picture {
         bitmap =
             static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         if (!bitmap) return;
-        GetObjectA(bitmap, sizeof info, &info);
+        info = Describe(bitmap);
         dc = CreateCompatibleDC(nullptr);
         old = SelectObject(dc, bitmap);
     }
@@ -234,8 +255,7 @@ TEST_F(Modules, BitmapsHaveTheirExactSizes) {
     for (const auto& s : sizes) {
         HBITMAP bitmap = LoadBitmapA(exe, MAKEINTRESOURCEA(s.id));
         ASSERT_NE(bitmap, nullptr) << "bitmap " << s.id;
-        BITMAP info = {};
-        ASSERT_NE(GetObjectA(bitmap, sizeof info, &info), 0);
+        BITMAP info = Describe(bitmap);
         EXPECT_EQ(info.bmWidth, s.width) << "bitmap " << s.id;
         EXPECT_EQ(info.bmHeight, s.height) << "bitmap " << s.id;
         DeleteObject(bitmap);
@@ -301,13 +321,15 @@ TEST_F(Modules, PanelsAreLightWhereTextIsDrawn) {
 TEST_F(Modules, PointerIsA32By32CursorWithItsHotspotOnTheFingertip) {
     HCURSOR cursor = static_cast<HCURSOR>(LoadImageA(exe, MAKEINTRESOURCEA(IDC_POINTER), IMAGE_CURSOR, 0, 0, 0));
     ASSERT_NE(cursor, nullptr);
-    ICONINFO info = {};
+    ICONINFO info;
+    std::memset(&info, 0xdb, sizeof info);
     ASSERT_TRUE(GetIconInfo(cursor, &info));
     EXPECT_FALSE(info.fIcon);
     EXPECT_EQ(info.xHotspot, 5u);
     EXPECT_EQ(info.yHotspot, 0u);
-    BITMAP mask = {};
-    GetObjectA(info.hbmMask, sizeof mask, &mask);
+    // A monochrome cursor has no colour bitmap and a mask of twice the height
+    // (AND over XOR); a colour one has both at the cursor's size.
+    BITMAP mask = Describe(info.hbmMask);
     EXPECT_EQ(mask.bmWidth, 32);
     EXPECT_EQ(mask.bmHeight, info.hbmColor ? 32 : 64);
     if (info.hbmColor) DeleteObject(info.hbmColor);

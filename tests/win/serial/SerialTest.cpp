@@ -111,6 +111,7 @@ protected:
     // Every port the library may have touched can be opened exclusively again.
     void TearDown() override {
         for (const char* name : {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "COM9", "COM12"}) {
+            SetLastError(0xdeadbeef);  // the error read below is this open's own
             HANDLE h = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
             if (h != INVALID_HANDLE_VALUE) {
                 CloseHandle(h);

@@ -61,7 +61,7 @@ ir_button_shown "$FORWARD_PIXEL" irme-no-report && fail "Forward shown while the
 ir_button_shown "$CANCEL_PIXEL" irme-no-report && fail "Cancel shown while the patch runs"
 gui_key Escape
 gui_key Return
-sleep 2.5
+sleep 1
 gui_windows | grep -qF "$RECT_PAGE" && fail "a key opened a dialog while the patch runs"
 [ "$(e2e_log | tail -1)" = "starting install of ME-Patch" ] || fail "the page moved on: $(e2e_log | tail -2)"
 gui_key alt+F4

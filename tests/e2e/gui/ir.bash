@@ -95,12 +95,16 @@ ir_button_shown() {
         -format "%[pixel:p{${at[2]},3}]" info:)" ]
 }
 
-# Waits up to $1 seconds for Forward to be drawn; the last look is shot $2.
+# Waits up to $1 seconds for Forward to be drawn, and with $3 = alone for
+# Cancel to be gone too; the last look is shot $2. (A window that a program
+# run and waited for blocks keeps showing the buttons it had.)
 ir_wait_forward() {
     local i
     for ((i = 0; i < $1 * 2; i++)); do
         gui_shot "$2" 0.2
-        ir_button_shown "$FORWARD_PIXEL" "$2" && return 0
+        if ir_button_shown "$FORWARD_PIXEL" "$2"; then
+            [ "${3:-}" = alone ] && ir_button_shown "$CANCEL_PIXEL" "$2" || return 0
+        fi
         sleep 0.3
     done
     return 1

@@ -16,6 +16,7 @@ cable_port_map 1 3
 cable_phone 3
 ir_mdmirmdm
 printf 'snapshot\ntrigger 101\n' >"$KT/cm_32-0.scn"
+printf 'sleep 1500\n' >"$KT/w2kEN.scn"
 CABLE_WINEDEBUG=+process cable_start
 cable_page1
 
@@ -28,18 +29,19 @@ gui_shot ir2000-page2-infrared 1
 [ "$(cable_text_lines ir2000-page2-infrared $note)" -eq 3 ] || fail "no note 2006 (3 lines) with infrared chosen"
 pass "Windows 2000: choosing infrared shows the note"
 
-# Forward: the hotfix in the language of the system, waited for; the INF
+# Forward: the hotfix in the language of the system, waited for (it takes
+# 1.5 s here); the INF
 # loses the two model sections and keeps the rest; page 6.
 ir_forward
 e2e_wait_log "installing IRDA-patch" 10 || fail "no hotfix: $(e2e_log | tail -3)"
-ir_wait_forward 5 ir2000-page6 || fail "no page 6 after the hotfix"
+[ "$(ir_sections "$MDMIRMDM")" = "Version Valmor Standard Manufacturer " ] || fail "the INF was edited before the hotfix ended"
+ir_wait_forward 5 ir2000-page6 alone || fail "no page 6 after the hotfix"
 [ "$(cable_started w2kEN)" = "$TEMP_WIN\\kt\\w2kEN.exe -q -m -z" ] || fail "hotfix command: $(cable_started 'w2k[A-Z]*')"
 [ "$(ir_sections "$MDMIRMDM")" = "Version Manufacturer " ] || fail "sections left in the INF: $(ir_sections "$MDMIRMDM")"
 tr -d '\r' <"$MDMIRMDM" | grep -qxF '%Mfg%=Models' || fail "the kept section lost its key: $(cat "$MDMIRMDM")"
 [ -e "${MDMIRMDM%.inf}.pnf" ] && fail "mdmirmdm.pnf is still there"
 pass "the hotfix ran as w2kEN.exe -q -m -z; Valmor and Standard removed, Manufacturer kept, the .pnf deleted"
 
-ir_button_shown "$CANCEL_PIXEL" ir2000-page6 && fail "page 6 shows Cancel"
 gui_key Escape
 sleep 1
 gui_windows | grep -qF "$RECT_PAGE" && fail "Esc on page 6 opened the cancel query"
@@ -136,7 +138,7 @@ ir_page1
 ir_click_infrared
 ir_forward
 e2e_wait_log "installing IRDA-patch" 10 || fail "no hotfix: $(e2e_log | tail -3)"
-ir_wait_forward 5 ir2000-no-hotfix || fail "no page 6 without the hotfix installer"
+ir_wait_forward 5 ir2000-no-hotfix alone || fail "no page 6 without the hotfix installer"
 [ -e "$MDMIRMDM" ] && fail "an mdmirmdm.inf was made: $(cat "$MDMIRMDM")"
 [ -z "$(cable_started 'w2k[A-Z]*')" ] || fail "a hotfix installer ran: $(cable_started 'w2k[A-Z]*')"
 gui_key alt+F4

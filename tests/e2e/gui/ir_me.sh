@@ -40,6 +40,7 @@ answers=$(tr -d '\r' <"$TRIGGER_HOST" | F="Path=$folder" awk '/^\[/ {s = $0} $0 
 gui_shot irme-page6 1
 gui_windows | grep -q '^Browse for Folder' && fail "the folder dialog came back"
 ir_button_shown "$FORWARD_PIXEL" irme-page6 || fail "page 6 shows no Forward"
+ir_button_shown "$CANCEL_PIXEL" irme-page6 && fail "page 6 shows Cancel"
 pass "ME: the patch ran as irdame.exe COM3 <exchange file>, its folder request was answered once, in CM_32 and IrDA; page 6"
 
 # OK: the 9x family asks for a forced reboot, which Wine carries out by

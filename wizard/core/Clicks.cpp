@@ -32,13 +32,6 @@ const wchar_t* const kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\R
 // The main window's controls (loads it).
 const frmMain::Controls& Main() { return frmMain::Ctl(); }
 
-// The picture buttons go while the page works; the next page shows its own.
-void HideButtons() {
-    const frmMain::Controls& c = Main();
-    for (const FormParts::ControlRef& shown : {c.Cancel, c.lblCancel, c.Forward, c.lblForward})
-        shown->SetVisible(false);
-}
-
 void ForwardFromPage1() {
     // HidePage(1) has unloaded frmCloseApp, whose unload brought up frmMain.
     TopMost::HideTaskbar();
@@ -62,7 +55,7 @@ std::wstring FirstFreePort() {
 
 void ForwardFromPage2() {
     CreateIRDAChoice::RemoveIRDAChoice();
-    HideButtons();
+    FormHandling::HideButtons();
     Main().CancelButton->SetEnabled(false);
     Main().ForwardButton->SetEnabled(false);
     if (!Rs.UseIrDA) {
@@ -133,7 +126,7 @@ void ForwardFromPage5() {
 void ForwardFromPage7() {
     ui::Form& main = FormHandling::MainForm();
     Main().Label->SetCaption(GetIRDADevice::AttemptText(1));
-    HideButtons();
+    FormHandling::HideButtons();
     main.Refresh();
     main.SetMousePointer(ui::kPointerHourglass);
     GetIRDADevice::DetectIrDAModem();

@@ -132,6 +132,12 @@ void ShowFinish() {
 
 }  // namespace
 
+void HideButtons() {
+    const frmMain::Controls& c = Main();
+    for (const FormParts::ControlRef& shown : {c.Cancel, c.lblCancel, c.Forward, c.lblForward})
+        shown->SetVisible(false);
+}
+
 ui::Form& MainForm() { return Rs.CurrentForm ? *Rs.CurrentForm : frmMain::Instance(); }
 
 std::wstring InstallerCommand(bool infrared) {

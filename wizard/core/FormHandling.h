@@ -17,6 +17,10 @@ void ShowPage(int16_t page);
 // Removes what the page shows before the next one is built.
 void HidePage(int16_t page);
 
+// The picture buttons and their captions go while a page works (a search,
+// a patch); the next page shows its own. Their keys are left as they are.
+void HideButtons();
+
 // The command line of the system check and modem installation program, in
 // cable (page 3) or infrared (page 7) mode.
 std::wstring InstallerCommand(bool infrared);

@@ -4,7 +4,6 @@
 
 #include "core/FormHandling.h"
 #include "core/RunState.h"
-#include "core/frmMain.h"
 #include "dialogs/frmMessage.h"
 #include "inspection/ModemProbe.h"
 #include "install/WriteSetupData.h"
@@ -29,9 +28,7 @@ int16_t DetectComModem() {
     IniHand::WriteLog(L"user choice automatic or manuel COM-Selection: Automatic");
     Rs.MessageRepeat = true;
     ui::Form& main = FormHandling::MainForm();
-    const frmMain::Controls& c = frmMain::Ctl();
-    for (const FormParts::ControlRef& shown : {c.lblCancel, c.Cancel, c.Forward, c.lblForward})
-        shown->SetVisible(false);
+    FormHandling::HideButtons();
     // The probe blocks the window: show the state it is in before it does.
     main.SetMousePointer(ui::kPointerHourglass);
     main.Refresh();

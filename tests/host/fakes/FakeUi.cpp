@@ -169,6 +169,7 @@ int ButtonsHeld = 0;
 UiWorld::~UiWorld() {
     gSuspended = true;
     ui::Form::ResetAll();
+    ui::Form::FreeRemovedControls();
     gSuspended = false;
 }
 

@@ -92,6 +92,8 @@ void Form::ResetAll() {
         if (f->loaded_) f->DestroyAll();
 }
 
+void Form::FreeRemovedControls() { Graveyard().clear(); }
+
 void Form::Show() {
     Load();
     if (!loaded_) return;

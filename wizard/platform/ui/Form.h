@@ -130,6 +130,9 @@ public:
 
     // Destroys every loaded form without raising events (tests, program end).
     static void ResetAll();
+    // Frees the controls that Remove and Unload keep alive for stale
+    // pointers. Only where nothing can hold one any more (between test worlds).
+    static void FreeRemovedControls();
 
 private:
     friend class Control;

@@ -11,6 +11,8 @@ arch=$(tools/wine-arch.sh)
 status=0
 echo "== host unit tests"
 ctest --test-dir build/host --output-on-failure -j"$(nproc)" || status=1
+echo "== fuzzers, a short run each (libFuzzer, clang)"
+JOBS=$(nproc) tools/fuzz.sh 30000 || status=1
 echo "== Windows tests and end-to-end tests under Wine ($arch)"
 ctest --test-dir build/win-$arch --output-on-failure --timeout 900 || status=1
 exit $status

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 pkgs=(cmake g++ make googletest libgtest-dev mingw-w64 gcc-multilib
-      wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils xauth python3 clang-format)
+      wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils xauth python3 clang-format
+      clang libclang-rt-14-dev)
 
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi

@@ -29,6 +29,8 @@ protected:
         fake::PutFile(L"C:\\TEMP\\kt\\mdmvlm.inf");
         fake::PutFile(L"C:\\TEMP\\kt\\in use.exe");
         fake::W().undeletable.insert(fake::Fold(L"C:\\TEMP\\kt\\in use.exe"));
+        // As extracted from a CD: DeleteFileA refuses it (access denied on 9x and NT).
+        fake::PutFile(L"C:\\TEMP\\kt\\readme.txt", "", sys::kAttrReadOnly);
         fake::PutFile(L"C:\\TEMP\\other.txt");
         fake::MakeKey(kLocalMachine, std::wstring(kNameSpace) + L"\\" + kIcon);
         fake::MakeKey(kCurrentUser, L"RemoteAccess\\Profile\\dummy");
@@ -45,6 +47,7 @@ TEST_F(ProgramEndTest, AbortCleansUpItsFilesAndReleasesTheLanguageLibrary) {
     EXPECT_FALSE(fake::HasFile(L"C:\\TEMP\\kt\\cm_32.exe"));
     EXPECT_FALSE(fake::HasFile(L"C:\\TEMP\\kt\\mdmvlm.inf"));
     EXPECT_TRUE(fake::HasFile(L"C:\\TEMP\\kt\\in use.exe"));
+    EXPECT_TRUE(fake::HasFile(L"C:\\TEMP\\kt\\readme.txt"));
     EXPECT_TRUE(fake::HasFile(L"C:\\TEMP\\other.txt"));
     EXPECT_EQ(fake::W().freed, std::vector<sys::Handle>{0x7000});
     EXPECT_FALSE(IconKey());

@@ -66,15 +66,36 @@ TEST_F(ResHandlingTest, HiddenSystemOrDirectoryEntriesDoNotCount) {
     }
 }
 
-TEST_F(ResHandlingTest, LibraryThatCannotBeLoadedLeavesTheHandleNull) {
+// A damaged library (the fake cannot load NL.dll, nor en.dll once it is
+// taken off the loadable list) counts as missing, with the reason logged.
+TEST_F(ResHandlingTest, LibraryThatDoesNotLoadFallsBackToTheDefaultThenToMessage9999) {
     fake::PutFile(L"C:\\PROGRAM\\NL.dll");
+    fake::PutFile(L"C:\\PROGRAM\\en.dll");
     Rs.LanguageCode = L"NL";
     LoadLanguageLibrary();
+    EXPECT_EQ(Rs.LanguageLibrary, kEn);
+    EXPECT_EQ(Log(),
+              "language file NL.DLL not loaded, error 193\t14:03:22\t07.12.2002\r\n"
+              "default language file loaded.\t14:03:22\t07.12.2002\r\n");
+
+    fake::W().files.erase(fake::Fold(L"C:\\gprs_log.txt"));
+    fake::W().loadable.clear();
+    Rs.LanguageLibrary = 0;
+    EXPECT_THROW(LoadLanguageLibrary(), fake::ProgramEnded);
+    EXPECT_EQ(Rs.MessageId, 9999);
     EXPECT_EQ(Rs.LanguageLibrary, 0u);
-    EXPECT_EQ(Log(), "language file NL.DLLloaded.\t14:03:22\t07.12.2002\r\n");
-    // Lookups then consult the program's own table.
-    EXPECT_EQ(GetLanguageString(5), L"&OK");
-    EXPECT_EQ(GetLanguageString(1), L"");
+    EXPECT_EQ(Log().rfind("language file NL.DLL not loaded, error 193\t14:03:22\t07.12.2002\r\n"
+                          "default language file not loaded, error 193\t",
+                          0),
+              0u)
+        << Log();
+
+    // en.dll as the detected language is tried once.
+    fake::W().files.erase(fake::Fold(L"C:\\gprs_log.txt"));
+    fake::W().loadCalls.clear();
+    Rs.LanguageCode = L"EN";
+    EXPECT_THROW(LoadLanguageLibrary(), fake::ProgramEnded);
+    EXPECT_EQ(fake::W().loadCalls, std::vector<std::wstring>{L"EN.dll"});
 }
 
 TEST_F(ResHandlingTest, NoLibraryShowsMessage9999WithProductAndCountry) {

@@ -75,18 +75,31 @@ std::wstring ProductCode() { return Rs.ProductCode.empty() ? OwnString(kProductC
 
 }  // namespace
 
+// A library that is there but does not load (truncated, damaged) counts as
+// missing: the default comes next, then message 9999. Kept as a null handle,
+// it would leave every page, button and message of the wizard without text.
 void LoadLanguageLibrary() {
-    std::wstring file = Rs.LanguageCode + L".dll";
+    const std::wstring file = Rs.LanguageCode + L".dll";
+    const std::wstring fallback = L"en.dll";
+    uint32_t error = 0;
     if (FileExists(InProgramDirectory(file))) {
-        Rs.LanguageLibrary = sys::LoadLibrary(file);
-        IniHand::WriteLog(L"language file " + Upper(file) + L"loaded.");
-    } else if (FileExists(InProgramDirectory(L"en.dll"))) {
-        Rs.LanguageLibrary = sys::LoadLibrary(L"en.dll");
-        IniHand::WriteLog(L"default language file loaded.");
-    } else {
-        Rs.MessageId = kNoLanguageLibrary;
-        frmMessage::ShowModal();
+        Rs.LanguageLibrary = sys::LoadLibrary(file, &error);
+        if (Rs.LanguageLibrary) {
+            IniHand::WriteLog(L"language file " + Upper(file) + L"loaded.");
+            return;
+        }
+        IniHand::WriteLog(L"language file " + Upper(file) + L" not loaded, error " + std::to_wstring(error));
     }
+    if (Upper(file) != Upper(fallback) && FileExists(InProgramDirectory(fallback))) {
+        Rs.LanguageLibrary = sys::LoadLibrary(fallback, &error);
+        if (Rs.LanguageLibrary) {
+            IniHand::WriteLog(L"default language file loaded.");
+            return;
+        }
+        IniHand::WriteLog(L"default language file not loaded, error " + std::to_wstring(error));
+    }
+    Rs.MessageId = kNoLanguageLibrary;
+    frmMessage::ShowModal();
 }
 
 std::wstring GetLanguageString(int16_t id) {

@@ -1,5 +1,5 @@
 #include "Fakes.h"
-
+#include "platform/sys/Errors.h"
 #include "platform/sys/Library.h"
 #include "platform/sys/Process.h"
 #include "platform/sys/System.h"
@@ -75,9 +75,10 @@ void ErrorBox(const std::wstring& text, const std::wstring& caption) {
     W().errorBoxes.push_back(caption + L": " + text);
 }
 
-Handle LoadLibrary(const std::wstring& name) {
+Handle LoadLibrary(const std::wstring& name, uint32_t* error) {
     W().loadCalls.push_back(name);
     auto it = W().loadable.find(Fold(name));
+    if (error) *error = it == W().loadable.end() ? kErrorBadExeFormat : kErrorSuccess;
     return it == W().loadable.end() ? 0 : it->second;
 }
 

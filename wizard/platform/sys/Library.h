@@ -1,14 +1,17 @@
 // Module calls: libraries, string resources, version resources.
 #pragma once
 
-#include "platform/sys/Types.h"
-
 #include <cstdint>
 #include <vector>
 
+#include "platform/sys/Types.h"
+
 namespace sys {
 
-Handle LoadLibrary(const std::wstring& name);
+// LoadLibraryA. A file that is no valid module (truncated, corrupt) fails
+// quietly, without the system's error box; then *error, when given, holds
+// GetLastError (ERROR_BAD_EXE_FORMAT, 193, for a truncated module).
+Handle LoadLibrary(const std::wstring& name, uint32_t* error = nullptr);
 void FreeLibrary(Handle module);
 void* GetProcAddress(Handle module, const char* name);
 // The running program's own module (its string table and bitmaps).

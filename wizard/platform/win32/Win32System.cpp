@@ -1,3 +1,4 @@
+#include "platform/sys/Errors.h"
 #include "platform/sys/Library.h"
 #include "platform/sys/Process.h"
 #include "platform/sys/System.h"
@@ -10,6 +11,7 @@ static_assert(kPlatformWin32s == VER_PLATFORM_WIN32s && kPlatformWindows == VER_
               kPlatformNT == VER_PLATFORM_WIN32_NT);
 static_assert(kEwxShutdown == EWX_SHUTDOWN && kEwxReboot == EWX_REBOOT && kEwxForce == EWX_FORCE &&
               kEwxForceIfHung == EWX_FORCEIFHUNG);
+static_assert(kErrorBadExeFormat == ERROR_BAD_EXE_FORMAT && kErrorSuccess == ERROR_SUCCESS);
 
 namespace {
 uint32_t Dir(UINT(WINAPI* call)(LPSTR, UINT), uint32_t bufferChars, std::wstring* out) {
@@ -138,7 +140,16 @@ void ErrorBox(const std::wstring& text, const std::wstring& caption) {
     MessageBoxA(nullptr, ToAnsi(text).c_str(), ToAnsi(caption).c_str(), MB_OK | MB_ICONERROR | MB_TOPMOST);
 }
 
-Handle LoadLibrary(const std::wstring& name) { return reinterpret_cast<Handle>(LoadLibraryA(ToAnsi(name).c_str())); }
+Handle LoadLibrary(const std::wstring& name, uint32_t* error) {
+    // Without this, NT stops on a box of its own ("... is not a valid Windows
+    // NT image") before LoadLibraryA returns for a damaged file.
+    UINT mode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    HMODULE module = LoadLibraryA(ToAnsi(name).c_str());
+    DWORD status = module ? ERROR_SUCCESS : GetLastError();
+    SetErrorMode(mode);
+    if (error) *error = status;
+    return reinterpret_cast<Handle>(module);
+}
 void FreeLibrary(Handle module) {
     if (module) ::FreeLibrary(Module(module));
 }

@@ -10,6 +10,11 @@ cut, without dithering, so that the 16- and 256-colour displays of the time,
 which map each colour to their nearest one, show flat bands rather than noise;
 the large ones are run-length encoded (BI_RLE8), which keeps wizard.exe small.
 The pointer is a monochrome cursor (it shows on every Windows version).
+
+palette.bin is the palette the wizard realizes on a 256-colour display: 236
+colours (the 20 Windows reserves stay) shared by all bitmaps and the colours
+the program draws with, as RGB triples. Without it such a display shows every
+picture through the 20 reserved colours.
 """
 import math
 import os
@@ -69,42 +74,12 @@ def rgb8(c):
 # ---------------------------------------------------------------- file formats
 
 def reduce_colours(img, colours=256):
-    """The picture in at most that many colours (median cut, no dithering).
-
-    Boxes of the colour space are split at their weighted median along their
-    widest channel, widest and most populous first; each colour becomes the
-    weighted mean of its box.
-    """
+    """The picture in at most that many colours (median cut, no dithering)."""
     pixels = [[rgb8(c) for c in row] for row in img]
     counts = Counter(c for row in pixels for c in row)
     if len(counts) <= colours:
         return pixels
-
-    def widest(box):
-        ranges = [max(c[ch] for c, _ in box) - min(c[ch] for c, _ in box) for ch in range(3)]
-        return max(ranges), ranges.index(max(ranges))
-
-    boxes = [list(counts.items())]
-    while len(boxes) < colours:
-        scored = [(widest(b)[0] * sum(k for _, k in b) ** 0.5, i) for i, b in enumerate(boxes) if len(b) > 1]
-        if not scored:
-            break
-        box = boxes.pop(max(scored)[1])
-        channel = widest(box)[1]
-        box.sort(key=lambda entry: entry[0][channel])
-        total, seen, cut = sum(k for _, k in box), 0, 1
-        for cut, (_, k) in enumerate(box, 1):
-            seen += k
-            if 2 * seen >= total:
-                break
-        cut = min(max(cut, 1), len(box) - 1)
-        boxes += [box[:cut], box[cut:]]
-    mean = {}
-    for box in boxes:
-        total = sum(k for _, k in box)
-        colour = tuple(int(round(sum(c[ch] * k for c, k in box) / total)) for ch in range(3))
-        for c, _ in box:
-            mean[c] = colour
+    mean = median_cut(counts, colours)
     return [[mean[c] for c in row] for row in pixels]
 
 
@@ -133,6 +108,64 @@ def rle8(rows):
         out += b'\0\0'  # end of line
     out[-2:] = b'\0\1'  # end of bitmap
     return bytes(out)
+
+
+def median_cut(counts, colours):
+    """At most that many colours for the weighted colours in counts (a dict):
+    boxes of the colour space are split at their weighted median along their
+    widest channel, widest and most populous first. Maps each colour to the
+    weighted mean of its box."""
+    def widest(box):
+        ranges = [max(c[ch] for c, _ in box) - min(c[ch] for c, _ in box) for ch in range(3)]
+        return max(ranges), ranges.index(max(ranges))
+
+    boxes = [list(counts.items())]
+    while len(boxes) < colours:
+        scored = [(widest(b)[0] * sum(k for _, k in b) ** 0.5, i) for i, b in enumerate(boxes) if len(b) > 1]
+        if not scored:
+            break
+        box = boxes.pop(max(scored)[1])
+        channel = widest(box)[1]
+        box.sort(key=lambda entry: entry[0][channel])
+        total, seen, cut = sum(k for _, k in box), 0, 1
+        for cut, (_, k) in enumerate(box, 1):
+            seen += k
+            if 2 * seen >= total:
+                break
+        cut = min(max(cut, 1), len(box) - 1)
+        boxes += [box[:cut], box[cut:]]
+    mean = {}
+    for box in boxes:
+        total = sum(k for _, k in box)
+        colour = tuple(int(round(sum(c[ch] * k for c, k in box) / total)) for ch in range(3))
+        for c, _ in box:
+            mean[c] = colour
+    return mean
+
+
+# The colours the program draws with itself (texts, the progress bar, the
+# dialogs' grey) besides those of its pictures.
+DRAWN = [(16, 32, 64), (96, 104, 120), (6, 154, 154), (128, 128, 128), (192, 192, 192),
+         (0, 0, 0), (255, 255, 255)]
+
+
+def write_palette(path, pictures, size=236):
+    """The shared display palette: each picture weighs the same whatever its
+    size, so that the buttons and option faces keep their colours next to the
+    800 x 600 background."""
+    counts = Counter()
+    for img in pictures:
+        own = Counter(c for row in reduce_colours(img) for c in row)
+        total = sum(own.values())
+        for c, k in own.items():
+            counts[c] += k / total
+    for c in DRAWN:
+        counts.pop(c, None)
+    colours = sorted(set(median_cut(counts, size - len(DRAWN)).values()))
+    colours += [c for c in DRAWN if c not in colours]
+    assert len(colours) <= size, len(colours)
+    with open(path, 'wb') as f:
+        f.write(b''.join(bytes(c) for c in colours))
 
 
 def write_bmp8(path, img):
@@ -378,13 +411,14 @@ POINTER = [
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
-    write_bmp8(os.path.join(out, 'page.bmp'), page_panel(460, 447, 334))
-    write_bmp8(os.path.join(out, 'screen.bmp'), screen_background())
-    write_bmp8(os.path.join(out, 'closeapp.bmp'), page_panel(461, 447, 352))
-    write_bmp8(os.path.join(out, 'button.bmp'), button(False))
-    write_bmp8(os.path.join(out, 'button_lit.bmp'), button(True))
-    for name in ('grey', 'off', 'on'):
-        write_bmp8(os.path.join(out, 'option_%s.bmp' % name), option(name))
+    pictures = [('page.bmp', page_panel(460, 447, 334)), ('screen.bmp', screen_background()),
+                ('closeapp.bmp', page_panel(461, 447, 352)), ('button.bmp', button(False)),
+                ('button_lit.bmp', button(True))]
+    pictures += [('option_%s.bmp' % name, option(name)) for name in ('grey', 'off', 'on')]
+    pictures = [(name, reduce_colours(img)) for name, img in pictures]
+    for name, img in pictures:
+        write_bmp8(os.path.join(out, name), img)
+    write_palette(os.path.join(out, 'palette.bin'), [img for _, img in pictures])
     write_cursor(os.path.join(out, 'pointer.cur'), POINTER, (5, 0))
     write_icon(os.path.join(out, 'wizard.ico'), *program_icon())
 

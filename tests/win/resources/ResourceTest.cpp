@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "platform/win32/Dib.h"
 #include "resource_ids.h"
 
 namespace {
@@ -316,6 +319,110 @@ TEST_F(Modules, PanelsAreLightWhereTextIsDrawn) {
     Picture screen(exe, IDB_SCREEN);
     EXPECT_LT(screen.Luma(20, 20), 90);
     EXPECT_LT(screen.Luma(780, 580), 110);
+}
+
+// What a picture drawn into a 24-bit DIB section looks like: the bytes of
+// its rows.
+struct Canvas24 {
+    int width, height;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap;
+    HGDIOBJ old;
+    Canvas24(int w, int h) : width(w), height(h) {
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        old = SelectObject(dc, bitmap);
+        std::memset(bits, 0xdb, Bytes());
+    }
+    ~Canvas24() {
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    size_t Bytes() const { return static_cast<size_t>((width * 3 + 3) & ~3) * height; }
+    std::vector<unsigned char> Rows() const {
+        GdiFlush();
+        auto p = static_cast<const unsigned char*>(bits);
+        return std::vector<unsigned char>(p, p + Bytes());
+    }
+};
+
+// On a palette display the wizard draws its pictures from DIBs it decodes
+// itself (StretchDIBits); elsewhere from LoadBitmap. Both must give the same
+// picture, whole and (the top left part) cut, where the DIB's source rows
+// count from the bottom.
+TEST_F(Modules, DibsDrawAsTheirBitmapsDo) {
+    for (int id : {IDB_PAGE, IDB_SCREEN, IDB_CLOSEAPP, IDB_BUTTON, IDB_BUTTON_LIT, IDB_OPTION_GREY, IDB_OPTION_OFF,
+                   IDB_OPTION_ON}) {
+        win32::Dib dib;
+        ASSERT_TRUE(win32::LoadDib(exe, id, &dib)) << "bitmap " << id;
+        HBITMAP bitmap = LoadBitmapA(exe, MAKEINTRESOURCEA(id));
+        BITMAP info = Describe(bitmap);
+        ASSERT_EQ(dib.Width(), info.bmWidth);
+        ASSERT_EQ(dib.Height(), info.bmHeight);
+        HDC source = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(source, bitmap);
+        for (int part : {1, 2}) {
+            int w = dib.Width() / part, h = dib.Height() / part;
+            Canvas24 fromBitmap(w, h), fromDib(w, h);
+            BitBlt(fromBitmap.dc, 0, 0, w, h, source, 0, 0, SRCCOPY);
+            // The count of rows it answers differs between systems; 0 is failure.
+            EXPECT_GT(StretchDIBits(fromDib.dc, 0, 0, w, h, 0, dib.Height() - h, w, h, dib.bits.data(), dib.Info(),
+                                    DIB_RGB_COLORS, SRCCOPY),
+                      0);
+            EXPECT_TRUE(fromBitmap.Rows() == fromDib.Rows()) << "bitmap " << id << ", 1/" << part;
+        }
+        SelectObject(source, old);
+        DeleteDC(source);
+        DeleteObject(bitmap);
+    }
+    // Runs past the row or the rows, and data without its end, are refused.
+    unsigned char bits[8];
+    const unsigned char tooLong[] = {5, 1, 0, 1}, tooMany[] = {4, 1, 0, 0, 4, 1, 0, 0, 4, 1, 0, 1},
+                        cut[] = {0, 4, 1, 2}, whole[] = {4, 7, 0, 0, 0, 3, 1, 2, 3, 0, 0, 1};
+    EXPECT_FALSE(win32::DecodeRle8(tooLong, sizeof tooLong, 4, 2, 4, bits));
+    EXPECT_FALSE(win32::DecodeRle8(tooMany, sizeof tooMany, 4, 2, 4, bits));
+    EXPECT_FALSE(win32::DecodeRle8(cut, sizeof cut, 4, 2, 4, bits));
+    ASSERT_TRUE(win32::DecodeRle8(whole, sizeof whole, 4, 2, 4, bits));
+    EXPECT_EQ(std::vector<unsigned char>(bits, bits + 8), (std::vector<unsigned char>{7, 7, 7, 7, 1, 2, 3, 0}));
+}
+
+// The palette realized on 256-colour displays: at most the 236 colours
+// Windows leaves free, the program's drawing colours among them, and every
+// colour of every picture close to one of them.
+TEST_F(Modules, PaletteCoversThePictures) {
+    HRSRC res = FindResourceA(exe, "PALETTE", MAKEINTRESOURCEA(10));
+    ASSERT_NE(res, nullptr);
+    DWORD size = SizeofResource(exe, res);
+    const unsigned char* rgb = static_cast<const unsigned char*>(LockResource(LoadResource(exe, res)));
+    ASSERT_NE(rgb, nullptr);
+    EXPECT_EQ(size % 3, 0u);
+    EXPECT_LE(size / 3, 236u);
+    std::vector<COLORREF> palette;
+    for (DWORD i = 0; i + 2 < size; i += 3) palette.push_back(RGB(rgb[i], rgb[i + 1], rgb[i + 2]));
+    auto has = [&](COLORREF c) { return std::find(palette.begin(), palette.end(), c) != palette.end(); };
+    EXPECT_TRUE(has(RGB(16, 32, 64)));    // page texts
+    EXPECT_TRUE(has(RGB(96, 104, 120)));  // version
+    EXPECT_TRUE(has(RGB(6, 154, 154)));   // progress bar
+    int worst = 0;
+    for (int id : {IDB_PAGE, IDB_SCREEN, IDB_CLOSEAPP, IDB_BUTTON, IDB_BUTTON_LIT, IDB_OPTION_GREY, IDB_OPTION_OFF,
+                   IDB_OPTION_ON}) {
+        win32::Dib dib;
+        ASSERT_TRUE(win32::LoadDib(exe, id, &dib));
+        const RGBQUAD* table = dib.Info()->bmiColors;
+        for (DWORD i = 0; i < dib.Info()->bmiHeader.biClrUsed; ++i) {
+            int best = 1 << 30;
+            for (COLORREF p : palette) {
+                int d = std::abs(GetRValue(p) - table[i].rgbRed) + std::abs(GetGValue(p) - table[i].rgbGreen) +
+                        std::abs(GetBValue(p) - table[i].rgbBlue);
+                best = std::min(best, d);
+            }
+            worst = std::max(worst, best);
+        }
+    }
+    EXPECT_LE(worst, 48) << "a picture colour far from every palette entry";
 }
 
 TEST_F(Modules, PointerIsA32By32CursorWithItsHotspotOnTheFingertip) {

@@ -44,6 +44,30 @@ private:
     HGDIOBJ previous_;
 };
 
+// A palette selected into a DC and realized there (as the foreground palette
+// unless background); the palette it replaced goes back in. A null palette
+// changes nothing.
+class ScopedSelectPalette {
+public:
+    ScopedSelectPalette(HDC dc, HPALETTE palette, bool background = false)
+        : dc_(dc),
+          previous_(dc && palette ? ::SelectPalette(dc, palette, background) : nullptr),
+          changed_(previous_ ? ::RealizePalette(dc) : 0) {}
+    ~ScopedSelectPalette() {
+        if (previous_) ::SelectPalette(dc_, previous_, TRUE);
+    }
+    ScopedSelectPalette(const ScopedSelectPalette&) = delete;
+    ScopedSelectPalette& operator=(const ScopedSelectPalette&) = delete;
+    bool Selected() const { return previous_ != nullptr; }
+    // Entries of the system palette the realization changed (GDI_ERROR: failed).
+    UINT Changed() const { return changed_; }
+
+private:
+    HDC dc_;
+    HPALETTE previous_;
+    UINT changed_;
+};
+
 // The DC of a window (null: the screen) from GetDC; ReleaseDC gives it back.
 class ScopedGetDC {
 public:

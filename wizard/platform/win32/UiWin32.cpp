@@ -42,6 +42,13 @@ public:
         return static_cast<float>(tm.tmHeight);
     }
     bool PictureSize(int id, int* w, int* h) override {
+        if (DisplayPalette()) {
+            const ::win32::Dib* dib = DibFor(id);
+            if (!dib) return false;
+            *w = dib->Width();
+            *h = dib->Height();
+            return true;
+        }
         HBITMAP b = BitmapFor(id);
         if (!b) return false;
         BITMAP info{};

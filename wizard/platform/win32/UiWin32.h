@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ui/Backend.h"
+#include "platform/win32/Dib.h"
 #include "platform/win32/SmallMap.h"
 #include "platform/win32/Win32.h"
 
@@ -49,6 +50,14 @@ SmallMap<HWND, ChildState>& Children();
 // and kept for the life of the process; the measuring DC; a WM_PAINT.
 HFONT FontFor(const Font& f);
 HBITMAP BitmapFor(int id);
+// The program's palette (its RCDATA resource "PALETTE": RGB triples) on a
+// display with a palette; null elsewhere. Realized in a form's window DC for
+// WM_QUERYNEWPALETTE (foreground) and WM_PALETTECHANGED (background); the
+// window is repainted when the system palette changed. False: no palette.
+HPALETTE DisplayPalette();
+// A bitmap resource as a DIB (kept for the life of the process), or null.
+const ::win32::Dib* DibFor(int id);
+bool RealizeFormPalette(HWND hwnd, bool background);
 HDC MeasureDc();
 void PaintForm(HWND hwnd, Form& form);
 

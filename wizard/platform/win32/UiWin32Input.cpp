@@ -91,6 +91,10 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_ERASEBKGND: return 1;  // the paint covers the whole area
         case WM_PAINT: PaintForm(hwnd, *form); return 0;
+        case WM_QUERYNEWPALETTE: return RealizeFormPalette(hwnd, false) ? TRUE : FALSE;
+        case WM_PALETTECHANGED:
+            if (reinterpret_cast<HWND>(wParam) != hwnd) RealizeFormPalette(hwnd, true);
+            return 0;
         case WM_MOUSEMOVE: Mouse(hwnd, *form, Form::MouseEvent::Move, 0, wParam, lParam); return 0;
         case WM_LBUTTONDOWN: Mouse(hwnd, *form, Form::MouseEvent::Down, kLeftButton, wParam, lParam); return 0;
         case WM_RBUTTONDOWN: Mouse(hwnd, *form, Form::MouseEvent::Down, kRightButton, wParam, lParam); return 0;

@@ -1,10 +1,15 @@
 // GDI side of the window toolkit: fonts at the screen's resolution, the
 // program's bitmaps, and the paint of a form into a memory bitmap that is
 // copied to the window in one piece (no flicker of the layers).
+//
+// On a display with a palette (256 colours and fewer, RC_PALETTE) the forms
+// realize the program's own palette, and pictures are drawn from their DIBs
+// through it; without that, Windows shows them in its 20 reserved colours.
 #include <algorithm>
 #include <cmath>
 #include <tuple>
 
+#include "platform/win32/Dib.h"
 #include "platform/win32/ScopedGdi.h"
 #include "platform/win32/UiWin32.h"
 
@@ -23,6 +28,11 @@ int Dpi() {
     return dpi;
 }
 
+// A colour as GDI should take it: on a palette display the nearest entry of
+// the program's palette (PALETTERGB), where a plain RGB brush would be
+// dithered from the reserved colours.
+COLORREF Colour(Color c) { return DisplayPalette() ? (c | 0x02000000u) : c; }
+
 class GdiCanvas : public Canvas {
 public:
     // The DC's state as it came is restored at the end, whatever clips are
@@ -31,15 +41,19 @@ public:
 
     void FillRect(const Rect& r, Color c) override {
         RECT rc{r.left, r.top, r.right, r.bottom};
-        ::win32::AutoDeleteBrush brush(CreateSolidBrush(c));
+        ::win32::AutoDeleteBrush brush(CreateSolidBrush(Colour(c)));
         if (brush.IsValid()) ::FillRect(dc_, &rc, brush.Get());
     }
     void FrameRect(const Rect& r, Color c) override {
         RECT rc{r.left, r.top, r.right, r.bottom};
-        ::win32::AutoDeleteBrush brush(CreateSolidBrush(c));
+        ::win32::AutoDeleteBrush brush(CreateSolidBrush(Colour(c)));
         if (brush.IsValid()) ::FrameRect(dc_, &rc, brush.Get());
     }
     void DrawPicture(int id, const Rect& dest, bool stretch) override {
+        if (DisplayPalette()) {
+            DrawDib(id, dest, stretch);
+            return;
+        }
         HBITMAP bmp = BitmapFor(id);
         BITMAP info{};
         if (!bmp || !bitmapDc_.IsValid() || !GetObjectA(bmp, sizeof(info), &info)) return;
@@ -56,7 +70,7 @@ public:
     void DrawText(const Font& font, Color color, int x, int y, const std::wstring& line, bool mnemonic) override {
         std::string text = sys::ToAnsi(line);
         ::win32::ScopedSelectObject selected(dc_, FontFor(font));
-        SetTextColor(dc_, color);
+        SetTextColor(dc_, Colour(color));
         if (mnemonic) {
             // DrawText underlines the mnemonic and shows "&&" as '&'.
             RECT rc{x, y, x + 32000, y + 32000};
@@ -73,6 +87,25 @@ public:
     void PopClip() override { RestoreDC(dc_, -1); }
 
 private:
+    // StretchDIBits maps the DIB's colours through the palette selected in
+    // the DC. The source rectangle of a bottom-up DIB counts from its last
+    // row: the top rows of a picture drawn in part start at height - rows.
+    void DrawDib(int id, const Rect& dest, bool stretch) {
+        const ::win32::Dib* dib = DibFor(id);
+        if (!dib) return;
+        int w = dib->Width(), h = dib->Height();
+        SetStretchBltMode(dc_, COLORONCOLOR);
+        if (stretch) {
+            StretchDIBits(dc_, dest.left, dest.top, dest.Width(), dest.Height(), 0, 0, w, h, dib->bits.data(),
+                          dib->Info(), DIB_RGB_COLORS, SRCCOPY);
+        } else {
+            int cw = std::min<int>(dest.Width(), w), ch = std::min<int>(dest.Height(), h);
+            if (cw > 0 && ch > 0)
+                StretchDIBits(dc_, dest.left, dest.top, cw, ch, 0, h - ch, cw, ch, dib->bits.data(), dib->Info(),
+                              DIB_RGB_COLORS, SRCCOPY);
+        }
+    }
+
     HDC dc_;
     ::win32::ScopedSaveDC saved_;
     ::win32::AutoDeleteDC bitmapDc_;  // where a bitmap is selected to be copied from
@@ -105,6 +138,54 @@ HBITMAP BitmapFor(int id) {
     return b;
 }
 
+const ::win32::Dib* DibFor(int id) {
+    static SmallMap<int, ::win32::Dib*> cache;
+    auto it = cache.find(id);
+    if (it != cache.end()) return it->second;
+    auto* dib = new ::win32::Dib;
+    if (!::win32::LoadDib(Instance(), id, dib)) {
+        delete dib;
+        dib = nullptr;  // a missing picture is remembered as missing
+    }
+    cache[id] = dib;
+    return dib;
+}
+
+HPALETTE DisplayPalette() {
+    static HPALETTE palette = nullptr;
+    static bool looked = false;
+    if (looked) return palette;
+    looked = true;
+    {
+        ::win32::ScopedGetDC screen(nullptr);
+        if (!screen.Get() || !(GetDeviceCaps(screen.Get(), RASTERCAPS) & RC_PALETTE)) return nullptr;
+    }
+    HMODULE module = Instance();
+    HRSRC res = FindResourceA(module, "PALETTE", MAKEINTRESOURCEA(10));  // RT_RCDATA
+    HGLOBAL loaded = res ? LoadResource(module, res) : nullptr;
+    const BYTE* rgb = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+    DWORD count = res ? SizeofResource(module, res) / 3 : 0;
+    if (!rgb || count == 0 || count > 256) return nullptr;
+    std::vector<BYTE> buffer(sizeof(LOGPALETTE) + count * sizeof(PALETTEENTRY));
+    auto* logical = reinterpret_cast<LOGPALETTE*>(buffer.data());
+    logical->palVersion = 0x300;
+    logical->palNumEntries = static_cast<WORD>(count);
+    for (DWORD i = 0; i < count; ++i)
+        logical->palPalEntry[i] = PALETTEENTRY{rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2], 0};
+    palette = CreatePalette(logical);
+    return palette;
+}
+
+bool RealizeFormPalette(HWND hwnd, bool background) {
+    HPALETTE palette = DisplayPalette();
+    if (!palette) return false;
+    ::win32::ScopedGetDC dc(hwnd);
+    ::win32::ScopedSelectPalette selected(dc.Get(), palette, background);
+    UINT changed = selected.Changed();
+    if (changed && changed != GDI_ERROR) InvalidateRect(hwnd, nullptr, FALSE);
+    return true;
+}
+
 HDC MeasureDc() {
     static HDC dc = nullptr;
     if (!dc) dc = CreateCompatibleDC(nullptr);
@@ -116,10 +197,13 @@ void PaintForm(HWND hwnd, Form& form) {
     RECT client;
     GetClientRect(hwnd, &client);
     if (!paint.Dc() || client.right <= 0 || client.bottom <= 0) return;
+    HPALETTE palette = DisplayPalette();
+    ::win32::ScopedSelectPalette onScreen(paint.Dc(), palette);
     ::win32::AutoDeleteDC mem(CreateCompatibleDC(paint.Dc()));
     ::win32::AutoDeleteBitmap bmp(CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
     if (!mem.IsValid() || !bmp.IsValid()) return;
     ::win32::ScopedSelectObject selected(mem.Get(), bmp.Get());
+    ::win32::ScopedSelectPalette inMemory(mem.Get(), palette);
     const RECT& area = paint.Area();
     IntersectClipRect(mem.Get(), area.left, area.top, area.right, area.bottom);
     {

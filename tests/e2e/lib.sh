@@ -82,7 +82,7 @@ e2e_shot() { command -v import >/dev/null && import -display "$DISPLAY" -window 
 # A virtual screen for the test, unless one is running on the display already.
 e2e_display() {
     if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
-        Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb "$DISPLAY" -screen 0 1024x768x"${E2E_DEPTH:-24}" -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         for _ in $(seq 50); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
     fi

@@ -385,6 +385,7 @@ TEST_F(Modules, DibsDrawAsTheirBitmapsDo) {
     EXPECT_FALSE(win32::DecodeRle8(tooLong, sizeof tooLong, 4, 2, 4, bits));
     EXPECT_FALSE(win32::DecodeRle8(tooMany, sizeof tooMany, 4, 2, 4, bits));
     EXPECT_FALSE(win32::DecodeRle8(cut, sizeof cut, 4, 2, 4, bits));
+    EXPECT_FALSE(win32::DecodeRle8(whole, 4, 4, 2, 4, bits));  // its second row missing
     ASSERT_TRUE(win32::DecodeRle8(whole, sizeof whole, 4, 2, 4, bits));
     EXPECT_EQ(std::vector<unsigned char>(bits, bits + 8), (std::vector<unsigned char>{7, 7, 7, 7, 1, 2, 3, 0}));
 }

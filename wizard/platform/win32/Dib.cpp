@@ -41,7 +41,8 @@ bool DecodeRle8(const uint8_t* data, size_t size, int width, int height, size_t 
             }
         }
     }
-    return y >= height - 1;  // data without its end mark, all rows given
+    // Data without its end mark: whole only when every row was given.
+    return y >= height || (y == height - 1 && x == width);
 }
 
 bool LoadDib(HMODULE module, int id, Dib* out) {

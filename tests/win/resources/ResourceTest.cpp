@@ -394,15 +394,13 @@ TEST_F(Modules, DibsDrawAsTheirBitmapsDo) {
 // Windows leaves free, the program's drawing colours among them, and every
 // colour of every picture close to one of them.
 TEST_F(Modules, PaletteCoversThePictures) {
-    HRSRC res = FindResourceA(exe, "PALETTE", MAKEINTRESOURCEA(10));
-    ASSERT_NE(res, nullptr);
-    DWORD size = SizeofResource(exe, res);
-    const unsigned char* rgb = static_cast<const unsigned char*>(LockResource(LoadResource(exe, res)));
+    size_t size = 0;
+    const unsigned char* rgb = win32::ResourceBytes(exe, "PALETTE", MAKEINTRESOURCEA(10), &size);
     ASSERT_NE(rgb, nullptr);
     EXPECT_EQ(size % 3, 0u);
     EXPECT_LE(size / 3, 236u);
     std::vector<COLORREF> palette;
-    for (DWORD i = 0; i + 2 < size; i += 3) palette.push_back(RGB(rgb[i], rgb[i + 1], rgb[i + 2]));
+    for (size_t i = 0; i + 2 < size; i += 3) palette.push_back(RGB(rgb[i], rgb[i + 1], rgb[i + 2]));
     auto has = [&](COLORREF c) { return std::find(palette.begin(), palette.end(), c) != palette.end(); };
     EXPECT_TRUE(has(RGB(16, 32, 64)));    // page texts
     EXPECT_TRUE(has(RGB(96, 104, 120)));  // version

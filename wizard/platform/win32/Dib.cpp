@@ -45,11 +45,17 @@ bool DecodeRle8(const uint8_t* data, size_t size, int width, int height, size_t 
     return y >= height || (y == height - 1 && x == width);
 }
 
-bool LoadDib(HMODULE module, int id, Dib* out) {
-    HRSRC res = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));  // RT_BITMAP
+const uint8_t* ResourceBytes(HMODULE module, LPCSTR name, LPCSTR type, size_t* size) {
+    HRSRC res = FindResourceA(module, name, type);
     HGLOBAL loaded = res ? LoadResource(module, res) : nullptr;
     const uint8_t* data = loaded ? static_cast<const uint8_t*>(LockResource(loaded)) : nullptr;
-    size_t size = res ? SizeofResource(module, res) : 0;
+    *size = data ? SizeofResource(module, res) : 0;
+    return data;
+}
+
+bool LoadDib(HMODULE module, int id, Dib* out) {
+    size_t size = 0;
+    const uint8_t* data = ResourceBytes(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2), &size);  // RT_BITMAP
     if (!data || size < sizeof(BITMAPINFOHEADER)) return false;
     BITMAPINFOHEADER header;
     std::memcpy(&header, data, sizeof(header));

@@ -23,6 +23,10 @@ struct Dib {
     int Height() const { return Info()->bmiHeader.biHeight; }
 };
 
+// The bytes of a module's resource (name and type as FindResourceA takes
+// them) and their count, or null.
+const uint8_t* ResourceBytes(HMODULE module, LPCSTR name, LPCSTR type, size_t* size);
+
 // Rows of BI_RLE8 data into bits (stride bytes a row, zero where the data
 // leaves a pixel out). False for data that runs past its end or its rows.
 bool DecodeRle8(const uint8_t* data, size_t size, int width, int height, size_t stride, uint8_t* bits);

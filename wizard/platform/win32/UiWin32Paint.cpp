@@ -160,11 +160,9 @@ HPALETTE DisplayPalette() {
         ::win32::ScopedGetDC screen(nullptr);
         if (!screen.Get() || !(GetDeviceCaps(screen.Get(), RASTERCAPS) & RC_PALETTE)) return nullptr;
     }
-    HMODULE module = Instance();
-    HRSRC res = FindResourceA(module, "PALETTE", MAKEINTRESOURCEA(10));  // RT_RCDATA
-    HGLOBAL loaded = res ? LoadResource(module, res) : nullptr;
-    const BYTE* rgb = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
-    DWORD count = res ? SizeofResource(module, res) / 3 : 0;
+    size_t size = 0;
+    const uint8_t* rgb = ::win32::ResourceBytes(Instance(), "PALETTE", MAKEINTRESOURCEA(10), &size);  // RT_RCDATA
+    DWORD count = static_cast<DWORD>(size / 3);
     if (!rgb || count == 0 || count > 256) return nullptr;
     std::vector<BYTE> buffer(sizeof(LOGPALETTE) + count * sizeof(PALETTEENTRY));
     auto* logical = reinterpret_cast<LOGPALETTE*>(buffer.data());

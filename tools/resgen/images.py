@@ -150,12 +150,13 @@ DRAWN = [(16, 32, 64), (96, 104, 120), (6, 154, 154), (128, 128, 128), (192, 192
 
 
 def write_palette(path, pictures, size=236):
-    """The shared display palette: each picture weighs the same whatever its
-    size, so that the buttons and option faces keep their colours next to the
-    800 x 600 background."""
+    """The shared display palette of the pictures as their bitmaps hold them
+    (already reduced): each weighs the same whatever its size, so that the
+    buttons and option faces keep their colours next to the 800 x 600
+    background."""
     counts = Counter()
     for img in pictures:
-        own = Counter(c for row in reduce_colours(img) for c in row)
+        own = Counter(c for row in img for c in row)
         total = sum(own.values())
         for c, k in own.items():
             counts[c] += k / total

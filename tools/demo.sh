@@ -4,6 +4,9 @@
 # programs whose installer reports progress and status texts. VER picks the
 # Windows version the prefix reports (win95 win98 winme nt40 win2k winxp;
 # default winxp); DEMO_BUILD and DEMO_PREFIX name another build and prefix.
+# WIZARD_LANG (a name of tests/lib/lang.tsv: RU, JA, ZH_TW, ...) makes it a
+# Windows of that language: its system locale and code page, its shell32
+# version, its language library beside the wizard.
 #
 # On a reachable display you walk the wizard yourself. Without one it runs on
 # a virtual screen, walks to Finish (automatic search, installer, Finish) and
@@ -14,10 +17,15 @@ arch=$(tools/wine-arch.sh)
 user_display=${DISPLAY:-}
 export WIZ_BUILD=${DEMO_BUILD:-$PWD/build/win-$arch}
 export WINEPREFIX=${DEMO_PREFIX:-$PWD/build/demo/prefix}
-if [ "$arch" = x86_64 ]; then export WINE=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64; fi
+if [ "$arch" = x86_64 ]; then
+    export WINE=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
+else
+    export WINE=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver32
+fi
 E2E_DISPLAY=${DEMO_DISPLAY:-:63}
 . tests/e2e/gui/gui.sh
 . tests/e2e/gui/cable.bash
+. tests/lib/lang.sh
 SHOTS=$(dirname "$WINEPREFIX")
 mkdir -p "$SHOTS"
 rm -f "$SHOTS"/demo-*.png
@@ -25,6 +33,12 @@ rm -f "$SHOTS"/demo-*.png
 if [ ! -d "$WINEPREFIX/drive_c/windows" ]; then
     echo "making the demo prefix ..."
     tests/lib/make-prefix.sh >/dev/null
+fi
+lang_fonts
+lang_end
+if [ -n "${WIZARD_LANG:-}" ]; then
+    lang_begin "$WIZARD_LANG" "${VER:-winxp}" || exit 1
+    [ -f "$BIN_DIR/$LANG_LIB.dll" ] || echo "no $LANG_LIB.dll built: the wizard will speak English" >&2
 fi
 
 headless=yes
@@ -36,6 +50,7 @@ else
 fi
 
 cable_begin "${VER:-winxp}"
+[ -n "${WIZARD_LANG:-}" ] && cp "$BIN_DIR/$LANG_LIB.dll" "$KT/" 2>/dev/null
 cable_port_map 1 3
 cable_phone 3
 for t in mdmvlm2k mdmvlmxp mdmvlmnt mdmvlm9x; do

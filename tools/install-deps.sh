@@ -5,7 +5,10 @@ set -euo pipefail
 
 pkgs=(cmake g++ make googletest libgtest-dev mingw-w64 gcc-multilib
       wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils xauth python3 clang-format
-      clang libclang-rt-14-dev)
+      clang libclang-rt-14-dev
+      locales fonts-noto-cjk fonts-dejavu fonts-liberation
+      tesseract-ocr tesseract-ocr-rus tesseract-ocr-pol tesseract-ocr-ell tesseract-ocr-tur
+      tesseract-ocr-jpn tesseract-ocr-chi-sim tesseract-ocr-chi-tra tesseract-ocr-kor tesseract-ocr-fra)
 
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
@@ -33,4 +36,15 @@ for t in gcc g++; do
         cur=$(readlink -f /usr/bin/i686-w64-mingw32-$t || true)
         case "$cur" in *-win32) ;; *) $SUDO update-alternatives --set i686-w64-mingw32-$t /usr/bin/i686-w64-mingw32-$t-win32 >/dev/null 2>&1 || true ;; esac
     fi
+done
+
+# The Unix locales of the language prefixes (tests/lib/lang.sh): Wine takes a
+# prefix's system locale and ANSI code page from LC_ALL.
+want=$(awk -F'\t' '!/^#/ {print $5}' "$(dirname "$0")/../tests/lib/lang.tsv" | sort -u)
+have=$(locale -a 2>/dev/null | tr -d '-' | tr 'A-Z' 'a-z')
+for l in $want; do
+    low=$(echo "$l.utf8" | tr 'A-Z' 'a-z')
+    echo "$have" | grep -qx "$low" && continue
+    echo "generating locale $l.UTF-8"
+    $SUDO localedef -i "$l" -f UTF-8 "$l.UTF-8"
 done

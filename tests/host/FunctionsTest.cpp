@@ -94,6 +94,22 @@ TEST_F(SetLabelTextTest, ShrinksOnePointAtATimeUntilItFitsAndEqualWidthFits) {
     EXPECT_EQ(label->GetFont().charset, 0) << "empty code page: ANSI";
 }
 
+// Japanese and Chinese texts wrap between ideographs, Korean and every other
+// script at blanks; decided by the character set of the texts.
+TEST_F(SetLabelTextTest, TextScriptGivesCharsetAndLineBreaking) {
+    using ui::text::Breaks;
+    const std::pair<uint32_t, Breaks> cases[] = {{932, Breaks::BetweenIdeographs}, {936, Breaks::BetweenIdeographs},
+                                                 {950, Breaks::BetweenIdeographs}, {949, Breaks::AtBlanks},
+                                                 {1251, Breaks::AtBlanks},         {1252, Breaks::AtBlanks}};
+    Rs.SystemCodePage = L"1200";
+    for (const auto& [ansi, breaks] : cases) {
+        fake::W().ansiCodePage = ansi;
+        Functions::UseTextScript(*label);
+        EXPECT_EQ(label->LineBreaks(), breaks) << ansi;
+        EXPECT_EQ(label->GetFont().charset, Functions::TextCharset()) << ansi;
+    }
+}
+
 TEST_F(SetLabelTextTest, NeverGrowsBackForALaterShortText) {
     SetLabelText(*label, L"abcdefghijkl", form);
     SetLabelText(*label, L"OK", form);

@@ -82,7 +82,7 @@ e2e_cleanup
 
 echo
 echo "== 3. shipped files ($shipped)"
-for f in wizard/wizard.exe ktmodem/ktmodem.dll wizard/EN.dll wizard/DE.dll; do
+for f in wizard/wizard.exe ktmodem/ktmodem.dll $(sed 's|.*|wizard/&.dll|' "$shipped/wizard/languages.txt"); do
     [ -f "$shipped/$f" ] && printf '%-22s %9d bytes\n' "$(basename "$f")" "$(stat -c %s "$shipped/$f")"
 done
 awk -v s="$(stat -c %s "$shipped/wizard/wizard.exe")" \

@@ -37,10 +37,15 @@ e2e_reset() {
     KT="$TEMP_HOST/kt"
 }
 
+# The language libraries the build made (EN.dll DE.dll ...), one a line.
+e2e_languages() {
+    sed 's/$/.dll/' "$BIN_DIR/languages.txt"
+}
+
 # Copies the program, the probe library and the language libraries into kt.
 e2e_deploy() {
     cp "$BIN_DIR/wizard.exe" "$KT/"
-    for f in ktmodem.dll EN.dll DE.dll; do
+    for f in ktmodem.dll $(e2e_languages); do
         [ -f "$BIN_DIR/$f" ] && cp "$BIN_DIR/$f" "$KT/"
         [ -f "$WIZ_BUILD/ktmodem/$f" ] && cp "$WIZ_BUILD/ktmodem/$f" "$KT/"
     done

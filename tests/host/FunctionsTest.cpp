@@ -49,11 +49,40 @@ TEST_F(SetLabelTextTest, AFittingTextOnlySetsFaceCharsetAndCaption) {
     EXPECT_EQ(label->GetFont().size, 10);
     EXPECT_EQ(label->GetFont().charset, 128);
     EXPECT_TRUE(label->GetFont().bold);
-    // The form measures with the label's face, bold, italic and size, not its charset.
+    // The form measures with the label's face, bold, italic, size and charset.
     EXPECT_EQ(form.GetFont().name, L"Arial");
     EXPECT_TRUE(form.GetFont().bold);
     EXPECT_EQ(form.GetFont().size, 10);
-    EXPECT_EQ(form.GetFont().charset, 7);
+    EXPECT_EQ(form.GetFont().charset, 128);
+}
+
+// The 9x family's shell32.dll names the ANSI code page, which the table
+// knows; the NT family's names 1200 (Unicode), and the system's ANSI code
+// page decides. A code page of the table wins over the ANSI code page.
+TEST(TextCharsetTest, CodePageOfTheTranslationElseTheAnsiCodePage) {
+    struct Case {
+        const wchar_t* translation;
+        uint32_t ansi;
+        int16_t charset;
+    };
+    const Case cases[] = {
+        {L"1251", 1251, 204},  // Russian 98
+        {L"1200", 1251, 204},  // Russian XP
+        {L"1200", 1252, 0},    // English or German XP
+        {L"1200", 932, 128},   // Japanese XP
+        {L"1200", 950, 136},   // Traditional Chinese 2000
+        {L"1200", 437, 0},     // an ANSI code page outside the table
+        {L"932", 1252, 128},   // Japanese 98 (the table's answer)
+        {L"", 1250, 238},      // shell32.dll without version information
+    };
+    for (const auto& c : cases) {
+        fake::Reset();
+        ResetRunState();
+        Rs.SystemCodePage = c.translation;
+        fake::W().ansiCodePage = c.ansi;
+        EXPECT_EQ(Functions::TextCharset(), c.charset) << c.translation << " / " << c.ansi;
+    }
+    fake::Reset();
 }
 
 TEST_F(SetLabelTextTest, ShrinksOnePointAtATimeUntilItFitsAndEqualWidthFits) {
@@ -63,6 +92,22 @@ TEST_F(SetLabelTextTest, ShrinksOnePointAtATimeUntilItFitsAndEqualWidthFits) {
     EXPECT_EQ(form.GetFont().size, 8);
     EXPECT_EQ(label->Caption(), L"abcdefghijkl");
     EXPECT_EQ(label->GetFont().charset, 0) << "empty code page: ANSI";
+}
+
+// Japanese and Chinese texts wrap between ideographs, Korean and every other
+// script at blanks; decided by the character set of the texts.
+TEST_F(SetLabelTextTest, TextScriptGivesCharsetAndLineBreaking) {
+    using ui::text::Breaks;
+    const std::pair<uint32_t, Breaks> cases[] = {{932, Breaks::BetweenIdeographs}, {936, Breaks::BetweenIdeographs},
+                                                 {950, Breaks::BetweenIdeographs}, {949, Breaks::AtBlanks},
+                                                 {1251, Breaks::AtBlanks},         {1252, Breaks::AtBlanks}};
+    Rs.SystemCodePage = L"1200";
+    for (const auto& [ansi, breaks] : cases) {
+        fake::W().ansiCodePage = ansi;
+        Functions::UseTextScript(*label);
+        EXPECT_EQ(label->LineBreaks(), breaks) << ansi;
+        EXPECT_EQ(label->GetFont().charset, Functions::TextCharset()) << ansi;
+    }
 }
 
 TEST_F(SetLabelTextTest, NeverGrowsBackForALaterShortText) {

@@ -270,6 +270,42 @@ TEST_F(PageSequenceTest, GivenUpSearchThenPortByHandThenCancelledInstaller) {
     EXPECT_FALSE(fake::TimerRunning(Item(L"dummyTimer")));
 }
 
+// Russian XP: shell32.dll's translation carries code page 1200, the ANSI code
+// page is 1251. Every text the pages show (captions, page and option texts,
+// the port list, the progress text, the version, the message) is drawn and
+// measured in RUSSIAN_CHARSET, the character set of the bytes GDI receives.
+TEST_F(PageSequenceTest, EveryTextInTheCharsetOfTheAnsiCodePageOnNt) {
+    System(L"WinXP", 2);
+    Rs.SystemCodePage = L"1200";
+    fake::W().ansiCodePage = 1251;
+    Ports({1, 3});
+    auto expectRussian = [](ui::Form& form, const char* where) {
+        int texts = 0;
+        for (ui::Control* c : form.Controls()) {
+            if (c->GetKind() != ui::Kind::Label && c->GetKind() != ui::Kind::ListBox) continue;
+            ++texts;
+            EXPECT_EQ(c->GetFont().charset, 204) << where << ": " << c->Name();
+        }
+        EXPECT_GT(texts, 3) << where;
+        EXPECT_EQ(form.GetFont().charset, 204) << where << ": the measuring font";
+    };
+    FormHandling::ShowPage(1);
+    expectRussian(frmCloseApp::Instance(), "page 1");
+    fake::Key(frmCloseApp::Instance(), ui::kKeyReturn);
+    expectRussian(Main(), "page 2");
+    for (int16_t page : {4, 5, 3}) {
+        FormHandling::ShowPage(page);
+        expectRussian(Main(), ("page " + std::to_string(page)).c_str());
+    }
+    Rs.MessageId = 104;
+    Rs.MessageButtons = 5;
+    fake::Script([&] {
+        expectRussian(frmMessage::Instance(), "message 104");
+        fake::Key(frmMessage::Instance(), ui::kKeyEscape);
+    });
+    frmMessage::ShowModal();
+}
+
 // Where Forward on page 2 leads with infrared, system by system.
 TEST_F(PageSequenceTest, InfraredFromPage2OnEachSystem) {
     const wchar_t* const kHotfix = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Q252795";

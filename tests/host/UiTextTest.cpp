@@ -47,4 +47,32 @@ TEST(UiTextTest, WrapKeepsExplicitLineBreaksAndEmptyLines) {
     EXPECT_EQ(Wrap(L"no width", 0, Chars), Lines{L"no width"});
 }
 
+// Chinese and Japanese break between ideographs and kana, never before a
+// closing mark nor after an opening one; Latin words and numbers inside stay
+// whole; Korean (Hangul) still breaks at blanks only. The fake measure gives a
+// full-width character two units, as a CJK font draws it.
+TEST(UiTextTest, WrapBetweenIdeographsKeepsPunctuationWithItsWord) {
+    auto wide = [](const std::wstring& s) {
+        float w = 0;
+        for (wchar_t c : s) w += c >= 0x2E80 ? 2.0f : 1.0f;
+        return w;
+    };
+    const auto cjk = ui::text::Breaks::BetweenIdeographs;
+    EXPECT_EQ(Wrap(L"\u4E00\u4E8C\u4E09\u56DB\u4E94", 6, wide, cjk), (Lines{L"\u4E00\u4E8C\u4E09", L"\u56DB\u4E94"}));
+    // Full stop (U+3002) and ideographic comma (U+3001) stay at the end of
+    // their line, the corner bracket (U+300C) at the start of its word.
+    EXPECT_EQ(Wrap(L"\u4E00\u4E8C\u3002\u4E09\u56DB", 4, wide, cjk),
+              (Lines{L"\u4E00", L"\u4E8C\u3002", L"\u4E09\u56DB"}));
+    EXPECT_EQ(Wrap(L"\u4E00\u4E8C\u300C\u4E09\u300D\u3001", 8, wide, cjk),
+              (Lines{L"\u4E00\u4E8C", L"\u300C\u4E09\u300D\u3001"}));
+    EXPECT_EQ(Wrap(L"\u4E00\uFF08COM1\uFF09\u4E8C", 8, wide, cjk), (Lines{L"\u4E00", L"\uFF08COM1\uFF09", L"\u4E8C"}))
+        << "full-width parentheses";
+    EXPECT_EQ(Wrap(L"\u8BF7\u7528COM1\u7AEF\u53E3", 5, wide, cjk), (Lines{L"\u8BF7\u7528", L"COM1", L"\u7AEF\u53E3"}));
+    EXPECT_EQ(Wrap(L"\u8BF7\u7528 Valmor GPRS", 8, wide, cjk), (Lines{L"\u8BF7\u7528", L"Valmor", L"GPRS"}));
+    // Hangul words break at the blank between them, not inside.
+    EXPECT_EQ(Wrap(L"\uC804\uD654 \uC5F0\uACB0", 6, wide, cjk), (Lines{L"\uC804\uD654", L"\uC5F0\uACB0"}));
+    // At blanks only, the same sentence starts a line with the full stop.
+    EXPECT_EQ(Wrap(L"\u4E00\u4E8C\u3002\u4E09\u56DB", 4, wide), (Lines{L"\u4E00\u4E8C", L"\u3002\u4E09", L"\u56DB"}));
+}
+
 }  // namespace

@@ -1,47 +1,102 @@
 #!/usr/bin/env python3
-"""Turns a text catalogue (UTF-8) into the resource script of a language library.
+"""Turns text catalogues (UTF-8) into the resource script of one language library.
 
-Usage: langrc.py CATALOGUE OUTPUT.rc VERSION
+Usage: langrc.py [--reference EN.txt] OUTPUT.rc VERSION CATALOGUE...
 
 Catalogue lines: "# comment", "@key value" (language: the language id in hex,
 codepage: the ANSI code page of the texts, description: the file description),
-or "ID TEXT". Characters outside ASCII are written as octal escapes of their
-bytes in the catalogue's code page, so the resource compiler stores exactly
-those characters whatever its own input encoding. A backslash stays a literal
-backslash ("\\n" reaches the wizard as a backslash and an n).
+or "ID TEXT". Each catalogue becomes one STRINGTABLE in its own LANGUAGE; the
+first one is also the first translation of the version resource. Characters
+outside ASCII are written as octal escapes of their bytes in the catalogue's
+code page, so the resource compiler stores exactly those characters whatever
+its own input encoding. A backslash stays a literal backslash ("\\n" reaches
+the wizard as a backslash and an n).
+
+With --reference every catalogue is checked against it: the same ids, the
+same placeholders in each text, every character in the catalogue's code page.
+Every finding is reported as FILE:LINE and the script fails without output.
 """
+import argparse
 import sys
 
-MAX_TEXT = 2047  # LoadString buffer of 2048 characters, less the terminator
+MAX_TEXT = 2047  # LoadStringA buffer of 2048 bytes, less the terminator
+# What the wizard replaces at run time; each text keeps the reference's count.
+PLACEHOLDERS = ('\\n', 'kundel', 'kundek', '%w', 'flang', '%d', '%r', '(%s)')
 
 
-def parse(path):
-    meta, texts = {}, {}
-    with open(path, encoding='utf-8') as f:
-        for number, line in enumerate(f, 1):
-            line = line.rstrip('\r\n')
-            where = '%s:%d' % (path, number)
-            if not line.strip() or line.startswith('#'):
-                continue
-            if line.startswith('@'):
-                key, _, value = line[1:].partition(' ')
-                meta[key] = value.strip()
-                continue
-            ident, sep, text = line.partition(' ')
-            if not sep or not ident.isdigit() or not 0 <= int(ident) <= 65535:
-                sys.exit('%s: expected "ID TEXT"' % where)
-            if int(ident) in texts:
-                sys.exit('%s: id %s given twice' % (where, ident))
-            if len(text) > MAX_TEXT:
-                sys.exit('%s: text longer than %d characters' % (where, MAX_TEXT))
-            texts[int(ident)] = (text, where)
-    for key in ('language', 'codepage', 'description'):
-        if key not in meta:
-            sys.exit('%s: @%s missing' % (path, key))
-    return meta, texts
+class Catalogue:
+    def __init__(self, path):
+        self.path, self.meta, self.meta_where, self.texts, self.errors = path, {}, {}, {}, []
+        with open(path, encoding='utf-8') as f:
+            for number, line in enumerate(f, 1):
+                self.read_line(line.rstrip('\r\n'), '%s:%d' % (path, number))
+        for key in ('language', 'codepage', 'description'):
+            if key not in self.meta:
+                self.errors.append('%s:1: @%s missing' % (path, key))
+        if not self.errors:
+            try:
+                self.language, self.codepage = int(self.meta['language'], 16), int(self.meta['codepage'])
+                ''.encode('cp%d' % self.codepage)
+            except (ValueError, LookupError):
+                self.errors.append('%s:1: bad @language or @codepage' % path)
+
+    def read_line(self, line, where):
+        if not line.strip() or line.startswith('#'):
+            return
+        if line.startswith('@'):
+            key, _, value = line[1:].partition(' ')
+            self.meta[key] = value.strip()
+            self.meta_where[key] = where
+            return
+        ident, sep, text = line.partition(' ')
+        if not sep or not ident.isdigit() or not 0 <= int(ident) <= 65535:
+            self.errors.append('%s: expected "ID TEXT"' % where)
+        elif int(ident) in self.texts:
+            self.errors.append('%s: id %s given twice' % (where, ident))
+        else:
+            self.texts[int(ident)] = (text, where)
 
 
-def rc_string(text, codepage, where):
+def encode(ch, codepage):
+    """The character's bytes in the code page; None where it has none (no "?")."""
+    try:
+        data = ch.encode('cp%d' % codepage)
+    except UnicodeEncodeError:
+        return None
+    return data if data.decode('cp%d' % codepage) == ch else None
+
+
+def check(catalogue, reference):
+    errors = []
+    for ident, (text, where) in sorted(catalogue.texts.items()):
+        if ident not in reference.texts:
+            errors.append('%s: id %d is not in %s' % (where, ident, reference.path))
+            continue
+        ref_text, ref_where = reference.texts[ident]
+        for p in PLACEHOLDERS:
+            if text.count(p) != ref_text.count(p):
+                errors.append('%s: "%s" %d times, %d in %s' % (where, p, text.count(p), ref_text.count(p), ref_where))
+    for ident, (_, ref_where) in sorted(reference.texts.items()):
+        if ident not in catalogue.texts:
+            errors.append('%s:1: id %d missing (%s)' % (catalogue.path, ident, ref_where))
+    return errors
+
+
+def encoding_errors(catalogue):
+    errors = []
+    entries = [(text, where) for text, where in catalogue.texts.values()]
+    entries.append((catalogue.meta['description'], catalogue.meta_where['description']))
+    for text, where in entries:
+        bad = sorted({ch for ch in text if encode(ch, catalogue.codepage) is None})
+        if bad:
+            errors.append('%s: %s not in code page %d' % (where, ' '.join('U+%04X' % ord(c) for c in bad),
+                                                          catalogue.codepage))
+        elif len(text.encode('cp%d' % catalogue.codepage)) > MAX_TEXT:
+            errors.append('%s: text longer than %d bytes' % (where, MAX_TEXT))
+    return errors
+
+
+def rc_string(text, codepage):
     out = []
     for ch in text:
         if ch == '"':
@@ -51,58 +106,66 @@ def rc_string(text, codepage, where):
         elif ' ' <= ch <= '~':
             out.append(ch)
         else:
-            try:
-                encoded = ch.encode('cp%s' % codepage)
-            except UnicodeEncodeError:
-                sys.exit('%s: %r is not in code page %s' % (where, ch, codepage))
-            out.append(''.join('\\%03o' % b for b in encoded))
+            out.append(''.join('\\%03o' % b for b in encode(ch, codepage)))
     return '"%s"' % ''.join(out)
 
 
-def main():
-    catalogue, output, version = sys.argv[1:4]
-    meta, texts = parse(catalogue)
-    language, codepage = int(meta['language'], 16), int(meta['codepage'])
-    block = '%04X%04X' % (language, codepage)
+def rc_wide(text):
+    """A wide literal whatever the code page in force (version strings)."""
+    out = []
+    for ch in text:
+        if ch == '"':
+            out.append('""')
+        elif ' ' <= ch <= '~' and ch != '\\':
+            out.append(ch)
+        else:
+            out.extend('\\x%04X' % u for u in memoryview(ch.encode('utf-16-le')).cast('H'))
+    return 'L"%s"' % ''.join(out)
+
+
+def script(catalogues, version, sources):
     commas = ','.join((version.split('.') + ['0'] * 4)[:4])
-    lines = [
-        '// Generated by tools/resgen/langrc.py from %s; do not edit.' % catalogue.replace('\\', '/'),
-        '#pragma code_page(%d)' % codepage,
-        'LANGUAGE %d, %d' % (language & 0x3FF, language >> 10),
-        '',
-        'STRINGTABLE',
-        'BEGIN',
-    ]
-    for ident in sorted(texts):
-        text, where = texts[ident]
-        lines.append('    %d, %s' % (ident, rc_string(text, codepage, where)))
-    lines += [
-        'END',
-        '',
-        '1 VERSIONINFO',
-        'FILEVERSION %s' % commas,
-        'PRODUCTVERSION %s' % commas,
-        'FILEOS 0x4',
-        'FILETYPE 0x2',
-        'BEGIN',
-        '    BLOCK "StringFileInfo"',
-        '    BEGIN',
-        '        BLOCK "%s"' % block,
-        '        BEGIN',
-        '            VALUE "FileDescription", %s' % rc_string(meta['description'], codepage, catalogue),
-        '            VALUE "FileVersion", "%s"' % version,
-        '            VALUE "ProductVersion", "%s"' % version,
-        '        END',
-        '    END',
-        '    BLOCK "VarFileInfo"',
-        '    BEGIN',
-        '        VALUE "Translation", 0x%04X, %d' % (language, codepage),
-        '    END',
-        'END',
-        '',
-    ]
-    with open(output, 'w', encoding='ascii', newline='\n') as f:
-        f.write('\n'.join(lines))
+    lines = ['// Generated by tools/resgen/langrc.py from %s; do not edit.' % ' '.join(sources)]
+    for c in catalogues:
+        lines += ['', '#pragma code_page(%d)' % c.codepage,
+                  'LANGUAGE %d, %d' % (c.language & 0x3FF, c.language >> 10), 'STRINGTABLE', 'BEGIN']
+        lines += ['    %d, %s' % (i, rc_string(c.texts[i][0], c.codepage)) for i in sorted(c.texts)]
+        lines.append('END')
+    lines += ['', '1 VERSIONINFO', 'FILEVERSION %s' % commas, 'PRODUCTVERSION %s' % commas, 'FILEOS 0x4',
+              'FILETYPE 0x2', 'BEGIN', '    BLOCK "StringFileInfo"', '    BEGIN']
+    for c in catalogues:
+        lines += ['        BLOCK "%04X%04X"' % (c.language, c.codepage), '        BEGIN',
+                  '            VALUE "FileDescription", %s' % rc_wide(c.meta['description']),
+                  '            VALUE "FileVersion", "%s"' % version,
+                  '            VALUE "ProductVersion", "%s"' % version, '        END']
+    translations = ', '.join('0x%04X, %d' % (c.language, c.codepage) for c in catalogues)
+    lines += ['    END', '    BLOCK "VarFileInfo"', '    BEGIN', '        VALUE "Translation", %s' % translations,
+              '    END', 'END', '']
+    return '\n'.join(lines)
+
+
+def main():
+    parser = argparse.ArgumentParser(description='Resource script of a language library.')
+    parser.add_argument('--reference', help='catalogue whose ids and placeholders every catalogue must have')
+    parser.add_argument('output')
+    parser.add_argument('version')
+    parser.add_argument('catalogues', nargs='+')
+    args = parser.parse_args()
+    catalogues = [Catalogue(p) for p in args.catalogues]
+    errors = [e for c in catalogues for e in c.errors]
+    reference = Catalogue(args.reference) if args.reference else None
+    if reference:
+        errors += reference.errors
+    if not errors:
+        for c in catalogues:
+            errors += encoding_errors(c)
+            if reference:
+                errors += check(c, reference)
+    if errors:
+        sys.exit('\n'.join(errors))
+    sources = [p.replace('\\', '/').rsplit('/', 1)[-1] for p in args.catalogues]
+    with open(args.output, 'w', encoding='ascii', newline='\n') as f:
+        f.write(script(catalogues, args.version, sources))
 
 
 if __name__ == '__main__':

@@ -2,6 +2,7 @@
 
 #include "core/FormHandling.h"
 #include "core/frmMain.h"
+#include "localisation/Functions.h"
 #include "localisation/ResHandling.h"
 #include "resources/resource_ids.h"
 
@@ -9,13 +10,15 @@ namespace ChoiceParts {
 
 namespace {
 
-// The look of every choice text: fixed, not the language's caption font.
+// The look of every choice text: fixed, not the language's caption font
+// (in the character set of the texts).
 const ui::Font kChoiceFont{L"MS Sans Serif", 10, false, false, 0};
 
 ui::Control* NewLabel(const wchar_t* name) {
     ui::Control* label = Create(ui::Kind::Label, name);
     if (!label) return nullptr;
     label->SetFont(kChoiceFont);
+    Functions::UseTextScript(*label);
     label->SetForeColor(ui::kBlack);
     label->SetBackStyle(0);
     label->SetAutoSize(true);
@@ -32,7 +35,9 @@ ui::Control& PageLabel() { return *frmMain::Ctl().Label; }
 ui::Control* Create(ui::Kind kind, const wchar_t* name) {
     ui::Form& form = FormHandling::MainForm();
     ui::Control* c = form.Add(kind, name, &*frmMain::Ctl().picPage);
-    if (c) frmMain::AttachEvents(*c);
+    if (!c) return nullptr;
+    Functions::UseTextScript(*c);  // the port list's font
+    frmMain::AttachEvents(*c);
     return c;
 }
 

@@ -5,6 +5,7 @@
 #include "core/RunState.h"
 #include "core/frmMain.h"
 #include "dialogs/PictureButtons.h"
+#include "localisation/Functions.h"
 #include "resources/resource_ids.h"
 
 namespace FormParts {
@@ -32,6 +33,7 @@ ui::Control& Place(ui::Form& form, ui::Kind kind, const wchar_t* name, ui::Contr
     ui::Control* c = form.Add(kind, name, box);
     if (!c) return ui::Control::Inert();
     c->Move(left, top, width, height);
+    Functions::UseTextScript(*c);
     return *c;
 }
 
@@ -39,6 +41,7 @@ ui::Control& Text(ui::Form& form, const wchar_t* name, ui::Control* box, float l
                   float height) {
     ui::Control& c = Place(form, ui::Kind::Label, name, box, left, top, width, height);
     c.SetFont(kTextFont);
+    Functions::UseTextScript(c);
     c.SetForeColor(kTextColor);
     c.SetWordWrap(true);
     return c;
@@ -47,6 +50,7 @@ ui::Control& Text(ui::Form& form, const wchar_t* name, ui::Control* box, float l
 ui::Control& Caption(ui::Form& form, const wchar_t* name, ui::Control* box, float left, float top) {
     ui::Control& c = Place(form, ui::Kind::Label, name, box, left, top, 96, 18);
     c.SetFont(kCaptionFont);
+    Functions::UseTextScript(c);
     c.SetForeColor(kTextColor);
     c.SetAlignment(ui::kAlignCenter);
     return c;

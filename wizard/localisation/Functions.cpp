@@ -1,6 +1,7 @@
 #include "localisation/Functions.h"
 
 #include "core/RunState.h"
+#include "platform/sys/Locale.h"
 
 namespace Functions {
 
@@ -12,8 +13,9 @@ void SetLabelText(ui::Control& label, const std::wstring& text, ui::Form& form) 
     measure.bold = label.GetFont().bold;
     measure.italic = label.GetFont().italic;
     measure.size = label.GetFont().size;
-    form.SetFont(measure);  // the form keeps its own character set
-    label.SetFontCharset(CharsetFromCodePage(Rs.SystemCodePage));
+    measure.charset = TextCharset();
+    form.SetFont(measure);
+    label.SetFontCharset(measure.charset);
     float size = label.GetFont().size;
     while (form.TextWidth(text) > label.Width() && size - 1 >= kMinFontSize) {
         size -= 1;
@@ -23,7 +25,10 @@ void SetLabelText(ui::Control& label, const std::wstring& text, ui::Form& form) 
     label.SetCaption(text);
 }
 
-int16_t CharsetFromCodePage(const std::wstring& codePage) {
+namespace {
+
+// The character set of a code page of the table; false for any other.
+bool InTable(const std::wstring& codePage, int16_t* charset) {
     static const struct {
         const wchar_t* codePage;
         int16_t charset;
@@ -42,8 +47,32 @@ int16_t CharsetFromCodePage(const std::wstring& codePage) {
         {L"1257", 186},  // BALTIC_CHARSET
     };
     for (const auto& e : kTable)
-        if (codePage == e.codePage) return e.charset;
-    return 0;  // ANSI_CHARSET
+        if (codePage == e.codePage) {
+            *charset = e.charset;
+            return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+int16_t CharsetFromCodePage(const std::wstring& codePage) {
+    int16_t charset = 0;  // ANSI_CHARSET
+    InTable(codePage, &charset);
+    return charset;
+}
+
+int16_t TextCharset() {
+    int16_t charset = 0;
+    if (InTable(Rs.SystemCodePage, &charset)) return charset;
+    return CharsetFromCodePage(std::to_wstring(sys::GetACP()));
+}
+
+void UseTextScript(ui::Control& control) {
+    int16_t charset = TextCharset();
+    control.SetFontCharset(charset);
+    bool ideographs = charset == 128 || charset == 134 || charset == 136;
+    control.SetLineBreaks(ideographs ? ui::text::Breaks::BetweenIdeographs : ui::text::Breaks::AtBlanks);
 }
 
 }  // namespace Functions

@@ -15,11 +15,24 @@ constexpr float kMinFontSize = 1.0f;
 // Sets label's caption to text in "Arial" with the character set of the
 // system code page, lowering the label's font one point at a time until the
 // text, measured with form's font, is no wider than the label. The form's
-// font takes the label's face, bold, italic and size (not its charset).
+// font takes the label's face, bold, italic, size and charset: a text is
+// measured in the character set it is drawn in.
 void SetLabelText(ui::Control& label, const std::wstring& text, ui::Form& form);
 
 // Font character set for a system code page given as decimal text; 0
 // (ANSI_CHARSET) for any code page not in the table.
 int16_t CharsetFromCodePage(const std::wstring& codePage);
+
+// The character set of every font that shows a text: that of SystemCodePage
+// where the table knows it (the Windows 9x family), otherwise that of the
+// system's ANSI code page. On NT 4, 2000 and XP shell32.dll's translation
+// carries code page 1200 (Unicode), which names no character set; the texts
+// reach GDI in the ANSI code page, so its character set draws them right.
+int16_t TextCharset();
+
+// Gives control the character set of TextCharset and the line breaking of
+// its script: between ideographs for Japanese and Chinese (character sets
+// 128, 134, 136), at blanks only for every other script, Korean included.
+void UseTextScript(ui::Control& control);
 
 }  // namespace Functions

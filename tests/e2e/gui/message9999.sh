@@ -10,7 +10,7 @@ e2e_display
 
 E2E_VERSION=winxp e2e_reset
 e2e_deploy
-rm -f "$KT"/EN.dll "$KT"/DE.dll "$KT"/en.dll
+(cd "$KT" && rm -f $(e2e_languages) en.dll)
 : >"$KT/leftover.txt"
 e2e_start
 gui_wait_window "$RECT_CENTRED" 40 || fail "no message: $(e2e_log | tail -3)"
@@ -33,10 +33,10 @@ for region in 409x217+312+272 90x17+467+505; do
 done
 pass "message 9999 shows the product name and the country, and \"&OK\""
 
-# A truncated EN.dll, no DE.dll.
+# A truncated EN.dll, no other language library.
 E2E_VERSION=winxp e2e_reset
 e2e_deploy
-rm -f "$KT"/DE.dll
+(cd "$KT" && rm -f $(e2e_languages | grep -vx EN.dll))
 head -c 1536 "$KT/EN.dll" >"$KT/EN.dll.part" && mv -f "$KT/EN.dll.part" "$KT/EN.dll"
 : >"$KT/leftover.txt"
 e2e_start

@@ -28,6 +28,8 @@ namespace sys {
 
 uint32_t GetSystemDefaultLCID() { return W().systemLcid; }
 
+uint32_t GetACP() { return W().ansiCodePage; }
+
 uint32_t GetLocaleInfoWSize(uint32_t locale, uint32_t type) { return Size(Item(W().localeW, locale, type)); }
 uint32_t GetLocaleInfoW(uint32_t locale, uint32_t type, uint32_t bufferChars, std::wstring* buffer) {
     return Read(Item(W().localeW, locale, type), bufferChars, buffer);

@@ -95,6 +95,7 @@ struct World {
     // Locale: items of the system default locale by LCTYPE, as the wide and
     // the ANSI calls see them (on Windows 9x only localeA is filled).
     uint32_t systemLcid = 0x0407;
+    uint32_t ansiCodePage = 1252;  // GetACP
     std::map<uint32_t, std::wstring> localeW;
     std::map<uint32_t, std::wstring> localeA;
 };

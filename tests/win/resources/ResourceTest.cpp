@@ -1,4 +1,4 @@
-// The resources of wizard.exe and of the language libraries EN.dll and DE.dll,
+// The resources of wizard.exe and of the language libraries (EN.dll, DE.dll, ZH.dll),
 // read back through the same Win32 calls the wizard uses. Buffers and
 // structures start filled with a marker: what a call wrote shows against it.
 #include <gtest/gtest.h>
@@ -217,6 +217,36 @@ DWORD Translation(const std::string& path) {
 TEST(LanguageLibraries, VersionResourceNamesTheirTranslation) {
     EXPECT_EQ(Translation(WizardPath("EN.dll")), 0x040904E4u);
     EXPECT_EQ(Translation(WizardPath("DE.dll")), 0x040704E4u);
+    EXPECT_EQ(Translation(WizardPath("ZH.dll")), 0x080403A8u) << "Simplified first";
+}
+
+// The text of id in the string table of exactly one resource language.
+std::wstring TableText(HMODULE module, UINT id, WORD language) {
+    HRSRC block = FindResourceExW(module, MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(id / 16 + 1), language);
+    if (!block) return std::wstring();
+    auto* p = static_cast<const WCHAR*>(LockResource(LoadResource(module, block)));
+    for (UINT i = 0; i < id % 16; ++i) p += 1 + *p;
+    return std::wstring(p + 1, *p);
+}
+
+// ZH.dll holds a Simplified (0804, code page 936) and a Traditional (0404,
+// 950) table; LoadString takes the one of the thread's locale. On NT that is
+// the user's locale, so each Chinese Windows finds its own script; Windows
+// 9x has no thread locale and takes the system default locale's language,
+// which on a Chinese 9x is that of its script as well.
+TEST(LanguageLibraries, ChineseLibraryServesEachScriptItsOwnTable) {
+    HMODULE zh = LoadLibraryA(WizardPath("ZH.dll").c_str());
+    ASSERT_NE(zh, nullptr);
+    const std::wstring simplified = TableText(zh, 2010, 0x0804), traditional = TableText(zh, 2010, 0x0404);
+    EXPECT_NE(simplified.find(L"\u624B\u673A"), std::wstring::npos) << "shou ji, Simplified";
+    EXPECT_NE(traditional.find(L"\u624B\u6A5F"), std::wstring::npos) << "shou ji, Traditional";
+    LCID before = GetThreadLocale();
+    for (LCID locale : {0x0804u, 0x0404u}) {
+        ASSERT_TRUE(SetThreadLocale(locale));
+        EXPECT_EQ(WideText(zh, 2010), locale == 0x0804 ? simplified : traditional) << std::hex << locale;
+    }
+    SetThreadLocale(before);
+    FreeLibrary(zh);
 }
 
 // --- Pictures -----------------------------------------------------------------

@@ -13,6 +13,10 @@ constexpr uint32_t kLocaleSEngCountry = 0x1002;
 
 uint32_t GetSystemDefaultLCID();
 
+// GetACP: the system's ANSI code page, the one of every 8-bit text the wizard
+// hands to Windows.
+uint32_t GetACP();
+
 // GetLocaleInfoW(locale, type, NULL, 0): the size of the item in characters
 // with its terminating null, 0 on failure. Does nothing (0) on Windows 9x.
 uint32_t GetLocaleInfoWSize(uint32_t locale, uint32_t type);

@@ -140,8 +140,8 @@ std::vector<std::wstring> Control::Lines() const {
     if (autoSize_ && !wordWrap_) return text::SplitLines(caption_);
     Backend& b = GetBackend();
     const Font& f = font_;
-    return text::Wrap(caption_, width_,
-                      [&b, &f](const std::wstring& s) { return b.TextWidth(f, text::StripMnemonic(s)); });
+    return text::Wrap(
+        caption_, width_, [&b, &f](const std::wstring& s) { return b.TextWidth(f, text::StripMnemonic(s)); }, breaks_);
 }
 
 void Control::SetLeft(float v) {
@@ -238,6 +238,9 @@ void Control::SetAutoSize(bool v) {
 }
 void Control::SetWordWrap(bool v) {
     Mutate([&] { wordWrap_ = v; });
+}
+void Control::SetLineBreaks(text::Breaks breaks) {
+    Mutate([&] { breaks_ = breaks; });
 }
 void Control::SetBackStyle(int v) {
     Mutate([&] { backStyle_ = v; });

@@ -18,6 +18,7 @@
 
 #include "platform/sys/Types.h"
 #include "platform/ui/Basics.h"
+#include "platform/ui/Text.h"
 
 namespace ui {
 
@@ -83,6 +84,9 @@ public:
     void SetAutoSize(bool v);
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool v);
+    // Where the word wrap may break lines (the script of the texts).
+    text::Breaks LineBreaks() const { return breaks_; }
+    void SetLineBreaks(text::Breaks breaks);
     // 0 transparent (default), 1 opaque in BackColor.
     int BackStyle() const { return backStyle_; }
     void SetBackStyle(int v);
@@ -187,6 +191,7 @@ private:
     int alignment_ = kAlignLeft;
     bool autoSize_ = false;
     bool wordWrap_ = false;
+    text::Breaks breaks_ = text::Breaks::AtBlanks;
     int backStyle_ = 0;
     int picture_ = 0;
     bool stretch_ = false;

@@ -7,13 +7,14 @@ LANG_OVERRIDE='HKCU\Software\Wine\AppDefaults\wizard.exe\DllOverrides'
 # The names of all rows, blank-separated.
 lang_names() { awk -F'\t' '!/^#/ && NF {printf "%s%s", sep, $1; sep = " "}' "$LANG_TSV"; }
 
-# Sets LANG_NAME, LANG_LIB, LANG_ID, LANG_ACP, LANG_LOCALE and LANG_OCR of
+# Sets LANG_NAME, LANG_LIB, LANG_ID, LANG_ACP, LANG_LOCALE, LANG_OCR and
+# LANG_CATALOGUE of
 # row $1; fails for a name that is not in the table.
 lang_row() {
     local row
     row=$(awk -F'\t' -v n="$1" '$1 == n' "$LANG_TSV")
     [ -n "$row" ] || return 1
-    IFS=$'\t' read -r LANG_NAME LANG_LIB LANG_ID LANG_ACP LANG_LOCALE LANG_OCR <<<"$row"
+    IFS=$'\t' read -r LANG_NAME LANG_LIB LANG_ID LANG_ACP LANG_LOCALE LANG_OCR LANG_CATALOGUE <<<"$row"
 }
 
 # Fonts as Windows' font mapper picks them. The wizard asks for "Arial" with

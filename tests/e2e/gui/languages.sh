@@ -34,13 +34,9 @@ PAGE1_BUTTONS="96x18+414+525 96x18+514+525"
 # Message 104 shows two buttons, Repeat and Cancel, moved together.
 MESSAGE_BUTTONS="96x18+$((PAGE_X + 129))+$((PAGE_Y + 344)) 96x18+$((PAGE_X + 235))+$((PAGE_Y + 345))"
 
-# The catalogue of the row: its own (ZH_TW.txt) or its library's (ZH.txt).
 catalogue() {
-    local f
-    for f in "$CATALOGUES/$LANG_NAME.txt" "$CATALOGUES/$LANG_LIB.txt"; do
-        [ -f "$f" ] && { echo "$f"; return; }
-    done
-    fail "$LANG_NAME: no catalogue in $CATALOGUES"
+    [ -f "$CATALOGUES/$LANG_CATALOGUE.txt" ] || fail "$LANG_NAME: no $CATALOGUES/$LANG_CATALOGUE.txt"
+    echo "$CATALOGUES/$LANG_CATALOGUE.txt"
 }
 
 # Reads region $2 of shot $1 with OCR (enlarged, black on white) and checks

@@ -39,15 +39,30 @@ catalogue() {
     echo "$CATALOGUES/$LANG_CATALOGUE.txt"
 }
 
+# The image tools run in the C locale: ImageMagick misreads its own names
+# under the Turkish one (the dotless i).
+
 # Reads region $2 of shot $1 with OCR (enlarged, black on white) and checks
-# that it holds the words of ids $3.
+# that it holds the words of ids $3; $4 = line reads it as one line (button
+# captions, cut above the frame's lower edge).
 read_back() {
-    local shot=$1 region=$2 ids=$3 out
-    convert "$SHOTS/$shot.png" -crop "$region" +repage -colorspace Gray -resize 300% \
-        -threshold 55% "$SHOTS/$shot-ocr.png"
-    tesseract "$SHOTS/$shot-ocr.png" "$SHOTS/$shot-ocr" -l "$LANG_OCR" --psm 6 >/dev/null 2>&1 ||
-        fail "$shot: tesseract failed"
-    out=$(python3 "$WIZ_SOURCE/tests/e2e/gui/ocr_words.py" "$(catalogue)" "$ids" "$SHOTS/$shot-ocr.txt" 2>&1) ||
+    local shot=$1 region=$2 ids=$3 psm=6 out
+    [ "${4:-}" = line ] && psm=7
+    # Two readings: black on white suits the alphabets, grey the ideographs
+    # of 9 points.
+    LC_ALL=C convert "$SHOTS/$shot.png" -crop "$region" +repage -colorspace Gray -resize 300% \
+        -write "$SHOTS/$shot-ocr-grey.png" -threshold 55% "$SHOTS/$shot-ocr.png"
+    for variant in ocr ocr-grey; do
+        tesseract "$SHOTS/$shot-$variant.png" - -l "$LANG_OCR" --psm $psm 2>/dev/null
+    done >"$SHOTS/$shot-ocr.txt" || fail "$shot: tesseract failed"
+    out=$(python3 "$WIZ_SOURCE/tests/e2e/gui/ocr_words.py" "$(catalogue)" "$ids" "$SHOTS/$shot-ocr.txt" 2>&1)
+    # Tesseract reads the bold 9-point ideographs of a button caption only
+    # now and then: there the reading is noted, not required.
+    if [ $? -ne 0 ] && [ "$psm" = 7 ] && [[ $LANG_OCR =~ ^(jpn|kor|chi_) ]]; then
+        READ="$READ $shot:$ids=unread:$(head -1 <<<"$out")"
+        return
+    fi
+    [[ $out =~ ^[0-9]+/[0-9]+$ ]] ||
         fail "$shot ($region, ids $ids): $out; OCR read: $(tr '\n' ' ' <"$SHOTS/$shot-ocr.txt")"
     READ="$READ $shot:$ids=$out"
 }
@@ -61,7 +76,7 @@ inside() {
     IFS='x+' read -r w h x y <<<"$region"
     [ "${3:-}" = button ] && in=3
     w=$((w - 2 * in)) x=$((x + in))
-    box=$(convert "$SHOTS/$shot.png" -crop "${w}x$h+$x+$y" +repage -colorspace Gray -threshold 25% -negate \
+    box=$(LC_ALL=C convert "$SHOTS/$shot.png" -crop "${w}x$h+$x+$y" +repage -colorspace Gray -threshold 25% -negate \
         -format '%@' info:)
     case $box in 0x0*) return 0 ;; esac
     awk -v b="$box" -v w="$w" -v h="$h" -v both="${3:-}" 'BEGIN {
@@ -74,7 +89,7 @@ inside() {
 # they stand, runs of at least 10 rows not of the page's blue that hold a
 # light pixel (their insides; the text's dark glyphs hold none).
 radios() {
-    convert "$SHOTS/$1.png" -crop "1x260+$((PAGE_X + 34))+$((PAGE_Y + 100))" +repage -depth 8 txt:- |
+    LC_ALL=C convert "$SHOTS/$1.png" -crop "1x260+$((PAGE_X + 34))+$((PAGE_Y + 100))" +repage -depth 8 txt:- |
         awk -F'[(),:]' -v top=$((PAGE_Y + 100)) 'NR > 1 {
             y = $2 + 0
             if ($6 - $4 < 40) {
@@ -113,7 +128,7 @@ for walk in $WALKS; do
     gui_key Return
     gui_wait_window "$RECT_MAIN" 20 || fail "$name $ver: no main window after page 1"
     read_back "$shot-1" "$PAGE1_TEXT" 2000
-    read_back "$shot-1" 200x18+414+525 1,2
+    read_back "$shot-1" 200x16+414+525 1,2 line
     inside "$shot-1" "$PAGE1_TEXT" both
     for b in $PAGE1_BUTTONS; do inside "$shot-1" "$b" button; done
 
@@ -139,7 +154,7 @@ for walk in $WALKS; do
     gui_click $((PAGE_X + 37)) "${ys[0]}"
     gui_shot "$shot-4" 1
     read_back "$shot-4" "$MAIN_TEXT" 2020,2021,2022
-    read_back "$shot-4" 200x18+$((PAGE_X + 132))+$((PAGE_Y + 344)) 1,2
+    read_back "$shot-4" 200x16+$((PAGE_X + 132))+$((PAGE_Y + 344)) 1,2 line
     inside "$shot-4" "$MAIN_TEXT"
     for b in $MAIN_BUTTONS; do inside "$shot-4" "$b" button; done
     gui_key Return
@@ -149,7 +164,7 @@ for walk in $WALKS; do
     gui_wait_window "$RECT_PAGE" 10 || fail "$name $ver: no message 104"
     gui_shot "$shot-104" 1
     read_back "$shot-104" "$MAIN_TEXT" 104
-    read_back "$shot-104" 202x18+$((PAGE_X + 129))+$((PAGE_Y + 344)) 8,2
+    read_back "$shot-104" 202x16+$((PAGE_X + 129))+$((PAGE_Y + 344)) 8,2 line
     inside "$shot-104" "$MAIN_TEXT" both
     for b in $MESSAGE_BUTTONS; do inside "$shot-104" "$b" button; done
     cable_message_cancel

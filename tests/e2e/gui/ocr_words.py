@@ -14,6 +14,8 @@ import re
 import sys
 import unicodedata
 
+# The one-stroke ideograph and the long vowel mark read as any dash.
+DASHES = str.maketrans({c: '\u4e00' for c in '-\u2010\u2013\u2014\u2212\uff0d\u30fc'})
 PLACEHOLDERS = re.compile(r'\\n|kundel|kundek|%w|%d|%r|\(%s\)|flang')
 
 
@@ -31,14 +33,20 @@ def east_asian(ch):
     return unicodedata.east_asian_width(ch) in 'WF' and ch.isalpha()
 
 
+def fold(text):
+    # Python lowers the Turkish capital I with a dot to i and a combining dot.
+    return text.lower().replace('\u0307', '')
+
+
 def units(text):
     out = []
     for word in re.findall(r'\w+', text):
         if any(east_asian(c) for c in word):
             run = ''.join(c for c in word if east_asian(c))
+            run = run.translate(DASHES)
             out += [run[i:i + 2] for i in range(len(run) - 1)]
         elif len(word) >= 4 and not word.isdigit():
-            out.append(word.lower())
+            out.append(fold(word))
     return out
 
 
@@ -46,9 +54,9 @@ def main():
     catalogue, ids, ocr_file = sys.argv[1:4]
     wanted = units(' '.join(texts(catalogue, [int(i) for i in ids.split(',')])))
     with open(ocr_file, encoding='utf-8', errors='replace') as f:
-        ocr = f.read().lower()
+        ocr = fold(f.read())
     # Tesseract puts blanks between East Asian characters.
-    squeezed = re.sub(r'\s+', '', ocr)
+    squeezed = re.sub(r'\s+', '', ocr).translate(DASHES)
     read = set(re.findall(r'\w+', ocr))
     found = [w for w in wanted if (w in squeezed if east_asian(w[0]) else w in read)]
     print('%d/%d' % (len(found), len(wanted)))

@@ -83,7 +83,12 @@ void Design(ui::Form& f) {
     ctl.FinishButton->SetEnabled(false);
     ctl.ForwardButton = Proxy(f, L"ForwardButton", Forward_Click);
     ctl.ForwardButton->SetDefault(true);
-    // The focus of a proxy shows on the picture button it stands for.
+    // The focus of a proxy shows on the picture button it stands for. A page
+    // without options or list opens with the focus on Forward, which Enter
+    // presses; Tab goes on to Cancel.
+    ctl.ForwardButton->SetTabIndex(0);
+    ctl.CancelButton->SetTabIndex(1);
+    ctl.FinishButton->SetTabIndex(1);
     ctl.CancelButton->SetFocusShownOn(&*ctl.Cancel);
     ctl.FinishButton->SetFocusShownOn(&*ctl.Finish);
     ctl.ForwardButton->SetFocusShownOn(&*ctl.Forward);

@@ -69,8 +69,8 @@ void Form::InvalidateFocusMark() {
 }
 
 // A windowless control's mark goes around its text (a label: one pixel wider
-// on either side, as a radio button's) or inside its picture (three pixels
-// in, as a push button's).
+// on either side, as a radio button's) or inside its picture (four pixels
+// in, within the picture button's frame, as a push button's).
 bool Form::FocusMarkRect(Rect* out) const {
     const Control* f = focused_;
     if (!loaded_ || !f || !f->alive_ || !f->EffectivelyEnabled()) return false;
@@ -87,7 +87,7 @@ bool Form::FocusMarkRect(Rect* out) const {
         r.left -= 1;
         r.bottom = r.top + RoundPixel(height);
     } else {
-        r = Rect{r.left + 3, r.top + 3, r.right - 3, r.bottom - 3};
+        r = Rect{r.left + 4, r.top + 4, r.right - 4, r.bottom - 4};
     }
     if (r.Width() <= 0 || r.Height() <= 0) return false;
     *out = r;

@@ -65,9 +65,8 @@ gui_shot keys_98-page2-backtab 1
 [ "$(mark_dots keys_98-page2-backtab $KEYS_IRDA_ROWS)" -eq 0 ] || fail "Shift+Tab left the mark on infrared"
 chosen keys_98-page2-tab3 198 || fail "Tab changed the choice"
 pass "Tab and Shift+Tab cycle group, Cancel and Forward"
-gui_key Tab
 
-lines=$(e2e_log | wc -l)
+# Enter with the focus on Forward: page 5 gives it to the list all the same.
 gui_key Return
 e2e_wait_log "user choice manuel COM-Port" 10 || fail "page 5 not reached: $(e2e_log | tail -3)"
 cable_log_order "user choice IRDA or COM : IRDA" "user choice manuel COM-Port"

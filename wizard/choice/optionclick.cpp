@@ -25,27 +25,34 @@ ui::Control* TextOf(const std::wstring& option) { return ChoiceParts::Find((L"lb
 
 bool Usable(const ui::Control* c) { return c && c->EffectivelyEnabled() && c->EffectivelyVisible(); }
 
+// Whether `name` is the option's or its text's.
+bool OfOption(const std::wstring& name, const wchar_t* option) {
+    return ui::SameName(name, option) || ui::SameName(name, L"lbl" + std::wstring(option + 3));
+}
+
 // The page whose option or text has that name, or -1.
 int GroupOf(const std::wstring& name) {
     for (int g = 0; g < 2; ++g)
         for (const wchar_t* option : kGroups[g])
-            if (ui::SameName(name, option) || ui::SameName(name, L"lbl" + std::wstring(option + 3))) return g;
+            if (OfOption(name, option)) return g;
     return -1;
 }
 
 int IndexIn(int group, const std::wstring& name) {
     for (int i = 0; i < 2; ++i)
-        if (ui::SameName(name, kGroups[group][i]) || ui::SameName(name, L"lbl" + std::wstring(kGroups[group][i] + 3)))
-            return i;
+        if (OfOption(name, kGroups[group][i])) return i;
     return -1;
 }
 
+// A click as the mouse gives it: none on a disabled option.
 void ClickOn(ui::Control& option) {
     ui::Handler click = option.OnClick;
     if (click && Usable(&option)) click();
 }
 
-// The page's one tab stop after a selection of `chosen`.
+// The page's one tab stop after a selection of `chosen`: its text, or the
+// first usable option's when `chosen` is disabled. The focus moves along
+// when it was on the page's options.
 void SettleFocus(const ui::Control& chosen) {
     int g = GroupOf(chosen.Name());
     if (g < 0) return;

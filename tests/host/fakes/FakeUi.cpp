@@ -46,6 +46,7 @@ public:
     }
     void PushClip(const ui::Rect& r) override { log.push_back(L"clip " + RectText(r)); }
     void PopClip() override { log.push_back(L"unclip"); }
+    void FocusMark(const ui::Rect& r) override { log.push_back(L"focus " + RectText(r)); }
 };
 
 class FakeBackend : public ui::Backend {

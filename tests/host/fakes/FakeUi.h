@@ -92,7 +92,8 @@ void MouseUp(ui::Control& control, int button = ui::kLeftButton, int shift = 0);
 // Down and up at the centre of a windowless control; BN_CLICKED for a
 // command button.
 void Click(ui::Control& control, int button = ui::kLeftButton, int shift = 0);
-// Enter or Esc, whichever control of the form has the focus.
+// Enter or Esc, whichever control of the form has the focus; another key
+// (ui::kKeyDown ...) for the windowless control with the focus.
 void Key(ui::Form& form, int key);
 void SelectListEntry(ui::Control& list, int index);
 // Fires the timer if it is running; false otherwise.
@@ -105,7 +106,8 @@ bool CloseByUser(ui::Form& form, int mode = ui::kUnloadControlMenu);
 void Script(std::function<void()> action);
 // The form's paint as text, one line per drawing call:
 //   fill L,T,R,B #RRGGBB | frame ... | picture ID L,T,R,B stretch|plain |
-//   text X,Y #RRGGBB "line" [font size] | clip L,T,R,B | unclip
+//   text X,Y #RRGGBB "line" [font size] | clip L,T,R,B | unclip |
+//   focus L,T,R,B
 std::vector<std::wstring> PaintLog(const ui::Form& form);
 // True when the form's window is visible / made topmost with SetWindowPos.
 bool WindowVisible(const ui::Form& form);

@@ -23,6 +23,9 @@ public:
     // Clipping: intersect with r until the matching PopClip.
     virtual void PushClip(const Rect& r) = 0;
     virtual void PopClip() = 0;
+    // The keyboard focus mark (a dotted rectangle), where the window system
+    // shows it: it may hide it until the keyboard is used.
+    virtual void FocusMark(const Rect& r) = 0;
 };
 
 class Backend {

@@ -55,6 +55,43 @@ void Form::Paint(Canvas& canvas) const {
     if (!loaded_) return;
     canvas.FillRect(Rect{0, 0, RoundPixel(clientWidth_), RoundPixel(clientHeight_)}, backColor_);
     PaintChildren(canvas, children_);
+    Rect mark;
+    if (FocusMarkRect(&mark)) canvas.FocusMark(mark);
+}
+
+bool Form::MarksFocusOn(const Control* c) const {
+    return c && focused_ && (focused_ == c || focused_->focusShownOn_ == c);
+}
+
+void Form::InvalidateFocusMark() {
+    Rect r;
+    if (FocusMarkRect(&r)) Invalidate(r);
+}
+
+// A windowless control's mark goes around its text (a label: one pixel wider
+// on either side, as a radio button's) or inside its picture (four pixels
+// in, within the picture button's frame, as a push button's).
+bool Form::FocusMarkRect(Rect* out) const {
+    const Control* f = focused_;
+    if (!loaded_ || !f || !f->alive_ || !f->EffectivelyEnabled()) return false;
+    const Control* shown = f->focusShownOn_ && f->focusShownOn_->alive_ ? f->focusShownOn_ : f;
+    if (shown->IsWindowed() || !shown->EffectivelyVisible()) return false;
+    Rect r = shown->FormRect();
+    if (shown->kind_ == Kind::Label) {
+        Backend& b = GetBackend();
+        std::vector<std::wstring> lines = shown->Lines();
+        float width = 0;
+        for (const auto& line : lines) width = std::max(width, b.TextWidth(shown->font_, text::StripMnemonic(line)));
+        float height = b.LineHeight(shown->font_) * static_cast<float>(std::max<size_t>(1, lines.size()));
+        r.right = r.left + RoundPixel(width) + 1;
+        r.left -= 1;
+        r.bottom = r.top + RoundPixel(height);
+    } else {
+        r = Rect{r.left + 4, r.top + 4, r.right - 4, r.bottom - 4};
+    }
+    if (r.Width() <= 0 || r.Height() <= 0) return false;
+    *out = r;
+    return true;
 }
 
 void Form::PaintChildren(Canvas& canvas, const std::vector<Control*>& list) const {

@@ -37,7 +37,10 @@ class GdiCanvas : public Canvas {
 public:
     // The DC's state as it came is restored at the end, whatever clips are
     // still pushed.
-    explicit GdiCanvas(HDC dc) : dc_(dc), saved_(dc), bitmapDc_(CreateCompatibleDC(dc)) { SetBkMode(dc_, TRANSPARENT); }
+    GdiCanvas(HDC dc, bool focusShown)
+        : dc_(dc), saved_(dc), bitmapDc_(CreateCompatibleDC(dc)), focusShown_(focusShown) {
+        SetBkMode(dc_, TRANSPARENT);
+    }
 
     void FillRect(const Rect& r, Color c) override {
         RECT rc{r.left, r.top, r.right, r.bottom};
@@ -85,6 +88,15 @@ public:
         IntersectClipRect(dc_, r.left, r.top, r.right, r.bottom);
     }
     void PopClip() override { RestoreDC(dc_, -1); }
+    void FocusMark(const Rect& r) override {
+        if (!focusShown_) return;
+        // Its dotted pattern inverts what lies below; with a black and white
+        // DC the pattern's two colours are exactly "keep" and "invert".
+        SetTextColor(dc_, RGB(0, 0, 0));
+        SetBkColor(dc_, RGB(255, 255, 255));
+        RECT rc{r.left, r.top, r.right, r.bottom};
+        DrawFocusRect(dc_, &rc);
+    }
 
 private:
     // StretchDIBits maps the DIB's colours through the palette selected in
@@ -109,6 +121,7 @@ private:
     HDC dc_;
     ::win32::ScopedSaveDC saved_;
     ::win32::AutoDeleteDC bitmapDc_;  // where a bitmap is selected to be copied from
+    bool focusShown_;
 };
 
 }  // namespace
@@ -205,7 +218,7 @@ void PaintForm(HWND hwnd, Form& form) {
     const RECT& area = paint.Area();
     IntersectClipRect(mem.Get(), area.left, area.top, area.right, area.bottom);
     {
-        GdiCanvas canvas(mem.Get());
+        GdiCanvas canvas(mem.Get(), FocusMarkShown(hwnd));
         form.Paint(canvas);
     }
     BitBlt(paint.Dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, mem.Get(), area.left,

@@ -107,6 +107,8 @@ void Script(std::function<void()> action);
 //   fill L,T,R,B #RRGGBB | frame ... | picture ID L,T,R,B stretch|plain |
 //   text X,Y #RRGGBB "line" [font size] | clip L,T,R,B | unclip
 std::vector<std::wstring> PaintLog(const ui::Form& form);
+// The largest coordinate (either sign) that the form's paint passes on.
+int PaintExtent(const ui::Form& form);
 // True when the form's window is visible / made topmost with SetWindowPos.
 bool WindowVisible(const ui::Form& form);
 bool WindowTopMost(sys::Handle window);

@@ -67,17 +67,18 @@ public:
                    std::min<int>(dest.Height(), info.bmHeight), bitmapDc_.Get(), 0, 0, SRCCOPY);
         }
     }
-    void DrawText(const Font& font, Color color, int x, int y, const std::wstring& line, bool mnemonic) override {
+    void DrawText(const Font& font, Color color, const Rect& box, const std::wstring& line, bool mnemonic) override {
         std::string text = sys::ToAnsi(line);
         ::win32::ScopedSelectObject selected(dc_, FontFor(font));
         SetTextColor(dc_, Colour(color));
         if (mnemonic) {
-            // DrawText underlines the mnemonic and shows "&&" as '&'.
-            RECT rc{x, y, x + 32000, y + 32000};
+            // DrawText underlines the mnemonic and shows "&&" as '&'. The
+            // box only places the line (DT_NOCLIP): the clip is the label's.
+            RECT rc{box.left, box.top, box.right, box.bottom};
             DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &rc,
                       DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP);
         } else {
-            TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+            TextOutA(dc_, box.left, box.top, text.c_str(), static_cast<int>(text.size()));
         }
     }
     void PushClip(const Rect& r) override {

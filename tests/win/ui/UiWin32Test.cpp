@@ -7,12 +7,15 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/TopMost.h"
+#include "platform/progress.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Ui.h"
 #include "platform/win32/ScopedGdi.h"
+#include "platform/win32/UiWin32.h"
 #include "platform/win32/Win32.h"
 
 namespace {
@@ -303,6 +306,22 @@ TEST_F(UiWin32Test, MouseMessagesReachWindowlessControlsByHitTesting) {
                     [&] { form.Unload(); },
                 });
     EXPECT_EQ(seen, (std::vector<std::string>{"Ok", "Image1", "debug 2 1"}));
+}
+
+// The bar's width in single precision on the shipped CPU path (the x87 of
+// the i686 build): 4.05 per percent at 407 pixels.
+TEST_F(UiWin32Test, TheProgressWidthIsWorkedOutInSinglePrecision) {
+    form.Load();
+    ui::Control* bar = form.Add(ui::Kind::PictureBox, L"Progressbar");
+    bar->SetBorderStyle(1);
+    bar->Move(30, 328, 409, 25);
+    ASSERT_EQ(bar->ScaleWidth(), 407);
+    for (auto [percent, width] : {std::pair<int16_t, float>{50, 203}, {90, 365}, {100, 405}}) {
+        int16_t value = percent;
+        progress::ShowProgress(*bar, value, 0, 100);
+        ASSERT_FALSE(bar->DrawOps().empty());
+        EXPECT_EQ(bar->DrawOps()[0].x2, width + 1) << percent << " %";
+    }
 }
 
 TEST_F(UiWin32Test, PaintsTheBitmapAndTheFormColourWithoutGaps) {

@@ -308,6 +308,46 @@ TEST_F(UiWin32Test, MouseMessagesReachWindowlessControlsByHitTesting) {
     EXPECT_EQ(seen, (std::vector<std::string>{"Ok", "Image1", "debug 2 1"}));
 }
 
+// A press whose release Windows sends elsewhere (WM_CANCELMODE, another
+// window taking the capture) leaves no control pressed: the next click counts.
+TEST_F(UiWin32Test, ALostCaptureLetsGoOfThePressedControl) {
+    std::vector<std::string> seen;
+    form.OnLoad = [&] {
+        ui::Control* back = form.Add(ui::Kind::Image, L"Image1");
+        back->Move(0, 0, 460, 447);
+        back->OnClick = [&] { seen.push_back("Image1"); };
+        ui::Control* ok = form.Add(ui::Kind::Image, L"Ok");
+        ok->Move(182, 340, 96, 23);
+        ok->OnClick = [&] { seen.push_back("Ok"); };
+    };
+    ui::Form other(L"frmOther");
+    HWND hwnd = nullptr;
+    auto post = [&](UINT msg, WPARAM w, int x, int y) { PostMessageA(hwnd, msg, w, MAKELPARAM(x, y)); };
+    auto clickBack = [&] {
+        post(WM_LBUTTONDOWN, MK_LBUTTON, 100, 200);
+        post(WM_LBUTTONUP, 0, 100, 200);
+    };
+    Driver d;
+    d.Run(form, {
+                    [&] { hwnd = H(form.Handle()); },
+                    [&] { post(WM_LBUTTONDOWN, MK_LBUTTON, 200, 350); },
+                    [&] { SendMessageA(hwnd, WM_CANCELMODE, 0, 0); },
+                    clickBack,
+                    [&] { post(WM_LBUTTONDOWN, MK_LBUTTON, 200, 350); },
+                    [&] {
+                        other.Load();
+                        SetCapture(H(other.Handle()));
+                    },
+                    [&] {
+                        ReleaseCapture();
+                        other.Unload();
+                    },
+                    clickBack,
+                    [&] { form.Unload(); },
+                });
+    EXPECT_EQ(seen, (std::vector<std::string>{"Image1", "Image1"}));
+}
+
 // The bar's width in single precision on the shipped CPU path (the x87 of
 // the i686 build): 4.05 per percent at 407 pixels.
 TEST_F(UiWin32Test, TheProgressWidthIsWorkedOutInSinglePrecision) {

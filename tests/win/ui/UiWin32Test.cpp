@@ -348,6 +348,49 @@ TEST_F(UiWin32Test, ALostCaptureLetsGoOfThePressedControl) {
     EXPECT_EQ(seen, (std::vector<std::string>{"Image1", "Image1"}));
 }
 
+// A repaint buffers only the area it paints (a hover: one button, not the
+// screen), and without a buffer it paints straight into the window.
+TEST_F(UiWin32Test, APaintBuffersItsAreaOrGoesWithoutABuffer) {
+    ui::Control* ok = nullptr;
+    form.OnLoad = [&] {
+        form.SetBackColor(ui::Rgb(0, 0, 0));
+        ok = form.Add(ui::Kind::Image, L"Ok");
+        ok->Move(100, 100, 96, 23);
+        ok->SetPicture(120);
+    };
+    ui::win32ui::PaintStats full, hover, direct;
+    COLORREF lit = 0xdeadbeef, plain = 0xdeadbeef;
+    auto pixel = [&] {
+        win32::ScopedGetDC dc(H(form.Handle()));
+        return GetPixel(dc.Get(), 150, 111);  // the middle of the face
+    };
+    Driver d;
+    d.Run(form, {
+                    [&] { form.Refresh(); },
+                    [&] {
+                        full = ui::win32ui::LastPaint();
+                        ok->SetPicture(121);
+                        UpdateWindow(H(form.Handle()));
+                        hover = ui::win32ui::LastPaint();
+                        lit = pixel();
+                        ui::win32ui::LastPaint().denyBuffer = true;
+                        ok->SetPicture(120);
+                        UpdateWindow(H(form.Handle()));
+                        direct = ui::win32ui::LastPaint();
+                        ui::win32ui::LastPaint().denyBuffer = false;
+                        plain = pixel();
+                    },
+                    [&] { form.Unload(); },
+                });
+    EXPECT_EQ(full.width, 460);
+    EXPECT_EQ(full.height, 447);
+    EXPECT_EQ(hover.width, 96);
+    EXPECT_EQ(hover.height, 23);
+    EXPECT_EQ(direct.width, 0) << "no buffer";
+    EXPECT_EQ(lit, RGB(165, 205, 255));
+    EXPECT_EQ(plain, RGB(80, 125, 200)) << "painted without a buffer all the same";
+}
+
 // The bar's width in single precision on the shipped CPU path (the x87 of
 // the i686 build): 4.05 per percent at 407 pixels.
 TEST_F(UiWin32Test, TheProgressWidthIsWorkedOutInSinglePrecision) {

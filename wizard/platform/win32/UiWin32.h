@@ -60,6 +60,13 @@ const ::win32::Dib* DibFor(int id);
 bool RealizeFormPalette(HWND hwnd, bool background);
 HDC MeasureDc();
 void PaintForm(HWND hwnd, Form& form);
+// The last paint's back buffer (0 x 0: painted straight into the window);
+// denyBuffer makes the paints go without one, as when memory is short.
+struct PaintStats {
+    int width = 0, height = 0;
+    bool denyBuffer = false;
+};
+PaintStats& LastPaint();
 
 // UiWin32Input: the cursor of a pointer; the form under the cursor; the
 // window procedures.

@@ -109,6 +109,8 @@ void Script(std::function<void()> action);
 //   text X,Y #RRGGBB "line" [font size] | clip L,T,R,B | unclip |
 //   focus L,T,R,B
 std::vector<std::wstring> PaintLog(const ui::Form& form);
+// The largest coordinate (either sign) that the form's paint passes on.
+int PaintExtent(const ui::Form& form);
 // True when the form's window is visible / made topmost with SetWindowPos.
 bool WindowVisible(const ui::Form& form);
 bool WindowTopMost(sys::Handle window);

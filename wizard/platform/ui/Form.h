@@ -104,6 +104,9 @@ public:
     enum class MouseEvent { Down, Up, Move };
     // x, y in form client pixels.
     void DispatchMouse(MouseEvent ev, int button, int shift, int x, int y);
+    // The window lost the mouse between a press and its release: no release
+    // will come, so the pressed control lets go.
+    void DispatchCaptureLost();
     // A key pressed while this form (or one of its children) has the focus.
     // Enter and Esc press the default and cancel buttons, whichever control
     // has the focus; other keys go to a windowless control with the focus.

@@ -64,6 +64,11 @@ void Form::DispatchMouse(MouseEvent ev, int button, int shift, int x, int y) {
     }
 }
 
+void Form::DispatchCaptureLost() {
+    captured_ = nullptr;
+    capturedButton_ = 0;
+}
+
 Control* Form::DefaultButton() const {
     for (const auto& c : owned_)
         if (c->kind_ == Kind::CommandButton && c->default_) return c.get();

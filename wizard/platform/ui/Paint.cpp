@@ -2,6 +2,7 @@
 // front, each clipped to its own rectangle; a picture box replays the drawing
 // it keeps and paints its children inside its frame.
 #include <algorithm>
+#include <cmath>
 
 #include "platform/ui/Backend.h"
 #include "platform/ui/Form.h"
@@ -13,6 +14,20 @@ namespace {
 
 const Color kGrayText = Rgb(128, 128, 128);
 
+// GDI on Windows 95, 98 and ME keeps coordinates in 16 bits: a corner past
+// 32767 wraps round to a negative one. A line's box is the line's own size,
+// and kept in that range.
+int Clamp16(int v) { return std::max(-32767, std::min(32767, v)); }
+
+Rect TextBox(int x, int y, const Font& font, const std::wstring& line, bool mnemonic) {
+    Backend& b = GetBackend();
+    int w = static_cast<int>(std::ceil(b.TextWidth(font, mnemonic ? text::StripMnemonic(line) : line)));
+    int h = static_cast<int>(std::ceil(b.LineHeight(font)));
+    x = Clamp16(x);
+    y = Clamp16(y);
+    return Rect{x, y, Clamp16(x + w), Clamp16(y + h)};
+}
+
 void PaintLabel(Canvas& canvas, const Control& c, const Rect& r, const Font& font, int alignment) {
     Backend& b = GetBackend();
     float lh = b.LineHeight(font);
@@ -21,7 +36,9 @@ void PaintLabel(Canvas& canvas, const Control& c, const Rect& r, const Font& fon
     for (const auto& line : c.Lines()) {
         float x = static_cast<float>(r.left);
         if (alignment == kAlignCenter) x += (c.Width() - b.TextWidth(font, text::StripMnemonic(line))) / 2;
-        canvas.DrawText(font, color, RoundPixel(x), r.top + RoundPixel(lh * static_cast<float>(i)), line, true);
+        canvas.DrawText(font, color,
+                        TextBox(RoundPixel(x), r.top + RoundPixel(lh * static_cast<float>(i)), font, line, true), line,
+                        true);
         ++i;
     }
 }
@@ -42,8 +59,8 @@ void PaintDrawing(Canvas& canvas, const std::vector<DrawOp>& ops, const Rect& in
         float lh = b.LineHeight(op.font);
         int i = 0;
         for (const auto& line : text::SplitLines(op.text)) {
-            canvas.DrawText(op.font, op.color, inner.left + RoundPixel(op.x1),
-                            inner.top + RoundPixel(op.y1 + lh * static_cast<float>(i)), line, false);
+            int x = inner.left + RoundPixel(op.x1), y = inner.top + RoundPixel(op.y1 + lh * static_cast<float>(i));
+            canvas.DrawText(op.font, op.color, TextBox(x, y, op.font, line, false), line, false);
             ++i;
         }
     }

@@ -61,6 +61,13 @@ const ::win32::Dib* DibFor(int id);
 bool RealizeFormPalette(HWND hwnd, bool background);
 HDC MeasureDc();
 void PaintForm(HWND hwnd, Form& form);
+// The last paint's back buffer (0 x 0: painted straight into the window);
+// denyBuffer makes the paints go without one, as when memory is short.
+struct PaintStats {
+    int width = 0, height = 0;
+    bool denyBuffer = false;
+};
+PaintStats& LastPaint();
 
 // UiWin32Input: the keyboard cues. Windows 2000 and later hide focus marks
 // in a window until the keyboard is used in it (the UI state of

@@ -104,10 +104,12 @@ void Mouse(HWND hwnd, Form& form, Form::MouseEvent ev, int button, WPARAM wParam
     } else if (ev == Form::MouseEvent::Down) {
         // The release reaches the form even outside its window.
         SetCapture(hwnd);
-    } else if (!(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
-        ReleaseCapture();
     }
     form.DispatchMouse(ev, button, shift, x, y);
+    // Released after the release is handled: ReleaseCapture sends
+    // WM_CAPTURECHANGED at once, which lets go of the pressed control.
+    if (ev == Form::MouseEvent::Up && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) && GetCapture() == hwnd)
+        ReleaseCapture();
 }
 
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -133,6 +135,13 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP: Mouse(hwnd, *form, Form::MouseEvent::Up, kLeftButton, wParam, lParam); return 0;
         case WM_RBUTTONUP: Mouse(hwnd, *form, Form::MouseEvent::Up, kRightButton, wParam, lParam); return 0;
         case WM_MBUTTONUP: Mouse(hwnd, *form, Form::MouseEvent::Up, kMiddleButton, wParam, lParam); return 0;
+        // Windows takes the mouse away between a press and its release (a
+        // window that sets the capture, a menu, a dialog, WM_CANCELMODE):
+        // the release goes elsewhere, so the pressed control lets go here.
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != hwnd) form->DispatchCaptureLost();
+            return 0;
+        case WM_CANCELMODE: form->DispatchCaptureLost(); break;  // DefWindowProc releases the capture
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd) {
                 SetCursorAt(hwnd, *form);

@@ -230,7 +230,7 @@ void PaintForm(HWND hwnd, Form& form) {
     LastPaint().width = bmp.IsValid() ? w : 0;
     LastPaint().height = bmp.IsValid() ? h : 0;
     if (!bmp.IsValid()) {
-        GdiCanvas canvas(paint.Dc());
+        GdiCanvas canvas(paint.Dc(), FocusMarkShown(hwnd));
         form.Paint(canvas);
         return;
     }

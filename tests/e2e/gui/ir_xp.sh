@@ -73,6 +73,8 @@ ir_forward
 e2e_wait_log "final reboot of the system" 20 || fail "Finish did not end the run: $(e2e_log | tail -3)"
 cable_log_order "write to registry ModemName: " "write to registry ComPort: " "final reboot of the system"
 e2e_wait_end 20 || fail "the wizard still runs after Finish"
+# The dialer setup's SendMessage broadcast came back: the wizard answered it while it waited.
+[ "$(cable_started setup-broadcast)" = answered ] || fail "the dialer setup's broadcast got no answer"
 ir_wait_wineboot 20 || fail "Wine's restart did not end"
 for value in ModemName ComPort; do
     [ "$(wine_reg_query "$PRODUCT_KEY" $value)" = "" ] || fail "$value is not empty"

@@ -351,16 +351,17 @@ bool ClientToScreen(Handle window, int32_t* x, int32_t* y) {
 
 void DiscardPendingInput() { ++fake::Ui().inputDiscarded; }
 
-bool BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path) {
+FolderAnswer BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path) {
     fake::UiWorld& u = fake::Ui();
     u.folderDialogs.emplace_back(owner, title);
     if (u.onBrowse) u.onBrowse();
     if (u.folderAnswers.empty()) throw std::logic_error("folder dialog shown with no answer scripted");
     std::wstring answer = u.folderAnswers.front();
     u.folderAnswers.pop_front();
-    if (answer.empty()) return false;
+    if (answer.empty()) return FolderAnswer::Cancelled;
+    if (answer == fake::kFolderNotShown) return FolderAnswer::NotShown;
     *path = answer;
-    return true;
+    return FolderAnswer::Chosen;
 }
 
 }  // namespace sys

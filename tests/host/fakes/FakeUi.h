@@ -75,12 +75,16 @@ struct UiWorld {
 
     // The folder dialog: each showing records (owner, title), runs onBrowse
     // (what happens while it is open, such as timer ticks) and takes the next
-    // answer: a folder, or "" for Cancel. No answer left is a test error.
+    // answer: a folder, "" for Cancel, or kFolderNotShown for a dialog that
+    // fails before it shows. No answer left is a test error.
     std::vector<std::pair<sys::Handle, std::wstring>> folderDialogs;
     std::deque<std::wstring> folderAnswers;
     std::function<void()> onBrowse;
     int inputDiscarded = 0;  // DiscardPendingInput calls
 };
+
+// A folder answer: the dialog failed without showing.
+inline const wchar_t* const kFolderNotShown = L"<not shown>";
 
 UiWorld& Ui();  // W().ui
 

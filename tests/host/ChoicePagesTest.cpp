@@ -1,12 +1,15 @@
 // The run-time choice pages on the main window: page 2 (cable or infrared),
 // page 4 (automatic or manual port search) and page 5 (port list): geometry
-// with wrapped texts, faces, clicks, the choice kept across a rebuild.
+// with wrapped texts, faces, clicks and keys, the choice kept across a rebuild.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "TestSupport.h"
 #include "choice/CreateComChoice.h"
 #include "choice/CreateComList.h"
 #include "choice/CreateIRDAChoice.h"
+#include "choice/optionclick.h"
 #include "core/frmMain.h"
 #include "fakes/FakeUi.h"
 #include "platform/RegAccess.h"
@@ -141,6 +144,63 @@ TEST_F(ChoicePagesTest, PortSearchPageLayoutDefaultClicksAndRebuild) {
     EXPECT_EQ(Item(L"optCom").Picture(), 202);
     EXPECT_EQ(Item(L"optManCom").Picture(), 201);
     EXPECT_TRUE(Rs.AutoPortSearch);
+}
+
+// The focus opens on the chosen option's text; arrows select at once but
+// pass over a disabled option and stop at the ends; what keys chose is
+// remembered by the next build like a click's choice.
+TEST_F(ChoicePagesTest, OptionKeysSkipADisabledOptionStopAtTheEndsAndAreRemembered) {
+    ui::Form& form = *Rs.CurrentForm;
+    auto open = [](void (*build)()) {
+        build();
+        optionclick::FocusOptions();
+    };
+    Rs.IrDAPresent = false;
+    open(CreateIRDAChoice::BuildIRDAChoice);
+    EXPECT_EQ(form.Focused(), &Item(L"lblNoIRDA"));
+    for (int key : {ui::kKeyDown, ui::kKeyRight, ui::kKeyUp, ui::kKeyLeft}) fake::Key(form, key);
+    ExpectFaces(202, 200);
+    EXPECT_FALSE(Rs.UseIrDA);
+
+    CreateIRDAChoice::RemoveIRDAChoice();
+    Rs.IrDAPresent = true;
+    open(CreateIRDAChoice::BuildIRDAChoice);
+    fake::Key(form, ui::kKeyUp);  // already the first
+    ExpectFaces(202, 201);
+    fake::Key(form, ui::kKeyRight);
+    ExpectFaces(201, 202);
+    EXPECT_TRUE(Rs.UseIrDA);
+    fake::Key(form, ui::kKeyDown);  // already the last
+    ExpectFaces(201, 202);
+    EXPECT_EQ(form.Focused(), &Item(L"lblIRDA"));
+    // Marked around the text, a pixel wider on either side (18 characters).
+    ui::Rect text = Item(L"lblIRDA").FormRect();
+    std::wstring mark = L"focus " + std::to_wstring(text.left - 1) + L"," + std::to_wstring(text.top) + L"," +
+                        std::to_wstring(text.left + 181) + L"," + std::to_wstring(text.top + 20);
+    std::vector<std::wstring> paint = fake::PaintLog(form);
+    EXPECT_EQ(std::count(paint.begin(), paint.end(), mark), 1) << mark;
+
+    // Remembered on a disabled option: the focus rests on the first enabled
+    // one, where Space selects.
+    CreateIRDAChoice::RemoveIRDAChoice();
+    Rs.IrDAPresent = false;
+    open(CreateIRDAChoice::BuildIRDAChoice);
+    ExpectFaces(201, 202);
+    EXPECT_EQ(form.Focused(), &Item(L"lblNoIRDA"));
+    fake::Key(form, ui::kKeySpace);
+    EXPECT_EQ(Item(L"optNoIRDA").Picture(), 202);
+    EXPECT_FALSE(Rs.UseIrDA);
+    CreateIRDAChoice::RemoveIRDAChoice();
+
+    open(CreateComChoice::BuildComChoice);
+    EXPECT_EQ(form.Focused(), &Item(L"lblManCom"));
+    fake::Key(form, ui::kKeyUp);
+    EXPECT_TRUE(Rs.AutoPortSearch);
+    EXPECT_EQ(Rs.PortChoiceName, L"OptCom");
+    CreateComChoice::RemoveComChoice();
+    open(CreateComChoice::BuildComChoice);
+    EXPECT_EQ(Item(L"optCom").Picture(), 202);
+    EXPECT_EQ(form.Focused(), &Item(L"lblCom"));
 }
 
 TEST_F(ChoicePagesTest, PortListOffersPresentPortsOneToNine) {

@@ -26,7 +26,15 @@ protected:
 
 TEST_F(DialingLocationTest, Windows98GetsADefaultLocationAndTheImport) {
     Rs.OsName = L"Win98";
+    std::vector<std::wstring> profileCallsAtImport;
+    fake::W().onRun = [&](const std::wstring&) { profileCallsAtImport = fake::W().profileCalls; };
     DialingLocation::SetDialingLocation();
+    // Both files are on the disk before regedit reads one of them.
+    EXPECT_EQ(profileCallsAtImport,
+              (std::vector<std::wstring>{L"write C:\\WINDOWS\\telephon.ini", L"write C:\\WINDOWS\\telephon.ini",
+                                         L"write C:\\WINDOWS\\telephon.ini", L"write C:\\WINDOWS\\telephon.ini",
+                                         L"flush C:\\WINDOWS\\telephon.ini", L"write C:\\TEMP\\kt\\tel.reg",
+                                         L"flush C:\\TEMP\\kt\\tel.reg"}));
     EXPECT_EQ(fake::FileBytes(L"C:\\WINDOWS\\telephon.ini"),
               "[Locations]\r\nCurrentLocation=0,0\r\nLocations=1,1\r\n"
               "Location0=0,\"Standardstandort\",\"\",\"\",\"\",49,0,0,1,\"\",0,\"\"\r\nInited=1\r\n");

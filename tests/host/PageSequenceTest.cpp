@@ -201,14 +201,21 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     EXPECT_EQ(frmMain::ProgressValue, 40);
     EXPECT_EQ(Item(L"trglabel").Caption(), L"Copying files");
 
-    // A folder request: one dialog however many ticks pass while it is open;
-    // Cancel shows it again.
+    // A folder request: a dialog that cannot come up is logged and asked
+    // for again at the next tick, not at once; one dialog however many ticks
+    // pass while it is open; Cancel shows it again.
     Report(L"CM_32", L"GetDirectory", L"1");
+    fake::Ui().folderAnswers = {fake::kFolderNotShown};
+    fake::Tick(timer);
+    EXPECT_EQ(fake::Ui().folderDialogs.size(), 1u);
+    EXPECT_EQ(Count(L"folder dialog could not be shown"), 1);
+    EXPECT_FALSE(Rs.DirectoryRequestBusy);
+    EXPECT_EQ(IniHand::ReadIni(L"CM_32", L"GetDirectory", L"", kTrigger), L"1");
     fake::Ui().onBrowse = [&] { fake::Tick(timer); };
     fake::Ui().folderAnswers = {L"", L"D:\\Data"};
     fake::Tick(timer);
     fake::Ui().onBrowse = nullptr;
-    ASSERT_EQ(fake::Ui().folderDialogs.size(), 2u);
+    ASSERT_EQ(fake::Ui().folderDialogs.size(), 3u);
     EXPECT_EQ(fake::Ui().folderDialogs[0].first, Main().HandleIfLoaded());
     EXPECT_EQ(fake::Ui().folderDialogs[0].second, L"Pick one");
     EXPECT_EQ(IniHand::ReadIni(L"CM_32", L"Path", L"", kTrigger), L"D:\\Data");

@@ -124,10 +124,13 @@ TEST_F(RegAccessTest, UnknownRootCodesDoNothing) {
     EXPECT_FALSE(fake::HasValue(kLocalMachine, L"Software", L"a"));
 }
 
-TEST_F(RegAccessTest, KeysThatCannotBeWrittenReadAsTheDefault) {
+TEST_F(RegAccessTest, KeysThatCannotBeWrittenAreStillRead) {
     fake::SetString(kLocalMachine, L"Software\\Locked", L"a", L"v");
     fake::FindKey(kLocalMachine, L"Software\\Locked")->readOnly = true;
-    EXPECT_EQ(GetText(kLocalMachine, L"Software\\Locked", L"a", L"def"), L"def");
+    EXPECT_EQ(GetText(kLocalMachine, L"Software\\Locked", L"a", L"def"), L"v");
+    EXPECT_EQ(EnumKey(kLocalMachine, L"Software\\Locked").ValueCount, 1);
+    SetText(kLocalMachine, L"Software\\Locked", L"a", L"w");
+    EXPECT_EQ(fake::StringOf(kLocalMachine, L"Software\\Locked", L"a"), L"v");
     EXPECT_TRUE(KeyExists(true, kLocalMachine, L"Software\\Locked", L"a"));
     DeleteValue(kLocalMachine, L"Software\\Locked", L"a");
     EXPECT_TRUE(fake::HasValue(kLocalMachine, L"Software\\Locked", L"a"));

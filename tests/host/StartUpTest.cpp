@@ -82,18 +82,24 @@ TEST_F(StartUpTest, RunOnceLinkInTheStartupFolderIsDeleted) {
 }
 
 TEST_F(StartUpTest, TheOldDialerIsUninstalledThroughItsInf) {
+    const std::wstring inf = L"C:\\WINDOWS\\inf\\Z72GPRS.inf";
+    std::vector<std::wstring> profileCallsAtStart;
+    fake::W().onRun = [&](const std::wstring&) { profileCallsAtStart = fake::W().profileCalls; };
     for (int platform : {1, 2}) {
         fake::W().started.clear();
+        fake::W().profileCalls.clear();
         Rs.OsPlatformId = platform;
         fake::PutFile(L"C:\\Program Files\\Valmor\\GPRS\\z72gprs.exe");
         StartUp::RemoveOldDialer();
-        ASSERT_EQ(fake::W().started.size(), 1u);
-        std::wstring rundll = platform == 1 ? L"RunDll " : L"RunDll32 ";
-        EXPECT_EQ(fake::W().started[0],
-                  rundll + L"advpack.dll,LaunchINFSection C:\\WINDOWS\\inf\\Z72GPRS.inf, RemoveInstall");
+        // RunDll32 on the 9x family too; advpack reads the INF only after
+        // the profile cache has been written out.
+        EXPECT_EQ(fake::W().started,
+                  std::vector<std::wstring>{L"RunDll32 advpack.dll,LaunchINFSection " + inf + L", RemoveInstall"});
+        EXPECT_EQ(profileCallsAtStart.size(), 5u);
+        EXPECT_EQ(profileCallsAtStart.back(), L"flush " + inf);
     }
-    std::string inf = fake::FileBytes(L"C:\\WINDOWS\\inf\\Z72GPRS.inf");
-    EXPECT_EQ(inf,
+    std::string bytes = fake::FileBytes(inf);
+    EXPECT_EQ(bytes,
               "[RemoveBeginPromptSection]\r\nPrompt=\r\nButtonType=\r\n"
               "[RemoveEndPromptSection]\r\nPrompt=\r\nButtonType=\r\n");
     EXPECT_EQ(LogMessages().front(), L"deleting old dialer version");
@@ -133,6 +139,19 @@ TEST_F(StartUpTest, ASecondInstanceEndsSilently) {
     EXPECT_FALSE(StartUp::Main());
     EXPECT_TRUE(fake::HasFile(L"C:\\gprs_log.txt"));
     EXPECT_EQ(fake::W().files.size(), 1u);
+}
+
+// A user without administrator rights on XP may read the machine's keys but
+// not write them: the browser check passes, the rights check refuses.
+TEST_F(StartUpTest, AUserWithoutAdministratorRightsIsToldSo) {
+    fake::W().version = sys::OsVersion{5, 1, 2600, sys::kPlatformNT, std::string("Service Pack 2")};
+    fake::SetString(RegAccess::kLocalMachine, L"Software\\Microsoft\\Internet Explorer", L"Version", L"6.0.2900.2180");
+    fake::MakeKey(RegAccess::kLocalMachine, L"System\\CurrentControlSet\\Control");
+    fake::PutFile(L"C:\\PROGRAM\\en.dll");
+    fake::W().loadable[fake::Fold(L"en.dll")] = 0x7000;
+    fake::W().normalUser = true;
+    EXPECT_THROW(StartUp::Main(), fake::ProgramEnded);
+    EXPECT_EQ(Rs.MessageId, 106);
 }
 
 }  // namespace

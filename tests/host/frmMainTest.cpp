@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "core/frmMain.h"
 #include "fakes/FakeUi.h"
+#include "platform/progress.h"
 #include "platform/sys/Ui.h"
 
 namespace {
@@ -13,8 +14,11 @@ constexpr sys::Handle kLibrary = 0x5000;
 
 class frmMainTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { Start(1024, 768); }
+    void Start(int screenWidth, int screenHeight) {
         testsupport::FreshWorld();
+        fake::Ui().screenWidth = screenWidth;
+        fake::Ui().screenHeight = screenHeight;
         fake::W().modules[kLibrary].strings = {{1, L"Next"}, {2, L"Cancel"}, {4, L"Finish"}};
         Rs.LanguageLibrary = kLibrary;
         Rs.VersionText = L"Ver.: 4.1.1.0 / 7";
@@ -70,6 +74,18 @@ TEST_F(frmMainTest, LoadPlacesEveryControlOnA1024By768Screen) {
     EXPECT_GT(version.Width(), 0);
     EXPECT_EQ(version.Left() + version.Width(), 460);
     EXPECT_EQ(version.Container(), &Item(L"picPage"));
+}
+
+// GDI on Windows 95, 98 and ME wraps coordinates past 32767: every rectangle
+// of the paint, the boxes of the texts among them, stays within 16 bits.
+TEST_F(frmMainTest, PaintStaysWithinSixteenBitsOnA1600By1200Screen) {
+    Start(1600, 1200);
+    Item(L"Label").SetCaption(L"Page text\r\nin two lines");
+    int16_t value = 50;
+    progress::ShowProgress(Item(L"Progressbar"), value, 0, 100);
+    int extent = fake::PaintExtent(Main());
+    EXPECT_GE(extent, 1600) << "the form's own fill";
+    EXPECT_LE(extent, 32767);
 }
 
 TEST_F(frmMainTest, LoadShowsTheWindowTopmostAndSetsTheCaptions) {

@@ -14,4 +14,14 @@ void SelectIRDAOption(ui::Control& option);
 // PortChoiceName.
 void SelectComOption(ui::Control& option);
 
+// The keyboard of both pages: the option texts take the focus, one per page
+// at a time, that of the chosen option (or the first enabled one when the
+// chosen option is disabled); it follows each selection while it is there.
+// A key on the text with the focus: Up/Left and Down/Right click the
+// previous or next enabled option of the page, as the mouse would (nothing
+// past either end), Space the option of the text.
+void OptionKey(ui::Control& text, int key);
+// The page's options take the focus (as the page opens).
+void FocusOptions();
+
 }  // namespace optionclick

@@ -11,7 +11,16 @@ void AnswerDirectoryRequest(sys::Handle owner, const std::wstring& section) {
     std::wstring title = ResHandling::GetLanguageString(103);
     std::wstring path;
     // The companion waits for a folder: a cancelled dialog is asked again.
-    while (!sys::BrowseForFolder(owner, title, &path)) {
+    // A dialog that could not come up at all would fail again at once: the
+    // request stays open and the next tick of the watch asks anew.
+    for (;;) {
+        sys::FolderAnswer answer = sys::BrowseForFolder(owner, title, &path);
+        if (answer == sys::FolderAnswer::Chosen) break;
+        if (answer == sys::FolderAnswer::NotShown) {
+            IniHand::WriteLog(L"folder dialog could not be shown");
+            Rs.DirectoryRequestBusy = false;
+            return;
+        }
     }
     IniHand::WriteIni(L"CM_32", L"Path", path, Rs.TriggerFile);
     IniHand::WriteIni(L"CM_32", L"GetDirectory", L"0", Rs.TriggerFile);

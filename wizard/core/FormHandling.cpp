@@ -3,6 +3,7 @@
 #include "choice/CreateComChoice.h"
 #include "choice/CreateComList.h"
 #include "choice/CreateIRDAChoice.h"
+#include "choice/optionclick.h"
 #include "core/RunState.h"
 #include "core/frmMain.h"
 #include "core/runApp.h"
@@ -62,6 +63,7 @@ void ShowChoice(int16_t page, const wchar_t* logLine, void (*build)()) {
     ToBack();
     if (page == 2) CheckIRDA::CheckIRDA();
     build();
+    optionclick::FocusOptions();
     SetCancel(true);
     SetForward(true);
     Show(page, true);
@@ -89,6 +91,7 @@ void ShowPortList() {
     }
     SetCancel(true);
     SetForward(false);  // until an entry of the list is chosen
+    if (ui::Control* list = MainForm().Find(L"lstCom")) list->SetFocus();
     Show(5, false);
 }
 

@@ -98,8 +98,10 @@ void AbortWizard() {
     TopMost::ShowTaskbar();
     DelFiles::DeleteFileIfExists(Rs.TriggerFile);
     if (Rs.OsName != L"WinNT") RemoveDummyProfile(false);
-    DeleteWorkFiles();
+    // Windows does not delete a loaded library: release it before kt is
+    // emptied, as EndWizard does.
     ReleaseLanguageLibrary();
+    DeleteWorkFiles();
     frmMain::Instance().Unload();
     sys::ExitProgram();
 }

@@ -81,9 +81,11 @@ void RemoveOldDialer() {
         IniHand::WriteIni(L"RemoveBeginPromptSection", L"ButtonType", L"", inf);
         IniHand::WriteIni(L"RemoveEndPromptSection", L"Prompt", L"", inf);
         IniHand::WriteIni(L"RemoveEndPromptSection", L"ButtonType", L"", inf);
-        std::wstring rundll = Rs.OsPlatformId == sys::kPlatformWindows ? L"RunDll" : L"RunDll32";
-        runApp::StartProgram(rundll + L" advpack.dll,LaunchINFSection " + Rs.WindowsDir + L"inf\\" + Rs.DialerInfName +
-                             L".inf, RemoveInstall");
+        // advpack reads the INF itself, past the 9x profile cache.
+        IniHand::FlushIni(inf);
+        // advpack.dll is a 32-bit DLL on every system: rundll.exe of the 9x
+        // family loads only 16-bit ones.
+        runApp::StartProgram(L"RunDll32 advpack.dll,LaunchINFSection " + inf + L", RemoveInstall");
     }
     if (RegAccess::KeyExists(true, RegAccess::kLocalMachine, L"Software\\" + Rs.ProductName, L"CBCPathName")) {
         IniHand::WriteLog(L"deleting dialer");

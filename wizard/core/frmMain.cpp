@@ -83,6 +83,15 @@ void Design(ui::Form& f) {
     ctl.FinishButton->SetEnabled(false);
     ctl.ForwardButton = Proxy(f, L"ForwardButton", Forward_Click);
     ctl.ForwardButton->SetDefault(true);
+    // The focus of a proxy shows on the picture button it stands for. A page
+    // without options or list opens with the focus on Forward, which Enter
+    // presses; Tab goes on to Cancel.
+    ctl.ForwardButton->SetTabIndex(0);
+    ctl.CancelButton->SetTabIndex(1);
+    ctl.FinishButton->SetTabIndex(1);
+    ctl.CancelButton->SetFocusShownOn(&*ctl.Cancel);
+    ctl.FinishButton->SetFocusShownOn(&*ctl.Finish);
+    ctl.ForwardButton->SetFocusShownOn(&*ctl.Forward);
 
     ctl.InstallTimer = NewTimer(f, L"InstallTimer", 2000, InstallTimer_Timer);
     ctl.IrDATimer = NewTimer(f, L"IrDATimer", 500, IrDATimer_Timer);
@@ -145,6 +154,10 @@ void AttachEvents(ui::Control& control) {
                    {L"optManCom", optManCom_Click}, {L"lblManCom", optManCom_Click}, {L"lstCom", lstCom_Click}};
     for (const auto& e : kEvents)
         if (ui::SameName(control.Name(), e.name)) control.OnClick = e.click;
+    // The option texts carry the keyboard of pages 2 and 4.
+    for (const wchar_t* text : {L"lblIRDA", L"lblNoIRDA", L"lblCom", L"lblManCom"})
+        if (ui::SameName(control.Name(), text))
+            control.OnKeyDown = [option = &control](int key) { optionclick::OptionKey(*option, key); };
 }
 
 void Form_Load() {

@@ -1,5 +1,7 @@
 #include "inspection/ModemProbe.h"
 
+#include <type_traits>
+
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
 #include "platform/sys/Library.h"
@@ -16,6 +18,15 @@ namespace {
 
 using DetectFunction = int32_t(PROBE_CALL*)(const char*, const char*, const char*, const char*, const char*,
                                             const char*, const char*, const char*, const char*, const char*);
+
+#if defined(_WIN32) && defined(__i386__)
+// The callee removes its 40 bytes of arguments ("@40"): a call through a
+// cdecl pointer would have the caller remove them again: a wrong stack.
+static_assert(std::is_same<DetectFunction,
+                           int32_t(__stdcall*)(const char*, const char*, const char*, const char*, const char*,
+                                               const char*, const char*, const char*, const char*, const char*)>::value,
+              "_detectModemPort@40 is called as __stdcall");
+#endif
 
 const wchar_t* const kLibrary = L"ktmodem";
 const char* const kEntryPoint = "_detectModemPort@40";

@@ -39,8 +39,12 @@ void SetDialingLocation() {
                               L"0,\"Standardstandort\",\"\",\"\",\"\"," + Rs.CountryCode + L",0,0,1,\"\",0,\"\"",
                               telephon);
             IniHand::WriteIni(L"Locations", L"Inited", L"1", telephon);
+            // TAPI reads the file itself.
+            IniHand::FlushIni(telephon);
         }
         WriteCountry(kt + L"tel.reg", L"Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations\\Location0");
+        // regedit, started next, reads the file itself.
+        IniHand::FlushIni(kt + L"tel.reg");
         if (!RegAccess::KeyExists(false, RegAccess::kLocalMachine,
                                   L"Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations\\Location0",
                                   L""))

@@ -32,4 +32,8 @@ void WriteIni(const std::wstring& section, const std::wstring& key, const std::w
     sys::WritePrivateProfileString(section, key, value, file);
 }
 
+void FlushIni(const std::wstring& file) {
+    if (!file.empty()) sys::FlushPrivateProfile(file);
+}
+
 }  // namespace IniHand

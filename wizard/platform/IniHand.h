@@ -19,4 +19,9 @@ std::wstring ReadIni(const std::wstring& section, const std::wstring& key, const
 void WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value,
               const std::wstring& file);
 
+// Puts what WriteIni wrote to file on the disk. Windows 95, 98 and ME keep
+// profile writes in a cache that only the profile functions see; call this
+// before another program reads the file by itself.
+void FlushIni(const std::wstring& file);
+
 }  // namespace IniHand

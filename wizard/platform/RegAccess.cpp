@@ -9,6 +9,11 @@
 namespace RegAccess {
 namespace {
 
+// Keys that are written open with mask 63. Keys that are only read open with
+// KEY_READ: on NT, 2000 and XP a user without administrator rights may read
+// most of HKEY_LOCAL_MACHINE but not write it, and a read that asked for
+// write rights would be refused (the browser version would read empty).
+constexpr uint32_t kReadMask = sys::kKeyRead;
 constexpr uint32_t kOpenMask = sys::kKeyQueryValue | sys::kKeySetValue | sys::kKeyCreateSubKey |
                                sys::kKeyEnumerateSubKeys | sys::kKeyNotify | sys::kKeyCreateLink;
 // A created key is only closed again: it needs no right to read or write.
@@ -50,9 +55,9 @@ sys::Handle Root(int code) {
     }
 }
 
-// Opens the key with mask 63 into key; one leading and one trailing backslash
-// are dropped. Returns false (and leaves nothing open) on failure.
-bool OpenKey(int root, const std::wstring& keyPath, OpenedKey& key) {
+// Opens the key with `access` into key; one leading and one trailing
+// backslash are dropped. Returns false (and leaves nothing open) on failure.
+bool OpenKey(int root, const std::wstring& keyPath, OpenedKey& key, uint32_t access = kOpenMask) {
     std::wstring path = keyPath;
     if (!path.empty() && path.front() == L'\\') path.erase(0, 1);
     if (!path.empty() && path.back() == L'\\') path.pop_back();
@@ -61,7 +66,7 @@ bool OpenKey(int root, const std::wstring& keyPath, OpenedKey& key) {
         Status = sys::kErrorInvalidHandle;
         return false;
     }
-    Status = sys::RegOpenKeyEx(rootKey, path, kOpenMask, key.Out());
+    Status = sys::RegOpenKeyEx(rootKey, path, access, key.Out());
     return Status == sys::kErrorSuccess;
 }
 
@@ -108,7 +113,7 @@ Value GetValue(int root, const std::wstring& keyPath, const std::wstring& valueN
                const Value& defaultValue) {
     Value result = defaultValue;
     OpenedKey key;
-    bool open = OpenKey(root, keyPath, key);
+    bool open = OpenKey(root, keyPath, key, kReadMask);
     if (kind == kKindUnknown) {
         uint32_t type = 0, size = 0;
         Status = open ? sys::RegQueryValueEx(key.Get(), valueName, &type, nullptr, &size) : Status;
@@ -196,7 +201,7 @@ void DeleteKey(int root, const std::wstring& parentPath, const std::wstring& sub
 RegKeyContents EnumKey(int root, const std::wstring& keyPath) {
     RegKeyContents c;
     OpenedKey key;
-    if (!OpenKey(root, keyPath, key)) return c;
+    if (!OpenKey(root, keyPath, key, kReadMask)) return c;
     uint32_t subKeys = 0, values = 0;
     Status = sys::RegQueryInfoKey(key.Get(), &subKeys, &values);
     if (Status == sys::kErrorSuccess) {

@@ -13,8 +13,13 @@ void ShowProgress(ui::Control& bar, int16_t& value, int16_t min, int16_t max) {
     bar.Cls();
     if (percent <= 0) return;
     float scaleWidth = bar.ScaleWidth(), scaleHeight = bar.ScaleHeight();
-    // Single precision, rounded to the nearest whole number with halves to even.
-    float w = std::nearbyint((scaleWidth - 2.0f) / 100.0f * static_cast<float>(percent));
+    // Single precision, rounded to the nearest whole number with halves to
+    // even. Each step is stored as a float: the x87 of the i686 build would
+    // keep the quotient in extended precision and round only once (407 px at
+    // 50 %: 4.05 x 50 gives 202 there, 203 in floats).
+    volatile float step = (scaleWidth - 2.0f) / 100.0f;
+    volatile float exact = step * static_cast<float>(percent);
+    float w = std::nearbyint(static_cast<float>(exact));
     bar.LineBox(0, 0, w + 1, scaleHeight - 1, kBarColor, true);
     std::wstring label = std::to_wstring(percent) + L" %";
     // The text goes at half the height less 100; where that lies outside the

@@ -182,11 +182,10 @@ cable_window_rect() {
 
 # The end of a run ($1 names it): process, exchange file and kt's files gone,
 # but for the files still in use, which stay as on Windows: the running
-# program, the probe library it holds, and with $2 = abort also the language
-# library (the abort releases it only after emptying kt). No window is left.
+# program and the probe library it holds (the language library is released
+# before kt is emptied, at either end). No window is left.
 cable_expect_ended() {
     local what=$1 in_use='wizard\.exe|ktmodem\.dll' left
-    [ "${2:-}" = abort ] && in_use="$in_use|EN\.dll"
     e2e_wait_end 30 || fail "$what: the wizard still runs"
     [ -e "$TRIGGER_HOST" ] && fail "$what: exchange file $TRIGGER_HOST left behind"
     left=$(find "$KT" -mindepth 1 -printf '%f\n' | grep -vxiE "$in_use" | tr '\n' ' ')

@@ -153,6 +153,8 @@ cable_log_order "systemcheck and modeminstallation ready" "write to registry Mod
 [ "$(wine_reg_query "$PRODUCT_KEY" ComPort)" = "COM3" ] || fail "ComPort: $(wine_reg_query "$PRODUCT_KEY" ComPort)"
 setup="$TEMP_WIN\\kt\\setup.exe /f2$TEMP_WIN\\setup.log /s"
 [ "$(cable_started setup)" = "$setup" ] || fail "dialer setup: $(cable_started setup) (not $setup)"
+# The setup's SendMessage broadcast came back: the wizard answered it while it waited.
+[ "$(cable_started setup-broadcast)" = answered ] || fail "the dialer setup's broadcast got no answer"
 cable_traced | grep -qx '.*\\wineboot\.exe --end-session.*' || fail "no reboot asked: $(cable_traced | tail -2)"
 cable_wait_line "$TASKBAR_LOG" 10 "end session" || fail "the session did not end: $(cable_taskbar_notes)"
 [ "$(cable_taskbar_notes)" = "shown hidden shown end session" ] || fail "taskbar: $(cable_taskbar_notes)"

@@ -3,7 +3,8 @@
 # infrared modem INF: no hotfix, the INF left as it is, the port list skipped
 # with the modem driver put straight into the Windows inf directory, setup data
 # without the three "ModInst" lines, and ten attempts of the infrared search
-# when the phone never answers, Finish all the same.
+# when the phone never answers (each shown on page 7 with its number),
+# Finish all the same (the dialer setup's SendMessage broadcast answered).
 . "$(dirname "$0")/gui.sh"
 . "$(dirname "$0")/ir.bash"
 e2e_display
@@ -26,7 +27,10 @@ inf_before=$(md5sum <"$MDMIRMDM")
 # Registered before page 7: the wait on XP would otherwise take two minutes.
 ir_modem 0004 REG_SZ "GPRS via IRDA"
 printf 'snapshot\ntrigger 101\n' >"$KT/cm_32-0.scn"
-cable_start
+# A phone behind COM1 (not in the serial-port map) that never raises CTS:
+# each attempt of the infrared search waits two seconds for it.
+cable_phone 1
+CABLE_CTS_OFF=1 cable_start
 cable_page1
 ir_click_infrared
 ir_forward
@@ -58,7 +62,26 @@ pass "the setup data has no ModInst9x, ModInst2K, ModInstXP or SysUpdate line an
 
 ir_wait_forward 5 irxp-page7 || fail "the registered modem did not show Forward"
 ir_forward
+# While the search blocks the window, each failed attempt is shown on page 7
+# (text 2007 with its number for "(%s)"): photographed as the attempts go by.
+attempts_seen=""
+for ((i = 0; i < 600; i++)); do
+    tries=$(e2e_log | grep -c "^Try detected on IRDA-Port Try-Nr\.: ")
+    e2e_log | grep -qx "Modem detected on port: COM0" && break
+    if [ "$tries" -gt 0 ] && [[ " $attempts_seen " != *" $tries "* ]]; then
+        gui_shot "irxp-attempt-$tries" 0.3
+        attempts_seen="$attempts_seen $tries"
+    fi
+    sleep 0.1
+done
 e2e_wait_log "Modem detected on port: COM0" 60 || fail "the search did not end: $(e2e_log | tail -3)"
+# The tenth is followed at once by page 14; the others stay two seconds.
+[ "$attempts_seen" = " 1 2 3 4 5 6 7 8 9" ] || fail "attempts photographed:$attempts_seen"
+for n in 2 3 4 5 6 7 8 9; do
+    d=$(gui_mask_diff "irxp-attempt-$((n - 1))" "irxp-attempt-$n" 409x217+$((PAGE_X + 24))+$((PAGE_Y + 112)))
+    [ "$d" -gt 0 ] && [ "$d" -lt 60 ] || fail "page 7 at attempt $n differs from attempt $((n - 1)) by $d pixels, not by its number"
+done
+pass "page 7 counts the attempts 1 to 9 in text 2007 while the search blocks the window"
 for n in 1 2 3 4 5 6 7 8 9 10; do
     [ "$(cable_log_count "Try detected on IRDA-Port Try-Nr.: $n")" -eq 1 ] || fail "attempt $n not logged once"
 done
@@ -73,6 +96,8 @@ ir_forward
 e2e_wait_log "final reboot of the system" 20 || fail "Finish did not end the run: $(e2e_log | tail -3)"
 cable_log_order "write to registry ModemName: " "write to registry ComPort: " "final reboot of the system"
 e2e_wait_end 20 || fail "the wizard still runs after Finish"
+# The dialer setup's SendMessage broadcast came back: the wizard answered it while it waited.
+[ "$(cable_started setup-broadcast)" = answered ] || fail "the dialer setup's broadcast got no answer"
 ir_wait_wineboot 20 || fail "Wine's restart did not end"
 for value in ModemName ComPort; do
     [ "$(wine_reg_query "$PRODUCT_KEY" $value)" = "" ] || fail "$value is not empty"

@@ -33,6 +33,7 @@ gui_wait_gone "$RECT_PAGE" 10 || fail "message 104 still shown"
 cable_log_order "user choice automatic or manuel COM-Selection: Automatic" "Modem detected on port: COM0" \
     "Modem detected on port: COM0" "Modem detected on port: COM99" "user choice manuel COM-Port"
 e2e_log | grep -q '^writing init data' && fail "setup data written without a port"
+gui_key Tab # the focus to Cancel: the list draws no focus mark over its entries
 gui_shot no_phone-page5 1
 entries=$(cable_text_lines no_phone-page5 100x88+$((PAGE_X + 34))+$((PAGE_Y + 176)))
 [ "$entries" -eq 2 ] || fail "the port list holds $entries entries, not 2"

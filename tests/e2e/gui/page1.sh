@@ -67,7 +67,11 @@ gui_key Escape
 gui_wait_window "$RECT_PAGE" 10 || fail "no cancel query the second time"
 gui_key Escape
 gui_expect_cleaned_up "$trigger_host" "Esc on the cancel query"
-pass "Esc on the cancel query ends the run with the clean-up done"
+# The language library was released before kt was emptied: only the program
+# itself, in use to its end, stays.
+left=$(find "$KT" -mindepth 1 -printf '%f\n' | grep -vxi 'wizard\.exe' | tr '\n' ' ')
+[ -z "$left" ] || fail "Esc on the cancel query: left in kt: $left"
+pass "Esc on the cancel query ends the run with the clean-up done, kt emptied but for wizard.exe"
 
 # The texts are those of EN.dll, drawn as the reference draws them.
 gui_reference page1-reference page1 "$("$WINE" winepath -w "$BIN_DIR/EN.dll" 2>/dev/null | tr -d '\r')"

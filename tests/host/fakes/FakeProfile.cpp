@@ -90,6 +90,7 @@ uint32_t GetPrivateProfileString(const std::wstring& section, const std::wstring
 
 bool WritePrivateProfileString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
                                const std::wstring& file) {
+    fake::W().profileCalls.push_back(L"write " + file);
     bool exists = false;
     auto lines = Lines(Read(file, &exists));
     int sectionLine = -1, end = -1;
@@ -114,6 +115,11 @@ bool WritePrivateProfileString(const std::wstring& section, const std::wstring& 
         lines.insert(lines.begin() + end, key + L"=" + value);
     }
     Write(file, lines);
+    return true;
+}
+
+bool FlushPrivateProfile(const std::wstring& file) {
+    fake::W().profileCalls.push_back(L"flush " + file);
     return true;
 }
 

@@ -87,7 +87,8 @@ long RegOpenKeyEx(Handle root, const std::wstring& subKey, uint32_t access, Hand
     RegKey* k = nullptr;
     long st = Walk(base, subKey, false, &k);
     if (st) return st;
-    if (k->readOnly && (access & kWriteRights)) return kErrorAccessDenied;
+    bool locked = k->readOnly || (W().normalUser && root == RegRootLocalMachine());
+    if (locked && (access & kWriteRights)) return kErrorAccessDenied;
     *out = NewHandle(k);
     return kErrorSuccess;
 }
@@ -96,7 +97,7 @@ long RegCreateKeyEx(Handle root, const std::wstring& subKey, uint32_t, Handle* o
     *out = 0;
     RegKey* base = Resolve(root);
     if (!base) return kErrorInvalidHandle;
-    if (base->readOnly) return kErrorAccessDenied;
+    if (base->readOnly || (W().normalUser && root == RegRootLocalMachine())) return kErrorAccessDenied;
     RegKey* k = nullptr;
     long st = Walk(base, subKey, true, &k);
     if (st) return st;

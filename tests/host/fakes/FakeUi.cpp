@@ -1,7 +1,9 @@
 #include "FakeUi.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "Fakes.h"
@@ -35,17 +37,38 @@ std::wstring Num(float v) {
 class RecordingCanvas : public ui::Canvas {
 public:
     std::vector<std::wstring> log;
-    void FillRect(const ui::Rect& r, ui::Color c) override { log.push_back(L"fill " + RectText(r) + L" " + Hex(c)); }
-    void FrameRect(const ui::Rect& r, ui::Color c) override { log.push_back(L"frame " + RectText(r) + L" " + Hex(c)); }
+    int extent = 0;  // the largest coordinate passed, either sign
+    void FillRect(const ui::Rect& r, ui::Color c) override {
+        Saw(r);
+        log.push_back(L"fill " + RectText(r) + L" " + Hex(c));
+    }
+    void FrameRect(const ui::Rect& r, ui::Color c) override {
+        Saw(r);
+        log.push_back(L"frame " + RectText(r) + L" " + Hex(c));
+    }
     void DrawPicture(int id, const ui::Rect& dest, bool stretch) override {
+        Saw(dest);
         log.push_back(L"picture " + std::to_wstring(id) + L" " + RectText(dest) + (stretch ? L" stretch" : L" plain"));
     }
-    void DrawText(const ui::Font& f, ui::Color c, int x, int y, const std::wstring& line, bool) override {
-        log.push_back(L"text " + std::to_wstring(x) + L"," + std::to_wstring(y) + L" " + Hex(c) + L" \"" + line +
-                      L"\" " + f.name + L" " + Num(f.size));
+    void DrawText(const ui::Font& f, ui::Color c, const ui::Rect& box, const std::wstring& line, bool) override {
+        Saw(box);
+        log.push_back(L"text " + std::to_wstring(box.left) + L"," + std::to_wstring(box.top) + L" " + Hex(c) + L" \"" +
+                      line + L"\" " + f.name + L" " + Num(f.size));
     }
-    void PushClip(const ui::Rect& r) override { log.push_back(L"clip " + RectText(r)); }
+    void PushClip(const ui::Rect& r) override {
+        Saw(r);
+        log.push_back(L"clip " + RectText(r));
+    }
     void PopClip() override { log.push_back(L"unclip"); }
+    void FocusMark(const ui::Rect& r) override {
+        Saw(r);
+        log.push_back(L"focus " + RectText(r));
+    }
+
+private:
+    void Saw(const ui::Rect& r) {
+        for (int v : {r.left, r.top, r.right, r.bottom}) extent = std::max(extent, std::abs(v));
+    }
 };
 
 class FakeBackend : public ui::Backend {
@@ -252,6 +275,12 @@ std::vector<std::wstring> PaintLog(const ui::Form& form) {
     return canvas.log;
 }
 
+int PaintExtent(const ui::Form& form) {
+    RecordingCanvas canvas;
+    form.Paint(canvas);
+    return canvas.extent;
+}
+
 bool WindowVisible(const ui::Form& form) {
     auto it = Ui().windows.find(form.HandleIfLoaded());
     return it != Ui().windows.end() && it->second.visible && !it->second.destroyed;
@@ -322,16 +351,17 @@ bool ClientToScreen(Handle window, int32_t* x, int32_t* y) {
 
 void DiscardPendingInput() { ++fake::Ui().inputDiscarded; }
 
-bool BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path) {
+FolderAnswer BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path) {
     fake::UiWorld& u = fake::Ui();
     u.folderDialogs.emplace_back(owner, title);
     if (u.onBrowse) u.onBrowse();
     if (u.folderAnswers.empty()) throw std::logic_error("folder dialog shown with no answer scripted");
     std::wstring answer = u.folderAnswers.front();
     u.folderAnswers.pop_front();
-    if (answer.empty()) return false;
+    if (answer.empty()) return FolderAnswer::Cancelled;
+    if (answer == fake::kFolderNotShown) return FolderAnswer::NotShown;
     *path = answer;
-    return true;
+    return FolderAnswer::Chosen;
 }
 
 }  // namespace sys

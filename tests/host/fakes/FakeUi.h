@@ -75,12 +75,16 @@ struct UiWorld {
 
     // The folder dialog: each showing records (owner, title), runs onBrowse
     // (what happens while it is open, such as timer ticks) and takes the next
-    // answer: a folder, or "" for Cancel. No answer left is a test error.
+    // answer: a folder, "" for Cancel, or kFolderNotShown for a dialog that
+    // fails before it shows. No answer left is a test error.
     std::vector<std::pair<sys::Handle, std::wstring>> folderDialogs;
     std::deque<std::wstring> folderAnswers;
     std::function<void()> onBrowse;
     int inputDiscarded = 0;  // DiscardPendingInput calls
 };
+
+// A folder answer: the dialog failed without showing.
+inline const wchar_t* const kFolderNotShown = L"<not shown>";
 
 UiWorld& Ui();  // W().ui
 
@@ -92,7 +96,8 @@ void MouseUp(ui::Control& control, int button = ui::kLeftButton, int shift = 0);
 // Down and up at the centre of a windowless control; BN_CLICKED for a
 // command button.
 void Click(ui::Control& control, int button = ui::kLeftButton, int shift = 0);
-// Enter or Esc, whichever control of the form has the focus.
+// Enter or Esc, whichever control of the form has the focus; another key
+// (ui::kKeyDown ...) for the windowless control with the focus.
 void Key(ui::Form& form, int key);
 void SelectListEntry(ui::Control& list, int index);
 // Fires the timer if it is running; false otherwise.
@@ -105,8 +110,11 @@ bool CloseByUser(ui::Form& form, int mode = ui::kUnloadControlMenu);
 void Script(std::function<void()> action);
 // The form's paint as text, one line per drawing call:
 //   fill L,T,R,B #RRGGBB | frame ... | picture ID L,T,R,B stretch|plain |
-//   text X,Y #RRGGBB "line" [font size] | clip L,T,R,B | unclip
+//   text X,Y #RRGGBB "line" [font size] | clip L,T,R,B | unclip |
+//   focus L,T,R,B
 std::vector<std::wstring> PaintLog(const ui::Form& form);
+// The largest coordinate (either sign) that the form's paint passes on.
+int PaintExtent(const ui::Form& form);
 // True when the form's window is visible / made topmost with SetWindowPos.
 bool WindowVisible(const ui::Form& form);
 bool WindowTopMost(sys::Handle window);

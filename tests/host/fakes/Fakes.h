@@ -48,7 +48,8 @@ struct Module {
 struct World {
     // Registry: roots by code 1..7.
     std::map<int, RegKey> roots;
-    int openKeys = 0;  // handles open right now
+    int openKeys = 0;         // handles open right now
+    bool normalUser = false;  // HKEY_LOCAL_MACHINE refuses write rights (NT without administrator rights)
 
     // File system: files and directories by Fold(full path).
     std::map<std::wstring, File> files;
@@ -59,6 +60,9 @@ struct World {
     sys::DiskFree disk{8, 512, 100000, 200000};
     uint32_t tempCounter = 0x1A;
     bool tempFileFails = false;
+
+    // Profile calls, in order: "write " or "flush " and the file name.
+    std::vector<std::wstring> profileCalls;
 
     // System.
     std::wstring windowsDir = L"C:\\WINDOWS";

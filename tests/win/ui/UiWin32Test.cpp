@@ -6,13 +6,17 @@
 
 #include <cstring>
 #include <functional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/TopMost.h"
+#include "platform/progress.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Ui.h"
 #include "platform/win32/ScopedGdi.h"
+#include "platform/win32/UiWin32.h"
 #include "platform/win32/Win32.h"
 
 namespace {
@@ -63,6 +67,159 @@ private:
     size_t next_ = 0;
     int idle_ = 0;
 };
+
+// ---- GDI and USER objects of the process ----
+// GetGuiResources (Windows 2000 and later, so looked up at run time) answers
+// 0 under Wine 8, where it is a stub. There the GDI objects that the program
+// makes and frees through its own import table (the entries replaced below)
+// and the windows of the process are counted instead.
+namespace objects {
+
+std::set<HANDLE>& Live() {
+    static std::set<HANDLE> live;
+    return live;
+}
+int made = 0;  // ever, while counting
+template <typename T>
+T Made(T h) {
+    if (h) {
+        Live().insert(h);
+        ++made;
+    }
+    return h;
+}
+
+HBRUSH(WINAPI* realSolidBrush)(COLORREF);
+HDC(WINAPI* realCompatibleDc)(HDC);
+HBITMAP(WINAPI* realCompatibleBitmap)(HDC, int, int);
+HFONT(WINAPI* realFont)(int, int, int, int, int, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, LPCSTR);
+HPALETTE(WINAPI* realPalette)(const LOGPALETTE*);
+HBITMAP(WINAPI* realLoadBitmap)(HINSTANCE, LPCSTR);
+HDC(WINAPI* realGetDc)(HWND);
+int(WINAPI* realReleaseDc)(HWND, HDC);
+BOOL(WINAPI* realDeleteObject)(HGDIOBJ);
+BOOL(WINAPI* realDeleteDc)(HDC);
+
+HBRUSH WINAPI SolidBrush(COLORREF c) { return Made(realSolidBrush(c)); }
+HDC WINAPI CompatibleDc(HDC dc) { return Made(realCompatibleDc(dc)); }
+HBITMAP WINAPI CompatibleBitmap(HDC dc, int w, int h) { return Made(realCompatibleBitmap(dc, w, h)); }
+HFONT WINAPI Font(int h, int w, int e, int o, int weight, DWORD i, DWORD u, DWORD s, DWORD cs, DWORD op, DWORD cp,
+                  DWORD q, DWORD pf, LPCSTR face) {
+    return Made(realFont(h, w, e, o, weight, i, u, s, cs, op, cp, q, pf, face));
+}
+HPALETTE WINAPI Palette(const LOGPALETTE* p) { return Made(realPalette(p)); }
+HBITMAP WINAPI LoadBitmap(HINSTANCE i, LPCSTR n) { return Made(realLoadBitmap(i, n)); }
+HDC WINAPI GetDc(HWND w) { return Made(realGetDc(w)); }
+int WINAPI ReleaseDc(HWND w, HDC dc) {
+    int r = realReleaseDc(w, dc);
+    if (r) Live().erase(dc);
+    return r;
+}
+BOOL WINAPI DeleteObj(HGDIOBJ h) {
+    BOOL r = realDeleteObject(h);
+    if (r) Live().erase(h);
+    return r;
+}
+BOOL WINAPI DeleteDc(HDC dc) {
+    BOOL r = realDeleteDc(dc);
+    if (r) Live().erase(dc);
+    return r;
+}
+
+// Swaps the program's import of `name` for `replacement`; `original` gets
+// what was there. False when the program does not import it.
+template <typename F>
+bool Swap(const char* name, F replacement, F* original) {
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); imp->Name; ++imp) {
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(
+            base + (imp->OriginalFirstThunk ? imp->OriginalFirstThunk : imp->FirstThunk));
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
+        for (; names->u1.AddressOfData; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), name) != 0) continue;
+            DWORD old = 0;
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old);
+            *original = reinterpret_cast<F>(slots->u1.Function);
+            slots->u1.Function = reinterpret_cast<decltype(slots->u1.Function)>(replacement);
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Counting from construction to destruction.
+class Counting {
+public:
+    Counting() {
+        Put("CreateSolidBrush", SolidBrush, &realSolidBrush);
+        Put("CreateCompatibleDC", CompatibleDc, &realCompatibleDc);
+        Put("CreateCompatibleBitmap", CompatibleBitmap, &realCompatibleBitmap);
+        Put("CreateFontA", Font, &realFont);
+        Put("CreatePalette", Palette, &realPalette);
+        Put("LoadBitmapA", LoadBitmap, &realLoadBitmap);
+        Put("GetDC", GetDc, &realGetDc);
+        Put("ReleaseDC", ReleaseDc, &realReleaseDc);
+        Put("DeleteObject", DeleteObj, &realDeleteObject);
+        Put("DeleteDC", DeleteDc, &realDeleteDc);
+    }
+    ~Counting() {
+        Back("CreateSolidBrush", &realSolidBrush);
+        Back("CreateCompatibleDC", &realCompatibleDc);
+        Back("CreateCompatibleBitmap", &realCompatibleBitmap);
+        Back("CreateFontA", &realFont);
+        Back("CreatePalette", &realPalette);
+        Back("LoadBitmapA", &realLoadBitmap);
+        Back("GetDC", &realGetDc);
+        Back("ReleaseDC", &realReleaseDc);
+        Back("DeleteObject", &realDeleteObject);
+        Back("DeleteDC", &realDeleteDc);
+    }
+
+private:
+    template <typename F>
+    static void Put(const char* name, F counted, F* real) {
+        EXPECT_TRUE(Swap(name, counted, real)) << name;
+    }
+    template <typename F>
+    static void Back(const char* name, F* real) {
+        F counted = nullptr;
+        if (*real) Swap(name, *real, &counted);
+        *real = nullptr;
+    }
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+BOOL CALLBACK CountWindow(HWND hwnd, LPARAM count) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == GetCurrentProcessId()) {
+        ++*reinterpret_cast<int*>(count);
+        EnumChildWindows(hwnd, CountChild, count);  // all descendants
+    }
+    return TRUE;
+}
+
+// {GDI, USER} objects now.
+std::pair<int, int> Now() {
+    using Query = DWORD(WINAPI*)(HANDLE, DWORD);
+    auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetGuiResources")));
+    int gdi = query ? static_cast<int>(query(GetCurrentProcess(), 0)) : 0;   // GR_GDIOBJECTS
+    int user = query ? static_cast<int>(query(GetCurrentProcess(), 1)) : 0;  // GR_USEROBJECTS
+    if (gdi == 0) gdi = static_cast<int>(Live().size());
+    if (user == 0) EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&user));
+    return {gdi, user};
+}
+
+}  // namespace objects
 
 class UiWin32Test : public ::testing::Test {
 protected:
@@ -303,6 +460,220 @@ TEST_F(UiWin32Test, MouseMessagesReachWindowlessControlsByHitTesting) {
                     [&] { form.Unload(); },
                 });
     EXPECT_EQ(seen, (std::vector<std::string>{"Ok", "Image1", "debug 2 1"}));
+}
+
+// A press whose release Windows sends elsewhere (WM_CANCELMODE, another
+// window taking the capture) leaves no control pressed: the next click counts.
+TEST_F(UiWin32Test, ALostCaptureLetsGoOfThePressedControl) {
+    std::vector<std::string> seen;
+    form.OnLoad = [&] {
+        ui::Control* back = form.Add(ui::Kind::Image, L"Image1");
+        back->Move(0, 0, 460, 447);
+        back->OnClick = [&] { seen.push_back("Image1"); };
+        ui::Control* ok = form.Add(ui::Kind::Image, L"Ok");
+        ok->Move(182, 340, 96, 23);
+        ok->OnClick = [&] { seen.push_back("Ok"); };
+    };
+    ui::Form other(L"frmOther");
+    HWND hwnd = nullptr;
+    auto post = [&](UINT msg, WPARAM w, int x, int y) { PostMessageA(hwnd, msg, w, MAKELPARAM(x, y)); };
+    auto clickBack = [&] {
+        post(WM_LBUTTONDOWN, MK_LBUTTON, 100, 200);
+        post(WM_LBUTTONUP, 0, 100, 200);
+    };
+    Driver d;
+    d.Run(form, {
+                    [&] { hwnd = H(form.Handle()); },
+                    [&] { post(WM_LBUTTONDOWN, MK_LBUTTON, 200, 350); },
+                    [&] { SendMessageA(hwnd, WM_CANCELMODE, 0, 0); },
+                    clickBack,
+                    [&] { post(WM_LBUTTONDOWN, MK_LBUTTON, 200, 350); },
+                    [&] {
+                        other.Load();
+                        SetCapture(H(other.Handle()));
+                    },
+                    [&] {
+                        ReleaseCapture();
+                        other.Unload();
+                    },
+                    clickBack,
+                    [&] { form.Unload(); },
+                });
+    EXPECT_EQ(seen, (std::vector<std::string>{"Image1", "Image1"}));
+}
+
+// A repaint buffers only the area it paints (a hover: one button, not the
+// screen), and without a buffer it paints straight into the window.
+TEST_F(UiWin32Test, APaintBuffersItsAreaOrGoesWithoutABuffer) {
+    ui::Control* ok = nullptr;
+    form.OnLoad = [&] {
+        form.SetBackColor(ui::Rgb(0, 0, 0));
+        ok = form.Add(ui::Kind::Image, L"Ok");
+        ok->Move(100, 100, 96, 23);
+        ok->SetPicture(120);
+    };
+    ui::win32ui::PaintStats full, hover, direct;
+    COLORREF lit = 0xdeadbeef, plain = 0xdeadbeef;
+    auto pixel = [&] {
+        win32::ScopedGetDC dc(H(form.Handle()));
+        return GetPixel(dc.Get(), 150, 111);  // the middle of the face
+    };
+    Driver d;
+    d.Run(form, {
+                    [&] { form.Refresh(); },
+                    [&] {
+                        full = ui::win32ui::LastPaint();
+                        ok->SetPicture(121);
+                        UpdateWindow(H(form.Handle()));
+                        hover = ui::win32ui::LastPaint();
+                        lit = pixel();
+                        ui::win32ui::LastPaint().denyBuffer = true;
+                        ok->SetPicture(120);
+                        UpdateWindow(H(form.Handle()));
+                        direct = ui::win32ui::LastPaint();
+                        ui::win32ui::LastPaint().denyBuffer = false;
+                        plain = pixel();
+                    },
+                    [&] { form.Unload(); },
+                });
+    EXPECT_EQ(full.width, 460);
+    EXPECT_EQ(full.height, 447);
+    EXPECT_EQ(hover.width, 96);
+    EXPECT_EQ(hover.height, 23);
+    EXPECT_EQ(direct.width, 0) << "no buffer";
+    EXPECT_EQ(lit, RGB(165, 205, 255));
+    EXPECT_EQ(plain, RGB(80, 125, 200)) << "painted without a buffer all the same";
+}
+
+// The bar's width in single precision on the shipped CPU path (the x87 of
+// the i686 build): 4.05 per percent at 407 pixels.
+TEST_F(UiWin32Test, TheProgressWidthIsWorkedOutInSinglePrecision) {
+    form.Load();
+    ui::Control* bar = form.Add(ui::Kind::PictureBox, L"Progressbar");
+    bar->SetBorderStyle(1);
+    bar->Move(30, 328, 409, 25);
+    ASSERT_EQ(bar->ScaleWidth(), 407);
+    for (auto [percent, width] : {std::pair<int16_t, float>{50, 203}, {90, 365}, {100, 405}}) {
+        int16_t value = percent;
+        progress::ShowProgress(*bar, value, 0, 100);
+        ASSERT_FALSE(bar->DrawOps().empty());
+        EXPECT_EQ(bar->DrawOps()[0].x2, width + 1) << percent << " %";
+    }
+}
+
+// Hover repaints, page changes and message dialogs, as the wizard makes
+// them, leave no GDI or USER object behind (a first round fills the caches
+// of fonts and pictures).
+TEST_F(UiWin32Test, GdiAndUserObjectsDoNotGrow) {
+    objects::Counting counting;
+    ui::Form message(L"frmMessage");
+    ui::Control* forward = nullptr;
+    form.OnLoad = [&] {
+        ui::Control* back = form.Add(ui::Kind::Image, L"Image1");
+        back->SetStretch(true);
+        back->Move(0, 0, 460, 447);
+        back->SetPicture(101);
+        ui::Control* text = form.Add(ui::Kind::Label, L"Label");
+        text->Move(30, 112, 409, 100);
+        text->SetWordWrap(true);
+        ui::Control* version = form.Add(ui::Kind::Label, L"Version");
+        version->SetAutoSize(true);
+        version->SetCaption(L"Ver.: 4.1.1.07");
+        version->SetLeft(460 - version->Width());
+        forward = form.Add(ui::Kind::Image, L"Forward");
+        forward->Move(232, 340, 96, 23);
+        forward->SetPicture(120);
+        ui::Control* caption = form.Add(ui::Kind::Label, L"lblForward");
+        caption->Move(232, 345, 96, 18);
+        caption->SetAlignment(ui::kAlignCenter);
+        caption->SetCaption(L"&Next");
+        ui::Control* proxy = form.Add(ui::Kind::CommandButton, L"ForwardButton");
+        proxy->Move(-10000, 0, 81, 33);
+        proxy->SetDefault(true);
+    };
+    message.OnDesign = [](ui::Form& f) {
+        f.SetBorderStyle(0);
+        f.Move(60, 50);
+        f.SetClientSize(460, 447);
+    };
+    message.OnLoad = [&] {
+        ui::Control* back = message.Add(ui::Kind::Image, L"Image1");
+        back->SetStretch(true);
+        back->Move(0, 0, 460, 447);
+        back->SetPicture(101);
+        message.Add(ui::Kind::Label, L"Label")->SetCaption(L"A message\r\nin two lines");
+        ui::Control* ok = message.Add(ui::Kind::Image, L"Ok");
+        ok->Move(182, 340, 96, 23);
+        ok->SetPicture(120);
+        ok->OnClick = [&] { message.Unload(); };
+        ui::Control* hover = message.Add(ui::Kind::Timer, L"Timer");
+        hover->SetInterval(50);
+        hover->SetEnabled(true);
+        message.Add(ui::Kind::CommandButton, L"DefaultButton")->Move(0, -10000, 81, 33);
+    };
+    auto hovers = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            forward->SetPicture(121);
+            UpdateWindow(H(form.Handle()));
+            forward->SetPicture(120);
+            UpdateWindow(H(form.Handle()));
+        }
+    };
+    // A choice page: option pictures, their captions and a port list, all
+    // made for the page and removed again.
+    auto page = [&](int i) {
+        form.Item(L"Label").SetCaption(L"Page " + std::to_wstring(i) + L": how is the phone connected?");
+        std::vector<std::wstring> names;
+        for (int k = 0; k < 2; ++k) {
+            std::wstring opt = L"opt" + std::to_wstring(k), lbl = L"lbl" + std::to_wstring(k);
+            form.Add(ui::Kind::Image, opt.c_str())->Move(30, 150 + 30 * k, 14, 14);
+            form.Item(opt.c_str()).SetPicture(k ? 121 : 120);
+            ui::Control* l = form.Add(ui::Kind::Label, lbl.c_str());
+            l->Move(50, 150 + 30 * k, 200, 20);
+            l->SetCaption(L"Choice " + std::to_wstring(k));
+            names.push_back(opt);
+            names.push_back(lbl);
+        }
+        ui::Control* list = form.Add(ui::Kind::ListBox, L"lstCom");
+        list->Move(30, 220, 200, 80);
+        list->AddItem(L"COM1");
+        list->AddItem(L"COM3");
+        names.push_back(L"lstCom");
+        UpdateWindow(H(form.Handle()));
+        for (const auto& n : names) form.Remove(n.c_str());
+        UpdateWindow(H(form.Handle()));
+    };
+    auto dialog = [&] {
+        message.ShowModal();  // the next step clicks its OK
+    };
+    auto clickOk = [&] {
+        HWND m = H(message.Handle());
+        PostMessageA(m, WM_MOUSEMOVE, 0, MAKELPARAM(200, 350));
+        PostMessageA(m, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 350));
+        PostMessageA(m, WM_LBUTTONUP, 0, MAKELPARAM(200, 350));
+    };
+    std::pair<int, int> before, after;
+    std::vector<std::function<void()>> steps;
+    auto round = [&](int hoverCount, int pages, int dialogs) {
+        steps.push_back([&, hoverCount] { hovers(hoverCount); });
+        for (int i = 0; i < pages; ++i) steps.push_back([&, i] { page(i); });
+        for (int i = 0; i < dialogs; ++i) {
+            steps.push_back(dialog);
+            steps.push_back(clickOk);
+        }
+    };
+    round(2, 1, 1);  // the caches
+    steps.push_back([&] { before = objects::Now(); });
+    round(50, 10, 10);
+    steps.push_back([&] { after = objects::Now(); });
+    steps.push_back([&] { form.Unload(); });
+    Driver d;
+    d.Run(form, steps);
+    EXPECT_FALSE(message.IsLoaded()) << "every dialog was answered";
+    EXPECT_GT(objects::made, 100) << "the paints went through the counted calls";
+    EXPECT_GT(before.second, 2) << "the forms' windows";
+    EXPECT_EQ(after.first, before.first) << "GDI objects";
+    EXPECT_EQ(after.second, before.second) << "USER objects";
 }
 
 TEST_F(UiWin32Test, PaintsTheBitmapAndTheFormColourWithoutGaps) {

@@ -11,7 +11,9 @@ namespace sys {
 // NULL, NULL, si{cb only}, pi). Returns the process handle, 0 on failure; the
 // thread handle is closed.
 Handle CreateProcessInherit(const std::wstring& commandLine);
-// WaitForSingleObject(handle, INFINITE); returns at once for handle 0.
+// Waits until the process has ended, answering messages that other programs
+// send meanwhile (MsgWaitForMultipleObjects with QS_SENDMESSAGE); nothing
+// else is taken from the queue. Returns at once for handle 0.
 void WaitForever(Handle process);
 void CloseHandle(Handle handle);
 // A handle that the holding scope owns: closed with CloseHandle when the

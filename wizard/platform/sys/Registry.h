@@ -24,6 +24,8 @@ constexpr uint32_t kKeyCreateSubKey = 0x0004;
 constexpr uint32_t kKeyEnumerateSubKeys = 0x0008;
 constexpr uint32_t kKeyNotify = 0x0010;
 constexpr uint32_t kKeyCreateLink = 0x0020;
+// KEY_READ: READ_CONTROL with query value, enumerate sub-keys and notify.
+constexpr uint32_t kKeyRead = 0x00020019;
 
 // The predefined root keys (HKEY_CLASSES_ROOT ... HKEY_DYN_DATA).
 Handle RegRootClassesRoot();

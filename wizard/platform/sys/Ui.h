@@ -35,9 +35,13 @@ void DiscardPendingInput();
 
 // SHBrowseForFolderA owned by `owner`, rooted at the desktop, offering only
 // file-system folders (BIF_RETURNONLYFSDIRS), with `title` above the tree;
-// the chosen item goes through SHGetPathFromIDListA and is freed. False when
-// the user cancelled (or the item has no file-system path); otherwise *path
-// holds the folder up to the first NUL.
-bool BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path);
+// the chosen item goes through SHGetPathFromIDListA and is freed. COM is
+// initialised for the thread (CoInitialize) before the first dialog.
+enum class FolderAnswer {
+    Chosen,     // *path holds the folder up to the first NUL
+    Cancelled,  // the user cancelled (or the item has no file-system path)
+    NotShown,   // the dialog failed before it was shown
+};
+FolderAnswer BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path);
 
 }  // namespace sys

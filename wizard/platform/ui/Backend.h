@@ -17,12 +17,16 @@ public:
     // A bitmap resource of the program, stretched to dest or drawn at its own
     // size at dest's top-left corner (clipped to dest).
     virtual void DrawPicture(int bitmapId, const Rect& dest, bool stretch) = 0;
-    // One line of text, its top-left corner at x, y, transparent background.
+    // One line of text, transparent background: box is where the line starts
+    // (top-left corner) and its measured size, within 16-bit coordinates.
     // mnemonic: '&' marks the next character (underlined), "&&" is '&'.
-    virtual void DrawText(const Font& font, Color color, int x, int y, const std::wstring& line, bool mnemonic) = 0;
+    virtual void DrawText(const Font& font, Color color, const Rect& box, const std::wstring& line, bool mnemonic) = 0;
     // Clipping: intersect with r until the matching PopClip.
     virtual void PushClip(const Rect& r) = 0;
     virtual void PopClip() = 0;
+    // The keyboard focus mark (a dotted rectangle), where the window system
+    // shows it: it may hide it until the keyboard is used.
+    virtual void FocusMark(const Rect& r) = 0;
 };
 
 class Backend {

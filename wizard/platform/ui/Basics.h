@@ -28,9 +28,15 @@ constexpr int kCtrlMask = 2;
 constexpr int kAltMask = 4;
 
 // The keys the toolkit routes itself: Enter presses the default button, Esc
-// the cancel button.
+// the cancel button. The others reach the windowless control with the focus
+// (Control::OnKeyDown); the codes are Windows' virtual-key codes.
 constexpr int kKeyReturn = 13;
 constexpr int kKeyEscape = 27;
+constexpr int kKeySpace = 32;
+constexpr int kKeyLeft = 37;
+constexpr int kKeyUp = 38;
+constexpr int kKeyRight = 39;
+constexpr int kKeyDown = 40;
 
 // Why a form is being unloaded (QueryUnload's mode).
 constexpr int kUnloadControlMenu = 0;  // close box, system menu, Alt+F4 (SC_CLOSE)
@@ -71,6 +77,7 @@ struct MouseArgs {
 
 using Handler = std::function<void()>;
 using MouseHandler = std::function<void(const MouseArgs&)>;
+using KeyHandler = std::function<void(int key)>;
 
 // One drawing operation kept by a picture box (replayed at each paint, cleared
 // by Cls). Coordinates are the picture box's inner (scale) coordinates.

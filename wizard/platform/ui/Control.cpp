@@ -108,10 +108,14 @@ template <class F>
 void Control::Mutate(F&& change) {
     if (!alive_) return;
     Rect before = FormRect();
+    // The focus mark reaches past a label's left edge.
+    bool marked = form_ && form_->MarksFocusOn(this);
+    if (marked) form_->InvalidateFocusMark();
     change();
     Resize();
     if (!form_ || !form_->IsLoaded()) return;
     form_->Invalidate(Union(before, FormRect()));
+    if (marked) form_->InvalidateFocusMark();
     SyncWindows();
 }
 
@@ -369,11 +373,25 @@ void Control::SetTabIndex(int v) {
     if (alive_) tabIndex_ = v;
 }
 
+void Control::SetTabStop(bool v) {
+    if (alive_ && !IsWindowed()) tabStop_ = v;
+}
+
+void Control::SetFocusShownOn(Control* shown) {
+    if (!alive_) return;
+    bool focused = form_ && form_->focused_ == this;
+    if (focused) form_->InvalidateFocusMark();
+    focusShownOn_ = shown;
+    if (focused) form_->InvalidateFocusMark();
+}
+
+// A windowless control takes the focus as the form's window, whose keys the
+// form then passes to it.
 void Control::SetFocus() {
-    if (!alive_ || !IsWindowed() || !form_ || !form_->IsLoaded()) return;
+    if (!alive_ || !TabStop() || !form_ || !form_->IsLoaded()) return;
     if (!EffectivelyVisible() || !EffectivelyEnabled()) return;
-    form_->focused_ = this;
-    GetBackend().FocusChild(*form_, this);
+    form_->SetFocused(this);
+    GetBackend().FocusChild(*form_, IsWindowed() ? this : nullptr);
 }
 
 void Control::Press() {
@@ -414,6 +432,8 @@ void Control::Detach() {
     OnTimer = nullptr;
     OnMouseDown = nullptr;
     OnMouseMove = nullptr;
+    OnKeyDown = nullptr;
+    focusShownOn_ = nullptr;
 }
 
 }  // namespace ui

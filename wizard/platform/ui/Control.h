@@ -135,7 +135,16 @@ public:
     void SetCancel(bool v);
     int TabIndex() const { return tabIndex_; }
     void SetTabIndex(int v);
-    void SetFocus();  // command button, list box
+    // A windowless control (label, image) that takes the keyboard focus: a
+    // stop of Tab, and its OnKeyDown gets the keys. Windowed ones always are.
+    bool TabStop() const { return IsWindowed() || tabStop_; }
+    void SetTabStop(bool v);
+    void SetFocus();  // command button, list box, windowless tab stop
+    // Where the form marks this control's focus: on `shown` (an off-screen
+    // proxy marks the picture it stands for); null: a windowless control on
+    // itself, a windowed one not at all (its window marks it).
+    Control* FocusShownOn() const { return focusShownOn_; }
+    void SetFocusShownOn(Control* shown);
 
     // Timer: Interval in ms (0 stops it), Enabled starts/stops (SetEnabled).
     uint32_t Interval() const { return interval_; }
@@ -146,6 +155,7 @@ public:
     Handler OnTimer;
     MouseHandler OnMouseDown;
     MouseHandler OnMouseMove;
+    KeyHandler OnKeyDown;  // windowless, with the focus: keys but Enter, Esc and Tab
 
     // ---- for the backend and the toolkit (not for form code) ----
     Control(Form* form, Kind kind, const std::wstring& name, Control* container);
@@ -204,6 +214,8 @@ private:
     bool default_ = false;
     bool cancel_ = false;
     int tabIndex_ = 0;
+    bool tabStop_ = false;
+    Control* focusShownOn_ = nullptr;
     uint32_t interval_ = 0;
     sys::Handle childWindow_ = 0;
     int childId_ = 0;

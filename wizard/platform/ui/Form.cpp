@@ -309,7 +309,8 @@ void Form::RemoveTree(Control* c) {
     if (loaded_ && !unloading_ && c->EffectivelyVisible()) Invalidate(c->FormRect());
     std::vector<Control*>& list = c->container_ ? c->container_->children_ : children_;
     list.erase(std::remove(list.begin(), list.end(), c), list.end());
-    if (focused_ == c) focused_ = nullptr;
+    if (focused_ == c) SetFocused(nullptr);
+    if (MarksFocusOn(c)) InvalidateFocusMark();
     if (captured_ == c) captured_ = nullptr;
     c->Detach();
     for (auto it = owned_.begin(); it != owned_.end(); ++it)

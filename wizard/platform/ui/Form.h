@@ -104,8 +104,13 @@ public:
     enum class MouseEvent { Down, Up, Move };
     // x, y in form client pixels.
     void DispatchMouse(MouseEvent ev, int button, int shift, int x, int y);
+    // The window lost the mouse between a press and its release: no release
+    // will come, so the pressed control lets go.
+    void DispatchCaptureLost();
     // A key pressed while this form (or one of its children) has the focus.
-    // Returns true when the toolkit used it (Enter, Esc).
+    // Enter and Esc press the default and cancel buttons, whichever control
+    // has the focus; other keys go to a windowless control with the focus.
+    // Returns true when the toolkit used the key.
     bool DispatchKey(int key);
     void DispatchTimer(int timerId);
     void DispatchCommand(int childId);              // button clicked
@@ -113,7 +118,9 @@ public:
     // The window is asked to close (mode kUnloadControlMenu, ...AppWindows,
     // ...TaskManager). Returns false when the form stayed (cancelled).
     bool DispatchClose(int mode);
-    void DispatchFocus(int childId);  // a child got the focus (0: the form)
+    // A child got the focus; 0: the form's window, which keeps a windowless
+    // control's focus.
+    void DispatchFocus(int childId);
     void DispatchMoved(int left, int top);
     void DispatchMinimized(bool minimized);
     Control* Focused() const { return focused_; }
@@ -125,6 +132,12 @@ public:
     Control* HitTest(float x, float y) const;
     // The pointer to show at a client point.
     void CursorAt(int x, int y, int* pointer, int* cursorResourceId) const;
+    // Where the focus is marked (client pixels), or false: no mark.
+    bool FocusMarkRect(Rect* r) const;
+    bool MarksFocusOn(const Control* c) const;
+    // The mark is to be drawn again (the focus came or went, the window
+    // system shows or hides such marks from now on).
+    void InvalidateFocusMark();
     // Paints the client area.
     void Paint(Canvas& canvas) const;
 
@@ -145,6 +158,7 @@ private:
     void PaintChildren(Canvas& canvas, const std::vector<Control*>& list) const;
     Control* HitIn(const std::vector<Control*>& list, float x, float y) const;
     void RemoveTree(Control* c);
+    void SetFocused(Control* c);
 
     std::wstring name_;
     bool loaded_ = false;

@@ -64,6 +64,11 @@ void Form::DispatchMouse(MouseEvent ev, int button, int shift, int x, int y) {
     }
 }
 
+void Form::DispatchCaptureLost() {
+    captured_ = nullptr;
+    capturedButton_ = 0;
+}
+
 Control* Form::DefaultButton() const {
     for (const auto& c : owned_)
         if (c->kind_ == Kind::CommandButton && c->default_) return c.get();
@@ -78,7 +83,15 @@ Control* Form::CancelButton() const {
 
 bool Form::DispatchKey(int key) {
     if (!loaded_) return false;
-    Control* b = key == kKeyReturn ? DefaultButton() : key == kKeyEscape ? CancelButton() : nullptr;
+    if (key != kKeyReturn && key != kKeyEscape) {
+        Control* f = focused_;
+        if (!f || f->IsWindowed() || !f->OnKeyDown || !f->EffectivelyEnabled() || !f->EffectivelyVisible())
+            return false;
+        KeyHandler handler = f->OnKeyDown;
+        handler(key);
+        return true;
+    }
+    Control* b = key == kKeyReturn ? DefaultButton() : CancelButton();
     if (!b) return false;
     b->Press();
     return true;
@@ -102,7 +115,17 @@ void Form::DispatchListSelect(int childId, int idx) {
 
 bool Form::DispatchClose(int mode) { return UnloadWith(mode); }
 
-void Form::DispatchFocus(int childId) { focused_ = childId ? ByChildId(childId) : nullptr; }
+void Form::DispatchFocus(int childId) {
+    if (childId == 0 && focused_ && !focused_->IsWindowed()) return;
+    SetFocused(childId ? ByChildId(childId) : nullptr);
+}
+
+void Form::SetFocused(Control* c) {
+    if (c == focused_) return;
+    InvalidateFocusMark();
+    focused_ = c;
+    InvalidateFocusMark();
+}
 
 void Form::DispatchMoved(int left, int top) {
     left_ = static_cast<float>(left);

@@ -2,6 +2,7 @@
 // front, each clipped to its own rectangle; a picture box replays the drawing
 // it keeps and paints its children inside its frame.
 #include <algorithm>
+#include <cmath>
 
 #include "platform/ui/Backend.h"
 #include "platform/ui/Form.h"
@@ -13,6 +14,20 @@ namespace {
 
 const Color kGrayText = Rgb(128, 128, 128);
 
+// GDI on Windows 95, 98 and ME keeps coordinates in 16 bits: a corner past
+// 32767 wraps round to a negative one. A line's box is the line's own size,
+// and kept in that range.
+int Clamp16(int v) { return std::max(-32767, std::min(32767, v)); }
+
+Rect TextBox(int x, int y, const Font& font, const std::wstring& line, bool mnemonic) {
+    Backend& b = GetBackend();
+    int w = static_cast<int>(std::ceil(b.TextWidth(font, mnemonic ? text::StripMnemonic(line) : line)));
+    int h = static_cast<int>(std::ceil(b.LineHeight(font)));
+    x = Clamp16(x);
+    y = Clamp16(y);
+    return Rect{x, y, Clamp16(x + w), Clamp16(y + h)};
+}
+
 void PaintLabel(Canvas& canvas, const Control& c, const Rect& r, const Font& font, int alignment) {
     Backend& b = GetBackend();
     float lh = b.LineHeight(font);
@@ -21,7 +36,9 @@ void PaintLabel(Canvas& canvas, const Control& c, const Rect& r, const Font& fon
     for (const auto& line : c.Lines()) {
         float x = static_cast<float>(r.left);
         if (alignment == kAlignCenter) x += (c.Width() - b.TextWidth(font, text::StripMnemonic(line))) / 2;
-        canvas.DrawText(font, color, RoundPixel(x), r.top + RoundPixel(lh * static_cast<float>(i)), line, true);
+        canvas.DrawText(font, color,
+                        TextBox(RoundPixel(x), r.top + RoundPixel(lh * static_cast<float>(i)), font, line, true), line,
+                        true);
         ++i;
     }
 }
@@ -42,8 +59,8 @@ void PaintDrawing(Canvas& canvas, const std::vector<DrawOp>& ops, const Rect& in
         float lh = b.LineHeight(op.font);
         int i = 0;
         for (const auto& line : text::SplitLines(op.text)) {
-            canvas.DrawText(op.font, op.color, inner.left + RoundPixel(op.x1),
-                            inner.top + RoundPixel(op.y1 + lh * static_cast<float>(i)), line, false);
+            int x = inner.left + RoundPixel(op.x1), y = inner.top + RoundPixel(op.y1 + lh * static_cast<float>(i));
+            canvas.DrawText(op.font, op.color, TextBox(x, y, op.font, line, false), line, false);
             ++i;
         }
     }
@@ -55,6 +72,43 @@ void Form::Paint(Canvas& canvas) const {
     if (!loaded_) return;
     canvas.FillRect(Rect{0, 0, RoundPixel(clientWidth_), RoundPixel(clientHeight_)}, backColor_);
     PaintChildren(canvas, children_);
+    Rect mark;
+    if (FocusMarkRect(&mark)) canvas.FocusMark(mark);
+}
+
+bool Form::MarksFocusOn(const Control* c) const {
+    return c && focused_ && (focused_ == c || focused_->focusShownOn_ == c);
+}
+
+void Form::InvalidateFocusMark() {
+    Rect r;
+    if (FocusMarkRect(&r)) Invalidate(r);
+}
+
+// A windowless control's mark goes around its text (a label: one pixel wider
+// on either side, as a radio button's) or inside its picture (four pixels
+// in, within the picture button's frame, as a push button's).
+bool Form::FocusMarkRect(Rect* out) const {
+    const Control* f = focused_;
+    if (!loaded_ || !f || !f->alive_ || !f->EffectivelyEnabled()) return false;
+    const Control* shown = f->focusShownOn_ && f->focusShownOn_->alive_ ? f->focusShownOn_ : f;
+    if (shown->IsWindowed() || !shown->EffectivelyVisible()) return false;
+    Rect r = shown->FormRect();
+    if (shown->kind_ == Kind::Label) {
+        Backend& b = GetBackend();
+        std::vector<std::wstring> lines = shown->Lines();
+        float width = 0;
+        for (const auto& line : lines) width = std::max(width, b.TextWidth(shown->font_, text::StripMnemonic(line)));
+        float height = b.LineHeight(shown->font_) * static_cast<float>(std::max<size_t>(1, lines.size()));
+        r.right = r.left + RoundPixel(width) + 1;
+        r.left -= 1;
+        r.bottom = r.top + RoundPixel(height);
+    } else {
+        r = Rect{r.left + 4, r.top + 4, r.right - 4, r.bottom - 4};
+    }
+    if (r.Width() <= 0 || r.Height() <= 0) return false;
+    *out = r;
+    return true;
 }
 
 void Form::PaintChildren(Canvas& canvas, const std::vector<Control*>& list) const {

@@ -70,6 +70,7 @@ public:
             WindowState& w = Windows()[hwnd];
             w.caption = caption;
             w.style = style;
+            HideFocusCues(hwnd);
         }
         return S(hwnd);
     }

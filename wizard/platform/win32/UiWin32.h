@@ -30,6 +30,7 @@ inline Control* ControlOf(HWND hwnd) { return reinterpret_cast<Control*>(GetWind
 // What a form window remembers beyond the model.
 struct WindowState {
     bool blocked = false;  // by a modal form
+    bool focusCuesHidden = false;
     std::string caption;
     DWORD style = 0;
 };
@@ -60,6 +61,20 @@ const ::win32::Dib* DibFor(int id);
 bool RealizeFormPalette(HWND hwnd, bool background);
 HDC MeasureDc();
 void PaintForm(HWND hwnd, Form& form);
+// The last paint's back buffer (0 x 0: painted straight into the window);
+// denyBuffer makes the paints go without one, as when memory is short.
+struct PaintStats {
+    int width = 0, height = 0;
+    bool denyBuffer = false;
+};
+PaintStats& LastPaint();
+
+// UiWin32Input: the keyboard cues. Windows 2000 and later hide focus marks
+// in a window until the keyboard is used in it (the UI state of
+// WM_CHANGEUISTATE); earlier systems know no such state and always show them.
+void HideFocusCues(HWND form);
+// The keyboard focus is in the form's window (or a child) and marks show.
+bool FocusMarkShown(HWND form);
 
 // UiWin32Input: the cursor of a pointer; the form under the cursor; the
 // window procedures.

@@ -15,11 +15,11 @@ namespace win32ui {
 
 namespace {
 
-// Tab and Shift+Tab move the focus among the form's windowed controls by TabIndex.
+// Tab and Shift+Tab move the focus among the form's tab stops by TabIndex.
 void MoveFocus(Form& form, bool back) {
     std::vector<Control*> order;
     for (Control* c : form.Controls())
-        if (c->IsWindowed() && c->EffectivelyVisible() && c->EffectivelyEnabled()) order.push_back(c);
+        if (c->TabStop() && c->EffectivelyVisible() && c->EffectivelyEnabled()) order.push_back(c);
     if (order.empty()) return;
     std::stable_sort(order.begin(), order.end(),
                      [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
@@ -28,6 +28,36 @@ void MoveFocus(Form& form, bool back) {
         if (order[i] == form.Focused()) break;
     size_t next = i == order.size() ? 0 : (back ? (i + order.size() - 1) : (i + 1)) % order.size();
     order[next]->SetFocus();
+}
+
+// Windows 2000 and later: NT 5.0 and up. The version decides, not the
+// answers of the messages: Wine takes them on any system it reports and
+// keeps no state (WM_QUERYUISTATE answers 0), so the form window keeps its
+// own and tells the system, for the list box's mark.
+bool HasUiState() {
+    static int known = -1;
+    if (known < 0) {
+        OSVERSIONINFOA v{};
+        v.dwOSVersionInfoSize = sizeof(v);
+        known = GetVersionExA(&v) && v.dwPlatformId == VER_PLATFORM_WIN32_NT && v.dwMajorVersion >= 5;
+    }
+    return known != 0;
+}
+
+// The keys of moving the focus or the selection, after which Windows shows
+// the focus marks of the window (as its dialogs do).
+bool IsNavigationKey(WPARAM key) {
+    return key == VK_TAB || (key >= VK_PRIOR && key <= VK_DOWN);  // PgUp PgDn End Home Left Up Right Down
+}
+
+// A top-level window passes the change to itself and its children
+// (WM_UPDATEUISTATE), the list box's own mark included.
+void ShowFocusCues(HWND top) {
+    auto it = Windows().find(top);
+    if (it == Windows().end() || !it->second.focusCuesHidden) return;
+    it->second.focusCuesHidden = false;
+    SendMessageA(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    if (Form* form = FormOf(top)) form->InvalidateFocusMark();
 }
 
 // Keys that the toolkit routes itself, whichever window has the focus.
@@ -39,12 +69,13 @@ bool RouteKey(HWND top, UINT msg, WPARAM wParam) {
         return true;
     }
     if (msg != WM_KEYDOWN) return false;
+    if (IsNavigationKey(wParam)) ShowFocusCues(top);
     if (wParam == VK_TAB) {
         MoveFocus(*form, GetKeyState(VK_SHIFT) < 0);
         return true;
     }
-    if (wParam == VK_RETURN || wParam == VK_ESCAPE) return form->DispatchKey(static_cast<int>(wParam));
-    return false;
+    // Enter and Esc; other keys only when a windowless control has the focus.
+    return form->DispatchKey(static_cast<int>(wParam));
 }
 
 // The characters of the keys routed above, which would beep in a list box.
@@ -73,10 +104,12 @@ void Mouse(HWND hwnd, Form& form, Form::MouseEvent ev, int button, WPARAM wParam
     } else if (ev == Form::MouseEvent::Down) {
         // The release reaches the form even outside its window.
         SetCapture(hwnd);
-    } else if (!(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
-        ReleaseCapture();
     }
     form.DispatchMouse(ev, button, shift, x, y);
+    // Released after the release is handled: ReleaseCapture sends
+    // WM_CAPTURECHANGED at once, which lets go of the pressed control.
+    if (ev == Form::MouseEvent::Up && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) && GetCapture() == hwnd)
+        ReleaseCapture();
 }
 
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -102,6 +135,13 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP: Mouse(hwnd, *form, Form::MouseEvent::Up, kLeftButton, wParam, lParam); return 0;
         case WM_RBUTTONUP: Mouse(hwnd, *form, Form::MouseEvent::Up, kRightButton, wParam, lParam); return 0;
         case WM_MBUTTONUP: Mouse(hwnd, *form, Form::MouseEvent::Up, kMiddleButton, wParam, lParam); return 0;
+        // Windows takes the mouse away between a press and its release (a
+        // window that sets the capture, a menu, a dialog, WM_CANCELMODE):
+        // the release goes elsewhere, so the pressed control lets go here.
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != hwnd) form->DispatchCaptureLost();
+            return 0;
+        case WM_CANCELMODE: form->DispatchCaptureLost(); break;  // DefWindowProc releases the capture
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd) {
                 SetCursorAt(hwnd, *form);
@@ -128,6 +168,12 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CHAR:
             if (SwallowChar(wParam)) return 0;
             break;
+        case WM_UPDATEUISTATE:
+            // The system shows the marks (Alt, for one).
+            if (LOWORD(wParam) == UIS_CLEAR && (HIWORD(wParam) & UISF_HIDEFOCUS)) ShowFocusCues(hwnd);
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: form->InvalidateFocusMark(); break;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_CLOSE) {
                 form->DispatchClose(kUnloadControlMenu);
@@ -208,6 +254,10 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (form && c) form->DispatchFocus(c->ChildId());
             break;
         }
+        case WM_KILLFOCUS:
+            // A proxy's mark on its picture goes with the focus.
+            if (Form* form = FormOf(top)) form->InvalidateFocusMark();
+            break;
         case WM_SETCURSOR: {
             Form* form = FormOf(top);
             Control* c = ControlOf(hwnd);
@@ -224,6 +274,19 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         default: break;
     }
     return CallWindowProcA(old, hwnd, msg, wParam, lParam);
+}
+
+void HideFocusCues(HWND form) {
+    if (!HasUiState()) return;
+    Windows()[form].focusCuesHidden = true;
+    SendMessageA(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+}
+
+bool FocusMarkShown(HWND form) {
+    HWND focus = GetFocus();
+    if (!focus || (focus != form && GetParent(focus) != form)) return false;
+    auto it = Windows().find(form);
+    return it == Windows().end() || !it->second.focusCuesHidden;
 }
 
 void RegisterFormClass() {

@@ -1,6 +1,7 @@
 // GDI side of the window toolkit: fonts at the screen's resolution, the
-// program's bitmaps, and the paint of a form into a memory bitmap that is
-// copied to the window in one piece (no flicker of the layers).
+// program's bitmaps, and the paint of a form into a memory bitmap of the
+// area to paint that is copied to the window in one piece (no flicker of the
+// layers).
 //
 // On a display with a palette (256 colours and fewer, RC_PALETTE) the forms
 // realize the program's own palette, and pictures are drawn from their DIBs
@@ -37,7 +38,10 @@ class GdiCanvas : public Canvas {
 public:
     // The DC's state as it came is restored at the end, whatever clips are
     // still pushed.
-    explicit GdiCanvas(HDC dc) : dc_(dc), saved_(dc), bitmapDc_(CreateCompatibleDC(dc)) { SetBkMode(dc_, TRANSPARENT); }
+    GdiCanvas(HDC dc, bool focusShown)
+        : dc_(dc), saved_(dc), bitmapDc_(CreateCompatibleDC(dc)), focusShown_(focusShown) {
+        SetBkMode(dc_, TRANSPARENT);
+    }
 
     void FillRect(const Rect& r, Color c) override {
         RECT rc{r.left, r.top, r.right, r.bottom};
@@ -67,17 +71,18 @@ public:
                    std::min<int>(dest.Height(), info.bmHeight), bitmapDc_.Get(), 0, 0, SRCCOPY);
         }
     }
-    void DrawText(const Font& font, Color color, int x, int y, const std::wstring& line, bool mnemonic) override {
+    void DrawText(const Font& font, Color color, const Rect& box, const std::wstring& line, bool mnemonic) override {
         std::string text = sys::ToAnsi(line);
         ::win32::ScopedSelectObject selected(dc_, FontFor(font));
         SetTextColor(dc_, Colour(color));
         if (mnemonic) {
-            // DrawText underlines the mnemonic and shows "&&" as '&'.
-            RECT rc{x, y, x + 32000, y + 32000};
+            // DrawText underlines the mnemonic and shows "&&" as '&'. The
+            // box only places the line (DT_NOCLIP): the clip is the label's.
+            RECT rc{box.left, box.top, box.right, box.bottom};
             DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &rc,
                       DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP);
         } else {
-            TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+            TextOutA(dc_, box.left, box.top, text.c_str(), static_cast<int>(text.size()));
         }
     }
     void PushClip(const Rect& r) override {
@@ -85,6 +90,15 @@ public:
         IntersectClipRect(dc_, r.left, r.top, r.right, r.bottom);
     }
     void PopClip() override { RestoreDC(dc_, -1); }
+    void FocusMark(const Rect& r) override {
+        if (!focusShown_) return;
+        // Its dotted pattern inverts what lies below; with a black and white
+        // DC the pattern's two colours are exactly "keep" and "invert".
+        SetTextColor(dc_, RGB(0, 0, 0));
+        SetBkColor(dc_, RGB(255, 255, 255));
+        RECT rc{r.left, r.top, r.right, r.bottom};
+        DrawFocusRect(dc_, &rc);
+    }
 
 private:
     // StretchDIBits maps the DIB's colours through the palette selected in
@@ -109,6 +123,7 @@ private:
     HDC dc_;
     ::win32::ScopedSaveDC saved_;
     ::win32::AutoDeleteDC bitmapDc_;  // where a bitmap is selected to be copied from
+    bool focusShown_;
 };
 
 }  // namespace
@@ -190,26 +205,46 @@ HDC MeasureDc() {
     return dc;
 }
 
+PaintStats& LastPaint() {
+    static PaintStats stats;
+    return stats;
+}
+
+// The back buffer covers only the area to paint: a hover repaints one
+// button, not the screen. Where even that cannot be had (a bitmap of the
+// screen's depth is scarce memory on a 16 MB Windows 95), the form is painted
+// straight into the window, flickering but not left blank.
 void PaintForm(HWND hwnd, Form& form) {
     ::win32::ScopedPaint paint(hwnd);
     RECT client;
     GetClientRect(hwnd, &client);
     if (!paint.Dc() || client.right <= 0 || client.bottom <= 0) return;
+    RECT area = paint.Area();
+    if (!IntersectRect(&area, &area, &client)) return;
+    int w = area.right - area.left, h = area.bottom - area.top;
     HPALETTE palette = DisplayPalette();
     ::win32::ScopedSelectPalette onScreen(paint.Dc(), palette);
     ::win32::AutoDeleteDC mem(CreateCompatibleDC(paint.Dc()));
-    ::win32::AutoDeleteBitmap bmp(CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
-    if (!mem.IsValid() || !bmp.IsValid()) return;
+    ::win32::AutoDeleteBitmap bmp(mem.IsValid() && !LastPaint().denyBuffer ? CreateCompatibleBitmap(paint.Dc(), w, h)
+                                                                           : nullptr);
+    LastPaint().width = bmp.IsValid() ? w : 0;
+    LastPaint().height = bmp.IsValid() ? h : 0;
+    if (!bmp.IsValid()) {
+        GdiCanvas canvas(paint.Dc(), FocusMarkShown(hwnd));
+        form.Paint(canvas);
+        return;
+    }
     ::win32::ScopedSelectObject selected(mem.Get(), bmp.Get());
     ::win32::ScopedSelectPalette inMemory(mem.Get(), palette);
-    const RECT& area = paint.Area();
+    // The buffer's origin is the area's corner: the form paints in its
+    // client coordinates.
+    SetWindowOrgEx(mem.Get(), area.left, area.top, nullptr);
     IntersectClipRect(mem.Get(), area.left, area.top, area.right, area.bottom);
     {
-        GdiCanvas canvas(mem.Get());
+        GdiCanvas canvas(mem.Get(), FocusMarkShown(hwnd));
         form.Paint(canvas);
     }
-    BitBlt(paint.Dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, mem.Get(), area.left,
-           area.top, SRCCOPY);
+    BitBlt(paint.Dc(), area.left, area.top, w, h, mem.Get(), area.left, area.top, SRCCOPY);
 }
 
 }  // namespace win32ui

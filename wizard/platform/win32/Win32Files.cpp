@@ -90,6 +90,10 @@ bool WritePrivateProfileString(const std::wstring& section, const std::wstring& 
                                       ToAnsi(file).c_str()) != 0;
 }
 
+bool FlushPrivateProfile(const std::wstring& file) {
+    return WritePrivateProfileStringA(nullptr, nullptr, nullptr, ToAnsi(file).c_str()) != 0;
+}
+
 bool RemoveProfileSection(const std::wstring& section, const std::wstring& file) {
     return WritePrivateProfileStructA(ToAnsi(section).c_str(), nullptr, nullptr, 0, ToAnsi(file).c_str()) != 0;
 }

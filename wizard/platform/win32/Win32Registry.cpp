@@ -12,7 +12,7 @@ static_assert(kRegSz == REG_SZ && kRegExpandSz == REG_EXPAND_SZ && kRegBinary ==
               kRegDwordBigEndian == REG_DWORD_BIG_ENDIAN && kRegMultiSz == REG_MULTI_SZ);
 static_assert(kKeyQueryValue == KEY_QUERY_VALUE && kKeySetValue == KEY_SET_VALUE &&
               kKeyCreateSubKey == KEY_CREATE_SUB_KEY && kKeyEnumerateSubKeys == KEY_ENUMERATE_SUB_KEYS &&
-              kKeyNotify == KEY_NOTIFY && kKeyCreateLink == KEY_CREATE_LINK);
+              kKeyNotify == KEY_NOTIFY && kKeyCreateLink == KEY_CREATE_LINK && kKeyRead == KEY_READ);
 
 namespace {
 HKEY K(Handle h) { return reinterpret_cast<HKEY>(h); }

@@ -22,22 +22,48 @@ struct ShellItem {
     }
 };
 
+// SHBrowseForFolder needs COM on the calling thread. CoInitialize is reached
+// through LoadLibrary, so that ole32 stays out of the imports; the library
+// stays loaded, as COM does, to the end of the program.
+void InitialiseComOnce() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    HMODULE ole32 = LoadLibraryA("ole32.dll");
+    if (!ole32) return;
+    typedef HRESULT(WINAPI * CoInitializeFn)(LPVOID);
+    auto coInitialize =
+        reinterpret_cast<CoInitializeFn>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoInitialize")));
+    if (coInitialize) coInitialize(nullptr);
+}
+
+// Tells through lParam that the dialog came up: without it, a NULL from
+// SHBrowseForFolderA is a failure, not the user's Cancel.
+int CALLBACK NoteShown(HWND, UINT message, LPARAM, LPARAM data) {
+    if (message == BFFM_INITIALIZED) *reinterpret_cast<bool*>(data) = true;
+    return 0;
+}
+
 }  // namespace
 
-bool BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path) {
+FolderAnswer BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path) {
+    InitialiseComOnce();
     Ansi text = ToAnsi(title);
+    bool shown = false;
     BROWSEINFOA info = {};
     info.hwndOwner = reinterpret_cast<HWND>(owner);
     info.pidlRoot = nullptr;  // the desktop
     info.lpszTitle = text.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
+    info.lpfn = NoteShown;
+    info.lParam = reinterpret_cast<LPARAM>(&shown);
     win32::Scoped<LPITEMIDLIST, ShellItem> item(SHBrowseForFolderA(&info));
-    if (!item.IsValid()) return false;
+    if (!item.IsValid()) return shown ? FolderAnswer::Cancelled : FolderAnswer::NotShown;
     // SHGetPathFromIDListA writes up to MAX_PATH characters with the NUL.
     char buffer[MAX_PATH + 1] = {};
-    if (!SHGetPathFromIDListA(item.Get(), buffer)) return false;
+    if (!SHGetPathFromIDListA(item.Get(), buffer)) return FolderAnswer::Cancelled;
     *path = FromAnsi(buffer);
-    return true;
+    return FolderAnswer::Chosen;
 }
 
 }  // namespace sys

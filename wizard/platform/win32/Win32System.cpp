@@ -99,7 +99,17 @@ Handle CreateProcessInherit(const std::wstring& commandLine) {
 }
 
 void WaitForever(Handle process) {
-    if (process) WaitForSingleObject(reinterpret_cast<HANDLE>(process), INFINITE);
+    if (!process) return;
+    HANDLE h = reinterpret_cast<HANDLE>(process);
+    // A setup program may broadcast with SendMessage (WM_SETTINGCHANGE) and
+    // wait for every top-level window to answer: a thread blocked in
+    // WaitForSingleObject would never answer, and both would wait for good.
+    // Sent messages are let through (PeekMessage delivers them, even with
+    // PM_NOREMOVE); posted ones, paint, timers and input stay queued.
+    while (MsgWaitForMultipleObjects(1, &h, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    }
 }
 
 void CloseHandle(Handle handle) {

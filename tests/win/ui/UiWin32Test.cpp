@@ -221,6 +221,15 @@ std::pair<int, int> Now() {
 
 }  // namespace objects
 
+// The page picture over the whole 460 x 447 client area, as every wizard window has it.
+ui::Control* AddPageBackground(ui::Form& f) {
+    ui::Control* back = f.Add(ui::Kind::Image, L"Image1");
+    back->SetStretch(true);
+    back->Move(0, 0, 460, 447);
+    back->SetPicture(101);
+    return back;
+}
+
 class UiWin32Test : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -425,10 +434,7 @@ TEST_F(UiWin32Test, CloseReasonsReachQueryUnload) {
 TEST_F(UiWin32Test, MouseMessagesReachWindowlessControlsByHitTesting) {
     std::vector<std::string> seen;
     form.OnLoad = [&] {
-        ui::Control* back = form.Add(ui::Kind::Image, L"Image1");
-        back->SetStretch(true);
-        back->Move(0, 0, 460, 447);
-        back->SetPicture(101);
+        ui::Control* back = AddPageBackground(form);
         ui::Control* ok = form.Add(ui::Kind::Image, L"Ok");
         ok->Move(182, 340, 96, 23);
         ok->SetPicture(120);
@@ -569,10 +575,7 @@ TEST_F(UiWin32Test, GdiAndUserObjectsDoNotGrow) {
     ui::Form message(L"frmMessage");
     ui::Control* forward = nullptr;
     form.OnLoad = [&] {
-        ui::Control* back = form.Add(ui::Kind::Image, L"Image1");
-        back->SetStretch(true);
-        back->Move(0, 0, 460, 447);
-        back->SetPicture(101);
+        AddPageBackground(form);
         ui::Control* text = form.Add(ui::Kind::Label, L"Label");
         text->Move(30, 112, 409, 100);
         text->SetWordWrap(true);
@@ -597,10 +600,7 @@ TEST_F(UiWin32Test, GdiAndUserObjectsDoNotGrow) {
         f.SetClientSize(460, 447);
     };
     message.OnLoad = [&] {
-        ui::Control* back = message.Add(ui::Kind::Image, L"Image1");
-        back->SetStretch(true);
-        back->Move(0, 0, 460, 447);
-        back->SetPicture(101);
+        AddPageBackground(message);
         message.Add(ui::Kind::Label, L"Label")->SetCaption(L"A message\r\nin two lines");
         ui::Control* ok = message.Add(ui::Kind::Image, L"Ok");
         ok->Move(182, 340, 96, 23);

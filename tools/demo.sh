@@ -77,7 +77,7 @@ step "IRDA detected: False"
 gui_shot demo-2-connection 1
 gui_key Return
 step "user choice automatic or manuel COM-Selection"
-cable_click_automatic
+cable_click_automatic demo-3-port-choice
 gui_shot demo-3-port-search 1
 gui_key Return
 step "Modem detected on port: COM3" 30

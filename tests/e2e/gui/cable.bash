@@ -110,21 +110,36 @@ cable_page1() {
 # Clicks at a point of the page area (or of a dialog over it).
 cable_click() { gui_click $((PAGE_X + $1)) $((PAGE_Y + $2)); }
 
-# The places of things on the pages, with the English texts.
-cable_click_automatic() { cable_click 142 179; }
+# The places of things on the pages, with the English texts. The option texts
+# lie where the wrapped heading above them ends, which the font decides: the
+# automatic option's text is the last but one text line right of the option
+# images (page x 48 on), found on a screenshot ($1, default NAME-page4-options).
+cable_click_automatic() {
+    local shot=${1:-${CABLE_NAME}-page4-options} rows top bottom
+    gui_shot "$shot" 1
+    rows=$(cable_text_rows "$shot" 150x230+$((PAGE_X + 48))+$((PAGE_Y + 100)) | tail -2)
+    [ "$(wc -l <<<"$rows")" -eq 2 ] || fail "page 4 shows no two option texts: $rows"
+    read -r top bottom <<<"$(head -1 <<<"$rows")"
+    cable_click 142 $((100 + (top + bottom) / 2))
+}
 cable_list_entry() { cable_click 72 $((180 + 13 * $1)); }  # entry $1, from 0
 cable_message_ok() { cable_click 230 351; }
 cable_message_repeat() { cable_click 177 351; }
 cable_message_cancel() { cable_click 283 351; }
 
-# The number of text lines in region $2 (WxH+X+Y) of screenshot $1: runs of
-# rows with dark pixels, apart by at least 3 rows without.
-cable_text_lines() {
+# The text lines in region $2 (WxH+X+Y) of screenshot $1, one "top bottom" line
+# (rows from the region's top) each: runs of rows with dark pixels, apart by at
+# least 3 rows without.
+cable_text_rows() {
     local h=${2#*x}
     h=${h%%+*}
     convert "$SHOTS/$1.png" -crop "$2" +repage -colorspace Gray -threshold 25% -negate -scale "1x$h!" -depth 8 txt:- |
-        awk -F'[(),]' 'NR > 1 { if ($3 + 0 > 0) { if (gap >= 3 || !n) n++; gap = 0 } else gap++ } END { print n + 0 }'
+        awk -F'[(),]' 'NR > 1 { y = $2 + 0; if ($3 + 0 > 0) { if (gap >= 3 || !n) { if (n) print top, last; n++; top = y } last = y; gap = 0 } else gap++ }
+            END { if (n) print top, last }'
 }
+
+# The number of text lines in region $2 (WxH+X+Y) of screenshot $1.
+cable_text_lines() { cable_text_rows "$1" "$2" | wc -l; }
 
 # Fails unless the log holds the lines $@ in this order (others may lie between).
 cable_log_order() {

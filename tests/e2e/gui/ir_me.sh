@@ -28,8 +28,15 @@ cable_until 15 eval 'gui_windows | grep -q "^Browse for Folder"' || fail "no fol
 read -r left top _ <<<"$(cable_window_rect "Browse for Folder")"
 gui_shot irme-folder 0.5
 [ "$(gui_windows | grep -c '^Browse for Folder')" -eq 1 ] || fail "more than one folder dialog"
-gui_click $((left + 101)) $((top + 128))  # Documents
-gui_click $((left + 186)) $((top + 318))  # OK
+# The tree's rows, found on the shot in the column of the desktop's items:
+# Desktop, then as Wine lists them "/" (its Unix root), Documents, My Computer
+# and Trash. The prompt's wrap sets the dialog's height, so OK is chosen with
+# Enter, the dialog's default button.
+rows=$(cable_text_rows irme-folder 100x170+$((left + 68))+$((top + 85)))
+[ "$(wc -l <<<"$rows")" -eq 5 ] || fail "the folder tree does not show five rows: $rows"
+read -r row_top row_bottom <<<"$(sed -n 3p <<<"$rows")"
+gui_click $((left + 101)) $((top + 85 + (row_top + row_bottom) / 2)) # Documents
+gui_key Return
 e2e_wait_log "ME-Patch installation ready" 15 || fail "the patch's end was not seen: $(e2e_log | tail -3)"
 trigger=$(e2e_log | sed -n 's/^tempfile: \(.*\) created\.$/\1/p' | tail -1)
 [ "$(cable_started irdame | head -1)" = "$TEMP_WIN\\kt\\irdame.exe COM3 $trigger" ] || fail "patch command: $(cable_started irdame)"

@@ -125,19 +125,23 @@ void Control::SyncWindows() {
     for (Control* c : children_) c->SyncWindows();
 }
 
+void Control::TextExtent(float* width, float* height) const {
+    Backend& b = GetBackend();
+    std::vector<std::wstring> lines = Lines();
+    float w = 0;
+    for (const auto& l : lines) w = std::max(w, b.TextWidth(font_, text::StripMnemonic(l)));
+    *width = w;
+    *height = b.LineHeight(font_) * static_cast<float>(std::max<size_t>(1, lines.size()));
+}
+
 void Control::Resize() {
     if (kind_ != Kind::Label || !autoSize_) return;
-    Backend& b = GetBackend();
-    float lineHeight = b.LineHeight(font_);
-    std::vector<std::wstring> lines = Lines();
+    float w = 0, h = 0;
+    TextExtent(&w, &h);
     // Without a caption the width stays, so that AutoSize and WordWrap can be
     // set in either order before the text.
-    if (!wordWrap_ && !caption_.empty()) {
-        float w = 0;
-        for (const auto& l : lines) w = std::max(w, b.TextWidth(font_, text::StripMnemonic(l)));
-        width_ = w;
-    }
-    height_ = lineHeight * static_cast<float>(std::max<size_t>(1, lines.size()));
+    if (!wordWrap_ && !caption_.empty()) width_ = w;
+    height_ = h;
 }
 
 std::vector<std::wstring> Control::Lines() const {

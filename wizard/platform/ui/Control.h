@@ -92,6 +92,8 @@ public:
     void SetBackStyle(int v);
     // The lines the label draws (after wrapping).
     std::vector<std::wstring> Lines() const;
+    // The caption's size as drawn: its widest line by its lines' height.
+    void TextExtent(float* width, float* height) const;
 
     // Image and picture box: a bitmap resource of the program (0 = none).
     // An image without Stretch takes the bitmap's size on every SetPicture;

@@ -95,11 +95,8 @@ bool Form::FocusMarkRect(Rect* out) const {
     if (shown->IsWindowed() || !shown->EffectivelyVisible()) return false;
     Rect r = shown->FormRect();
     if (shown->kind_ == Kind::Label) {
-        Backend& b = GetBackend();
-        std::vector<std::wstring> lines = shown->Lines();
-        float width = 0;
-        for (const auto& line : lines) width = std::max(width, b.TextWidth(shown->font_, text::StripMnemonic(line)));
-        float height = b.LineHeight(shown->font_) * static_cast<float>(std::max<size_t>(1, lines.size()));
+        float width = 0, height = 0;
+        shown->TextExtent(&width, &height);
         r.right = r.left + RoundPixel(width) + 1;
         r.left -= 1;
         r.bottom = r.top + RoundPixel(height);

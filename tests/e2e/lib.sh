@@ -8,6 +8,9 @@ if [ -f "$(dirname "${BASH_SOURCE[0]}")/../lib/x11.sh" ]; then
 fi
 
 E2E_DISPLAY=${E2E_DISPLAY:-:60}
+# WIZ_DISPLAY_OFFSET shifts every display number, so that test runs of two
+# checkouts side by side keep to their own screens.
+E2E_DISPLAY=:$((${E2E_DISPLAY#:} + ${WIZ_DISPLAY_OFFSET:-0}))
 export DISPLAY=$E2E_DISPLAY
 BIN_DIR="$WIZ_BUILD/wizard"
 SHOTS="$WIZ_BUILD/screenshots"

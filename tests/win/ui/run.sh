@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs a toolkit test on its own virtual screen (:61, or $UI_DISPLAY).
+# Runs a toolkit test on its own virtual screen (:61, or $UI_DISPLAY; plus
+# $WIZ_DISPLAY_OFFSET).
 #   run.sh gtest EXE   the test program, which posts its own input
 #   run.sh demo EXE    the demo form, driven with real mouse and keys; the
 #                      screenshots go to $WIZ_BUILD/screenshots/ui_demo_*.png
@@ -8,7 +9,7 @@ set -uo pipefail
 . "$WIZ_SOURCE/tests/lib/x11.sh"
 mode="$1"
 exe="$2"
-display="${UI_DISPLAY:-61}"
+display=$((${UI_DISPLAY:-61} + ${WIZ_DISPLAY_OFFSET:-0}))
 x11_start "$display" || exit 1
 work="$(mktemp -d)"
 cleanup() {

@@ -74,6 +74,21 @@ bool configurePort(comm::Handle port, int32_t speed, int32_t readTimeout, int32_
     dcb.StopBits = comm::kOneStopBit;
     dcb.fOutxCtsFlow = 1;
     dcb.fRtsControl = comm::kRtsControlHandshake;
+    // NT's serial driver keeps a port's settings from one open to the next, so
+    // whatever the last program left is still in force: DSR flow control or
+    // sensitivity, XON/XOFF or DTR off stall the write or drop the reply, and
+    // abort-on-error fails every read after a line error. Binary mode, no
+    // parity check and no byte replacement, DTR on as a phone wants it.
+    dcb.fBinary = 1;
+    dcb.fParity = 0;
+    dcb.fOutxDsrFlow = 0;
+    dcb.fDsrSensitivity = 0;
+    dcb.fDtrControl = comm::kDtrControlEnable;
+    dcb.fOutX = 0;
+    dcb.fInX = 0;
+    dcb.fErrorChar = 0;
+    dcb.fNull = 0;
+    dcb.fAbortOnError = 0;
     if (!comm::SetCommState(port, &dcb)) return false;
 
     comm::Timeouts timeouts = {};

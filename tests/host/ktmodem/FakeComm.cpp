@@ -8,11 +8,11 @@ Port::Port() : dcb{} {
     // Driver settings unlike anything the probe writes, so every field it
     // leaves alone can be seen to stay.
     dcb.BaudRate = 9600;
-    dcb.fBinary = 1;
+    dcb.fBinary = 0;
     dcb.fParity = 1;
     dcb.fOutxCtsFlow = 0;
     dcb.fOutxDsrFlow = 1;
-    dcb.fDtrControl = 1;
+    dcb.fDtrControl = 0;
     dcb.fDsrSensitivity = 1;
     dcb.fTXContinueOnXoff = 1;
     dcb.fOutX = 1;

@@ -153,6 +153,17 @@ TEST_F(ProbeTest, OnlyTheLineSettingsAndTimeoutsChange) {
     expected.StopBits = 0;
     expected.fOutxCtsFlow = 1;
     expected.fRtsControl = 2;
+    // What another program may have left, which NT keeps between opens.
+    expected.fBinary = 1;
+    expected.fParity = 0;
+    expected.fOutxDsrFlow = 0;
+    expected.fDsrSensitivity = 0;
+    expected.fDtrControl = 1;  // DTR_CONTROL_ENABLE
+    expected.fOutX = 0;
+    expected.fInX = 0;
+    expected.fErrorChar = 0;
+    expected.fNull = 0;
+    expected.fAbortOnError = 0;
 
     EXPECT_EQ(detectModemPort("1", " 19200 bit/s", "25", "7", "ATI9", "VALMOR", "72", "73", "", ""), 1);
     EXPECT_EQ(p.dcbLengthsPassed, std::vector<uint32_t>{28});

@@ -386,6 +386,7 @@ TEST_F(ProbeTest, NullStringsCountAsEmpty) {
 TEST_F(ProbeTest, NothingFoundMeansZeroAndEveryPortClosed) {
     for (int i = 1; i <= 9; ++i) Device("COM" + std::to_string(i), {"\r\nERROR\r\n"});
     EXPECT_EQ(Detect("1"), 0);
+    EXPECT_EQ(W().ticks, 90u);  // a final result line ends each reply
     for (auto& entry : W().ports) {
         EXPECT_EQ(entry.second.opens, 1) << entry.first;
         EXPECT_EQ(entry.second.closes, 1) << entry.first;

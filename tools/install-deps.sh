@@ -9,7 +9,9 @@ pkgs=(cmake g++ make googletest libgtest-dev mingw-w64 gcc-multilib
       locales fonts-noto-cjk fonts-dejavu fonts-liberation
       tesseract-ocr tesseract-ocr-rus tesseract-ocr-pol tesseract-ocr-ell tesseract-ocr-tur
       tesseract-ocr-jpn tesseract-ocr-chi-sim tesseract-ocr-chi-tra tesseract-ocr-kor tesseract-ocr-fra
-      tesseract-ocr-heb tesseract-ocr-ara tesseract-ocr-tha fonts-thai-tlwg fonts-noto-core fonts-wine ccache)
+      tesseract-ocr-heb tesseract-ocr-ara tesseract-ocr-tha
+      tesseract-ocr-slk tesseract-ocr-slv tesseract-ocr-hrv tesseract-ocr-ron tesseract-ocr-bul tesseract-ocr-ukr
+      fonts-thai-tlwg fonts-noto-core fonts-wine ccache)
 
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi

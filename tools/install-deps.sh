@@ -51,12 +51,19 @@ for t in gcc g++; do
 done
 
 # The Unix locales of the language prefixes (tests/lib/lang.sh): Wine takes a
-# prefix's system locale and ANSI code page from LC_ALL.
+# prefix's system locale and ANSI code page from LC_ALL. A modifier follows
+# the encoding: sr_RS@latin is made as sr_RS.UTF-8@latin. A modifier that
+# glibc has no source for takes the plain one: sr_RS@cyrillic (the name Wine
+# reads as Serbian in Cyrillic) is made from sr_RS, which is Cyrillic.
 want=$(awk -F'\t' '!/^#/ {print $5}' "$(dirname "$0")/../tests/lib/lang.tsv" | sort -u)
 have=$(locale -a 2>/dev/null | tr -d '-' | tr 'A-Z' 'a-z')
 for l in $want; do
-    low=$(echo "$l.utf8" | tr 'A-Z' 'a-z')
+    base=${l%%@*}
+    name="$base.UTF-8${l#"$base"}"
+    low=$(echo "$name" | tr -d '-' | tr 'A-Z' 'a-z')
     echo "$have" | grep -qx "$low" && continue
-    echo "generating locale $l.UTF-8"
-    $SUDO localedef -i "$l" -f UTF-8 "$l.UTF-8"
+    src=$l
+    [ -e "/usr/share/i18n/locales/$l" ] || src=$base
+    echo "generating locale $name"
+    $SUDO localedef -i "$src" -f UTF-8 "$name"
 done

@@ -53,7 +53,8 @@ lang_begin() {
     stand_in="$WIZ_BUILD/tests/e2e/gui/shell32/shell32-$LANG_NAME-$(lang_shell_codepage "$2").dll"
     [ -f "$stand_in" ] || { echo "no $stand_in" >&2; return 1; }
     wine_kill
-    export LC_ALL="$LANG_LOCALE.UTF-8"
+    # The encoding goes before a modifier: sr_RS.UTF-8@latin.
+    export LC_ALL="${LANG_LOCALE%%@*}.UTF-8${LANG_LOCALE#"${LANG_LOCALE%%@*}"}"
     [ -f "$LANG_SHELL32.saved" ] || cp "$LANG_SHELL32" "$LANG_SHELL32.saved"
     cp "$stand_in" "$LANG_SHELL32"
     "$WINE" reg add "$LANG_OVERRIDE" /v shell32 /d native /f >/dev/null 2>&1

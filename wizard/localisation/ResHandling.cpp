@@ -108,8 +108,13 @@ std::wstring GetLanguageString(int16_t id) {
         text = OwnString(static_cast<uint32_t>(id));
     } else {
         sys::Handle module = Rs.LanguageLibrary ? Rs.LanguageLibrary : sys::ProgramModule();
+        // The table of the Windows language first: of a library with a table
+        // per script (ZH, SR) LoadStringA takes the one of the user's locale,
+        // which may be the other script, and its texts then pass through an
+        // ANSI code page that lacks them.
+        auto language = static_cast<uint16_t>(NumberText::Parse(L"0x" + Rs.LanguageId));
         // LoadStringA takes the id as a 16-bit resource number.
-        uint32_t n = sys::LoadString(module, static_cast<uint16_t>(id), kTextBuffer, &text);
+        uint32_t n = sys::LoadString(module, static_cast<uint16_t>(id), kTextBuffer, &text, language);
         if (n == 0) text.clear();
     }
 

@@ -89,7 +89,7 @@ void* GetProcAddress(Handle module, const char* name) {
 }
 Handle ProgramModule() { return 0; }
 
-uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out) {
+uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out, uint16_t) {
     auto m = W().modules.find(module);
     if (m == W().modules.end()) return 0;
     auto s = m->second.strings.find(id);

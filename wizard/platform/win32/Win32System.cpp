@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "platform/sys/Errors.h"
 #include "platform/sys/Library.h"
 #include "platform/sys/Process.h"
@@ -168,12 +170,35 @@ void* GetProcAddress(Handle module, const char* name) {
 }
 Handle ProgramModule() { return reinterpret_cast<Handle>(GetModuleHandleA(nullptr)); }
 
-uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out) {
-    std::string buf(bufferChars + 1, '\0');
-    int n =
-        LoadStringA(module ? Module(module) : GetModuleHandleA(nullptr), id, &buf[0], static_cast<int>(bufferChars));
-    *out = n > 0 ? FromAnsi(buf.substr(0, static_cast<size_t>(n))) : std::wstring();
-    return n > 0 ? static_cast<uint32_t>(n) : 0;
+namespace {
+// String id of the module's table in that language alone, through the ANSI
+// code page and cut to bufferChars - 1 bytes as LoadStringA gives it; false
+// when the module has no block of that language. A block holds 16 strings,
+// each a length and that many UTF-16 units.
+bool StringOfLanguage(HINSTANCE module, uint32_t id, uint16_t language, uint32_t bufferChars, Ansi* out) {
+    HRSRC res = FindResourceExA(module, MAKEINTRESOURCEA(6) /* RT_STRING */, MAKEINTRESOURCEA((id >> 4) + 1), language);
+    HGLOBAL data = res ? LoadResource(module, res) : nullptr;
+    const WCHAR* p = data ? static_cast<const WCHAR*>(LockResource(data)) : nullptr;
+    if (!p) return false;
+    const WCHAR* end = p + SizeofResource(module, res) / sizeof(WCHAR);
+    for (uint32_t i = 0; i < (id & 15) && p < end; ++i) p += 1 + *p;
+    std::wstring text;
+    if (p < end) text.assign(p + 1, std::min<size_t>(*p, static_cast<size_t>(end - p - 1)));
+    *out = ToAnsi(text).substr(0, bufferChars > 0 ? bufferChars - 1 : 0);
+    return true;
+}
+}  // namespace
+
+uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out, uint16_t language) {
+    HINSTANCE m = module ? Module(module) : GetModuleHandleA(nullptr);
+    Ansi text;
+    if (!language || !StringOfLanguage(m, id, language, bufferChars, &text)) {
+        std::string buf(bufferChars + 1, '\0');
+        int n = LoadStringA(m, id, &buf[0], static_cast<int>(bufferChars));
+        text = buf.substr(0, n > 0 ? static_cast<size_t>(n) : 0);
+    }
+    *out = FromAnsi(text);
+    return static_cast<uint32_t>(text.size());
 }
 
 bool GetFileTranslations(const std::wstring& path, std::vector<uint32_t>* entries) {

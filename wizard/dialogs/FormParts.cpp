@@ -40,8 +40,7 @@ ui::Control& Place(ui::Form& form, ui::Kind kind, const wchar_t* name, ui::Contr
 ui::Control& Text(ui::Form& form, const wchar_t* name, ui::Control* box, float left, float top, float width,
                   float height) {
     ui::Control& c = Place(form, ui::Kind::Label, name, box, left, top, width, height);
-    c.SetFont(kTextFont);
-    Functions::UseTextScript(c);
+    Functions::UseTextScript(c, &kTextFont);
     c.SetForeColor(kTextColor);
     c.SetWordWrap(true);
     return c;
@@ -49,8 +48,7 @@ ui::Control& Text(ui::Form& form, const wchar_t* name, ui::Control* box, float l
 
 ui::Control& Caption(ui::Form& form, const wchar_t* name, ui::Control* box, float left, float top) {
     ui::Control& c = Place(form, ui::Kind::Label, name, box, left, top, 96, 18);
-    c.SetFont(kCaptionFont);
-    Functions::UseTextScript(c);
+    Functions::UseTextScript(c, &kCaptionFont);
     c.SetForeColor(kTextColor);
     c.SetAlignment(ui::kAlignCenter);
     return c;

@@ -13,7 +13,7 @@
 . "$WIZ_SOURCE/tests/lib/lang.sh"
 e2e_display
 
-WALKS=${LANG_WALKS:-RU:winxp RU:win98 PL:winxp EL:winxp TR:win98 JA:winxp ZH:winxp ZH_TW:winxp KO:winxp FR:win98}
+WALKS=${LANG_WALKS:-RU:winxp RU:win98 PL:winxp EL:winxp TR:win98 JA:winxp ZH:winxp ZH_TW:winxp KO:winxp FR:win98 TH:winxp}
 CATALOGUES=${LANG_CATALOGUES:-$WIZ_SOURCE/wizard/resources/lang}
 SUBST='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 
@@ -21,7 +21,7 @@ SUBST='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 lang_walks_end() {
     lang_end
     "$WINE" reg delete 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /f >/dev/null 2>&1
-    for cs in 128 134 136 129; do "$WINE" reg delete "$SUBST" /v "Arial,$cs" /f >/dev/null 2>&1; done
+    for cs in 128 134 136 129 222; do "$WINE" reg delete "$SUBST" /v "Arial,$cs" /f >/dev/null 2>&1; done
     cable_cleanup
 }
 

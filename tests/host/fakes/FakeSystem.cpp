@@ -46,20 +46,23 @@ std::wstring DecimalSeparator() { return W().decimalSeparator; }
 uint32_t TickCount() { return W().ticks; }
 void Sleep(uint32_t milliseconds) { W().ticks += milliseconds; }
 
-Handle CreateProcessInherit(const std::wstring& commandLine) {
+Handle CreateProcessInherit(const std::wstring& commandLine, uint32_t* error) {
     W().waited.push_back(commandLine);
     if (W().onRun) W().onRun(commandLine);
-    if (W().missingPrograms.count(Fold(ProgramOf(commandLine)))) return 0;
-    return gNextProcess++;
+    bool missing = W().missingPrograms.count(Fold(ProgramOf(commandLine))) != 0;
+    *error = missing ? kErrorFileNotFound : kErrorSuccess;
+    return missing ? 0 : gNextProcess++;
 }
 
-void WaitForever(Handle) {}
+uint32_t WaitForProcess(Handle) { return kErrorSuccess; }
 void CloseHandle(Handle) {}
 
-bool StartMinimisedWithFocus(const std::wstring& commandLine) {
+bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error) {
     W().started.push_back(commandLine);
     if (W().onRun) W().onRun(commandLine);
-    return !W().missingPrograms.count(Fold(ProgramOf(commandLine)));
+    bool missing = W().missingPrograms.count(Fold(ProgramOf(commandLine))) != 0;
+    *error = missing ? kErrorFileNotFound : kErrorSuccess;
+    return !missing;
 }
 
 void ExitProgram() { throw fake::ProgramEnded(); }

@@ -1,11 +1,20 @@
 #include "core/runApp.h"
 
+#include "core/frmMain.h"
 #include "platform/IniHand.h"
 #include "platform/sys/Process.h"
+#include "platform/sys/Ui.h"
+#include "platform/ui/Ui.h"
 
 namespace runApp {
 
 namespace {
+
+// The main window, where it is loaded: not yet during the start-up.
+ui::Form* LoadedMain() {
+    ui::Form& main = frmMain::Instance();
+    return main.IsLoaded() ? &main : nullptr;
+}
 
 void LogFailure(const wchar_t* what, uint32_t error, const std::wstring& commandLine) {
     IniHand::WriteLog(std::wstring(what) + L", error " + std::to_wstring(error) + L": " + commandLine);
@@ -14,12 +23,26 @@ void LogFailure(const wchar_t* what, uint32_t error, const std::wstring& command
 }  // namespace
 
 void RunAndWait(const std::wstring& commandLine) {
-    uint32_t error = 0;
-    sys::ScopedHandle process(sys::CreateProcessInherit(commandLine, &error));
-    if (!process.Get())
-        LogFailure(L"program not started", error, commandLine);
-    else if ((error = sys::WaitForProcess(process.Get())) != 0)
-        LogFailure(L"wait for program failed", error, commandLine);
+    ui::Form* main = LoadedMain();
+    int pointer = ui::kPointerDefault;
+    if (main) {
+        pointer = main->MousePointer();
+        main->SetMousePointer(ui::kPointerHourglass);
+        // The page's buttons are gone before the window stops painting.
+        main->Refresh();
+    }
+    {
+        uint32_t error = 0;
+        sys::ScopedHandle process(sys::CreateProcessInherit(commandLine, &error));
+        if (!process.Get())
+            LogFailure(L"program not started", error, commandLine);
+        else if ((error = sys::WaitForProcess(process.Get())) != 0)
+            LogFailure(L"wait for program failed", error, commandLine);
+    }
+    // A double-click or an Enter given to the blocked window must not act on
+    // the page that follows (page 6's Forward reboots).
+    sys::DiscardPendingInput();
+    if (main && main->IsLoaded()) main->SetMousePointer(pointer);
 }
 
 void StartProgram(const std::wstring& commandLine) {

@@ -6,7 +6,9 @@
 namespace runApp {
 
 // Starts the command line and blocks until that process has ended. A command
-// that cannot be started returns at once.
+// that cannot be started returns at once. Once the main window is loaded it
+// is repainted and shows the hourglass while the program runs, and what the
+// user typed or clicked on it meanwhile is dropped.
 void RunAndWait(const std::wstring& commandLine);
 
 // Starts the command line with its window minimised and given the focus and

@@ -178,7 +178,8 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     EXPECT_EQ(Item(L"Label").Caption(), L"Installing.");
     EXPECT_TRUE(Shown(L"Forward") && Shown(L"Cancel"));
 
-    Enter();  // starts the installer in cable mode
+    Enter();  // starts the installer in cable mode, out of the topmost band for the dialogs it raises
+    EXPECT_FALSE(fake::WindowTopMost(Main().Handle()));
     ASSERT_EQ(fake::W().started.size(), 1u);
     EXPECT_EQ(fake::W().started[0], L"C:\\TEMP\\kt\\cm_32.exe C:\\TEMP\\\\kt\\ C:\\TEMP\\KTI1A.TMP 0");
     EXPECT_TRUE(Shown(L"Progressbar") && Shown(L"trglabel"));
@@ -228,6 +229,7 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     Report(L"CM_32", L"trigger", L"70000");  // beyond 16 bits: still finished
     fake::Tick(timer);
     EXPECT_FALSE(fake::TimerRunning(timer));
+    EXPECT_TRUE(fake::WindowTopMost(Main().Handle()));
     EXPECT_TRUE(Logged(L"systemcheck and modeminstallation ready"));
     EXPECT_FALSE(Shown(L"Progressbar") || Shown(L"trglabel") || Shown(L"Forward") || Shown(L"Cancel"));
     EXPECT_TRUE(Shown(L"Finish") && Shown(L"lblFinish"));

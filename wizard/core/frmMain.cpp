@@ -7,6 +7,7 @@
 #include "core/FormHandling.h"
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
+#include "core/runApp.h"
 #include "dialogs/FormParts.h"
 #include "dialogs/PictureButtons.h"
 #include "dialogs/frmMessage.h"
@@ -110,6 +111,7 @@ constexpr int16_t kCompanionCancelled = 102;
 // only answer ends the wizard.
 void StopWithMessage(ui::Control& timer, int16_t message) {
     timer.SetEnabled(false);
+    runApp::CompanionReported();
     Rs.MessageId = message;
     Rs.MessageButtons = 0;
     Ctl().trglabel->SetVisible(false);
@@ -247,6 +249,7 @@ void dummyTimer_Timer() {
     if (ProgressValue > 100) {
         IniHand::WriteLog(L"systemcheck and modeminstallation ready");
         timer.SetEnabled(false);
+        runApp::CompanionReported();
         c.trglabel->SetVisible(false);
         FormHandling::HidePage(3);
         FormHandling::ShowPage(Rs.UseIrDA ? 7 : 14);
@@ -263,6 +266,7 @@ void InstallTimer_Timer() {
     if (ProgressValue > 100) {
         IniHand::WriteLog(L"ME-Patch installation ready");
         timer.SetEnabled(false);
+        runApp::CompanionReported();
         FormHandling::ShowPage(6);
     }
     AnswerFolderRequest(L"IrDA");
@@ -287,6 +291,8 @@ void IrDATimer_Timer() {
     if (Rs.IrDATimerTicks > Rs.IrDATimerLimit) {
         const Controls& c = Ctl();
         c.IrDATimer->SetEnabled(false);
+        // The installer of 2000 and XP has registered the modem, or its time is up.
+        runApp::CompanionReported();
         c.Forward->SetVisible(true);
         c.lblForward->SetVisible(true);
         ui::Control& button = *c.ForwardButton;

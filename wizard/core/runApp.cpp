@@ -2,6 +2,7 @@
 
 #include "core/frmMain.h"
 #include "platform/IniHand.h"
+#include "platform/TopMost.h"
 #include "platform/sys/Process.h"
 #include "platform/sys/Ui.h"
 #include "platform/ui/Ui.h"
@@ -26,6 +27,7 @@ void RunAndWait(const std::wstring& commandLine) {
     ui::Form* main = LoadedMain();
     int pointer = ui::kPointerDefault;
     if (main) {
+        TopMost::LeaveTopMost(main->Handle());
         pointer = main->MousePointer();
         main->SetMousePointer(ui::kPointerHourglass);
         // The page's buttons are gone before the window stops painting.
@@ -42,12 +44,24 @@ void RunAndWait(const std::wstring& commandLine) {
     // A double-click or an Enter given to the blocked window must not act on
     // the page that follows (page 6's Forward reboots).
     sys::DiscardPendingInput();
-    if (main && main->IsLoaded()) main->SetMousePointer(pointer);
+    if (main && main->IsLoaded()) {
+        main->SetMousePointer(pointer);
+        TopMost::SetTopMost(main->Handle());
+    }
 }
 
 void StartProgram(const std::wstring& commandLine) {
     uint32_t error = 0;
     if (!sys::StartMinimisedWithFocus(commandLine, &error)) LogFailure(L"program not started", error, commandLine);
+}
+
+void StartCompanion(const std::wstring& commandLine) {
+    if (ui::Form* main = LoadedMain()) TopMost::LeaveTopMost(main->Handle());
+    StartProgram(commandLine);
+}
+
+void CompanionReported() {
+    if (ui::Form* main = LoadedMain()) TopMost::SetTopMost(main->Handle());
 }
 
 std::wstring ProgramPath(const std::wstring& path) {

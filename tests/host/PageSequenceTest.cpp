@@ -240,7 +240,18 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     fake::Key(Main(), ui::kKeyEscape);
     EXPECT_FALSE(frmQueryCancel::Instance().IsLoaded());
 
+    // The dialer setup is waited for below other windows, with the
+    // hourglass; the end of the session arriving meanwhile is declined, and
+    // Finish goes on to its restart.
+    bool endAnswer = true;
+    fake::W().onRun = [&](const std::wstring&) {
+        EXPECT_FALSE(fake::WindowTopMost(Main().Handle()));
+        EXPECT_EQ(Main().MousePointer(), ui::kPointerHourglass);
+        endAnswer = fake::CloseByUser(Main(), ui::kUnloadAppWindows);
+    };
     EXPECT_THROW(Enter(), fake::ProgramEnded);
+    EXPECT_FALSE(endAnswer);
+    EXPECT_EQ(fake::W().exitWindows.size(), 1u);
     EXPECT_EQ(fake::StringOf(kLM, L"Software\\Valmor GPRS", L"ModemName"), L"GPRS via COM");
     EXPECT_EQ(fake::StringOf(kLM, L"Software\\Valmor GPRS", L"ComPort"), L"COM3");
 }

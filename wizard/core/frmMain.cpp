@@ -194,7 +194,15 @@ void Form_Load() {
 }
 
 void Form_QueryUnload(bool& cancel, int mode) {
-    (void)cancel;
+    // While a program runs and is waited for, the window still answers what
+    // other programs send, so the end of the session arrives in the middle of
+    // the step that waits (EndWizard's dialer setup, the hotfix of page 2).
+    // An end of our own would run inside that step: the window declines and
+    // stays, and the step goes on to the restart it leads to.
+    if (mode == ui::kUnloadAppWindows && runApp::Waiting()) {
+        cancel = true;
+        return;
+    }
     // Only the program's own unload closes the window quietly.
     if (mode != ui::kUnloadFormCode) ProgramEnd::AbortWizard();
 }

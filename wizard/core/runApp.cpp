@@ -11,6 +11,8 @@ namespace runApp {
 
 namespace {
 
+bool waiting = false;
+
 // The main window, where it is loaded: not yet during the start-up.
 ui::Form* LoadedMain() {
     ui::Form& main = frmMain::Instance();
@@ -34,6 +36,10 @@ void RunAndWait(const std::wstring& commandLine) {
         main->Refresh();
     }
     {
+        struct Flag {
+            Flag() { waiting = true; }
+            ~Flag() { waiting = false; }
+        } flag;
         uint32_t error = 0;
         sys::ScopedHandle process(sys::CreateProcessInherit(commandLine, &error));
         if (!process.Get())
@@ -49,6 +55,8 @@ void RunAndWait(const std::wstring& commandLine) {
         TopMost::SetTopMost(main->Handle());
     }
 }
+
+bool Waiting() { return waiting; }
 
 void StartProgram(const std::wstring& commandLine) {
     uint32_t error = 0;

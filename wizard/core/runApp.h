@@ -12,6 +12,10 @@ namespace runApp {
 // dropped.
 void RunAndWait(const std::wstring& commandLine);
 
+// True while RunAndWait waits. The window procedures still answer what other
+// programs send (a broadcast, the end of the session) in the meantime.
+bool Waiting();
+
 // Starts the command line with its window minimised and given the focus and
 // returns at once.
 void StartProgram(const std::wstring& commandLine);

@@ -358,7 +358,11 @@ TEST_F(PageSequenceTest, InfraredFromPage2OnEachSystem) {
             EXPECT_TRUE(Shown(L"Forward") && !Shown(L"Cancel"));
             fake::Key(Main(), ui::kKeyEscape);  // Cancel does nothing here
             EXPECT_FALSE(frmQueryCancel::Instance().IsLoaded());
+            fake::Ui().findable[L"Shell_TrayWnd\n"] = 0x77;
             EXPECT_THROW(Enter(), fake::ProgramEnded);
+            // Shown before the restart, which 2000 may be refused.
+            EXPECT_EQ(fake::Ui().setWindowPos.back().window, 0x77u);
+            EXPECT_EQ(fake::Ui().setWindowPos.back().flags, 0x40u);
             EXPECT_TRUE(fake::HasFile(L"C:\\TEMP\\kti.kti"));
             EXPECT_TRUE(fake::HasFile(L"c:\\gprs.kti"));
             EXPECT_EQ(fake::StringOf(kLM, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"kt"),

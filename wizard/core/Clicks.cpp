@@ -120,6 +120,9 @@ void ForwardFromPage5() {
     sys::CreateEmptyFile(L"c:\\gprs.kti");
     IniHand::WriteLog(L"reboot system after installing IRDA-Patches");
     RegAccess::SetText(RegAccess::kLocalMachine, kRunKey, L"kt", Rs.WorkDir + L"kt\\wizard.exe");
+    // Windows 2000 restarts only when every program agrees (EWX_FORCEIFHUNG);
+    // when one refuses, the wizard has ended all the same.
+    TopMost::ShowTaskbar();
     ShutDown::RebootSystem();
 }
 

@@ -240,9 +240,7 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     fake::Key(Main(), ui::kKeyEscape);
     EXPECT_FALSE(frmQueryCancel::Instance().IsLoaded());
 
-    // The dialer setup is waited for below other windows, with the
-    // hourglass; the end of the session arriving meanwhile is declined, and
-    // Finish goes on to its restart.
+    // The dialer setup: the end of the session meanwhile is declined, the restart follows.
     bool endAnswer = true;
     fake::W().onRun = [&](const std::wstring&) {
         EXPECT_FALSE(fake::WindowTopMost(Main().Handle()));
@@ -360,7 +358,6 @@ TEST_F(PageSequenceTest, InfraredFromPage2OnEachSystem) {
             EXPECT_FALSE(frmQueryCancel::Instance().IsLoaded());
             fake::Ui().findable[L"Shell_TrayWnd\n"] = 0x77;
             EXPECT_THROW(Enter(), fake::ProgramEnded);
-            // Shown before the restart, which 2000 may be refused.
             EXPECT_EQ(fake::Ui().setWindowPos.back().window, 0x77u);
             EXPECT_EQ(fake::Ui().setWindowPos.back().flags, 0x40u);
             EXPECT_TRUE(fake::HasFile(L"C:\\TEMP\\kti.kti"));

@@ -78,7 +78,6 @@ TEST_F(ProgramEndTest, WithAnUninstallDirectoryTheProfileIsUninstalledByCmstp) {
 
     SetUp();  // EndWizard waits for it: the restart follows
     fake::SetString(kLocalMachine, kUninstall, L"UninstallDir", L"C:\\PROFILE");
-    Rs.OsName = L"Win98";
     EXPECT_THROW(ProgramEnd::EndWizard(), fake::ProgramEnded);
     EXPECT_TRUE(fake::W().started.empty());
     EXPECT_EQ(fake::W().waited.back(), L"C:\\WINDOWS\\SYSTEM32\\cmstp.exe /u /s C:\\PROFILE\\dummy\\dummy.inf");

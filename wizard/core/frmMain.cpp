@@ -7,6 +7,7 @@
 #include "core/FormHandling.h"
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
+#include "core/runApp.h"
 #include "dialogs/FormParts.h"
 #include "dialogs/PictureButtons.h"
 #include "dialogs/frmMessage.h"
@@ -110,6 +111,7 @@ constexpr int16_t kCompanionCancelled = 102;
 // only answer ends the wizard.
 void StopWithMessage(ui::Control& timer, int16_t message) {
     timer.SetEnabled(false);
+    runApp::CompanionReported();
     Rs.MessageId = message;
     Rs.MessageButtons = 0;
     Ctl().trglabel->SetVisible(false);
@@ -192,7 +194,15 @@ void Form_Load() {
 }
 
 void Form_QueryUnload(bool& cancel, int mode) {
-    (void)cancel;
+    // While a program runs and is waited for, the window still answers what
+    // other programs send, so the end of the session arrives in the middle of
+    // the step that waits (EndWizard's dialer setup, the hotfix of page 2).
+    // An end of our own would run inside that step: the window declines and
+    // stays, and the step goes on to the restart it leads to.
+    if (mode == ui::kUnloadAppWindows && runApp::Waiting()) {
+        cancel = true;
+        return;
+    }
     // Only the program's own unload closes the window quietly.
     if (mode != ui::kUnloadFormCode) ProgramEnd::AbortWizard();
 }
@@ -247,6 +257,7 @@ void dummyTimer_Timer() {
     if (ProgressValue > 100) {
         IniHand::WriteLog(L"systemcheck and modeminstallation ready");
         timer.SetEnabled(false);
+        runApp::CompanionReported();
         c.trglabel->SetVisible(false);
         FormHandling::HidePage(3);
         FormHandling::ShowPage(Rs.UseIrDA ? 7 : 14);
@@ -263,6 +274,7 @@ void InstallTimer_Timer() {
     if (ProgressValue > 100) {
         IniHand::WriteLog(L"ME-Patch installation ready");
         timer.SetEnabled(false);
+        runApp::CompanionReported();
         FormHandling::ShowPage(6);
     }
     AnswerFolderRequest(L"IrDA");
@@ -287,6 +299,8 @@ void IrDATimer_Timer() {
     if (Rs.IrDATimerTicks > Rs.IrDATimerLimit) {
         const Controls& c = Ctl();
         c.IrDATimer->SetEnabled(false);
+        // The installer of 2000 and XP has registered the modem, or its time is up.
+        runApp::CompanionReported();
         c.Forward->SetVisible(true);
         c.lblForward->SetVisible(true);
         ui::Control& button = *c.ForwardButton;

@@ -89,26 +89,35 @@ std::wstring DecimalSeparator() {
 uint32_t TickCount() { return GetTickCount(); }
 void Sleep(uint32_t milliseconds) { ::Sleep(milliseconds); }
 
-Handle CreateProcessInherit(const std::wstring& commandLine) {
+Handle CreateProcessInherit(const std::wstring& commandLine, uint32_t* error) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     std::string cmd = ToAnsi(commandLine);
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi)) {
+        *error = GetLastError();
         return 0;
+    }
+    *error = ERROR_SUCCESS;
     win32::AutoCloseHandle thread(pi.hThread);
     return reinterpret_cast<Handle>(pi.hProcess);  // the caller's to close
 }
 
-void WaitForever(Handle process) {
-    if (!process) return;
+uint32_t WaitForProcess(Handle process) {
+    if (!process) return ERROR_SUCCESS;
     HANDLE h = reinterpret_cast<HANDLE>(process);
     // A setup program may broadcast with SendMessage (WM_SETTINGCHANGE) and
     // wait for every top-level window to answer: a thread blocked in
     // WaitForSingleObject would never answer, and both would wait for good.
-    // Sent messages are let through (PeekMessage delivers them, even with
-    // PM_NOREMOVE); posted ones, paint, timers and input stay queued.
-    while (MsgWaitForMultipleObjects(1, &h, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+    // PeekMessage delivers the sent messages to our window procedures (even
+    // with PM_NOREMOVE): a WM_QUERYENDSESSION too, so the forms' close
+    // handling can run in here. Posted messages, paint, timers and input
+    // stay queued.
+    for (;;) {
+        DWORD woken = MsgWaitForMultipleObjects(1, &h, FALSE, INFINITE, QS_SENDMESSAGE);
+        if (woken == WAIT_OBJECT_0) return ERROR_SUCCESS;
+        // Not "ended": a handle without SYNCHRONIZE access, for one, fails.
+        if (woken != WAIT_OBJECT_0 + 1) return woken == WAIT_FAILED ? GetLastError() : woken;
         MSG msg;
         PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
     }
@@ -118,15 +127,18 @@ void CloseHandle(Handle handle) {
     if (handle) ::CloseHandle(reinterpret_cast<HANDLE>(handle));
 }
 
-bool StartMinimisedWithFocus(const std::wstring& commandLine) {
+bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_SHOWMINIMIZED;
     PROCESS_INFORMATION pi = {};
     std::string cmd = ToAnsi(commandLine);
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi)) {
+        *error = GetLastError();
         return false;
+    }
+    *error = ERROR_SUCCESS;
     // Nobody waits for it.
     win32::AutoCloseHandle thread(pi.hThread), process(pi.hProcess);
     return true;

@@ -22,7 +22,8 @@ lang_row() {
 # Cyrillic sets, and for the East Asian sets, which Arial lacks, Windows takes
 # the system font of that script (MS Gothic, SimSun, MingLiU, Gulim). Here
 # Liberation Sans (Arial's metrics, Latin, Greek and Cyrillic) stands for
-# Arial and Noto Sans CJK for the East Asian fonts.
+# Arial and Noto Sans CJK for the East Asian fonts; Arial's Hebrew and Arabic
+# sets (Latin in the same face) are DejaVu Sans's.
 lang_fonts() {
     local subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' cs face
     "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d "Liberation Sans" /f >/dev/null 2>&1
@@ -30,6 +31,7 @@ lang_fonts() {
         face="Noto Sans CJK ${cs#* }"
         "$WINE" reg add "$subst" /v "Arial,${cs% *}" /d "$face,${cs% *}" /f >/dev/null 2>&1
     done
+    for cs in 177 178; do "$WINE" reg add "$subst" /v "Arial,$cs" /d "DejaVu Sans,$cs" /f >/dev/null 2>&1; done
 }
 
 # The system code page of Windows version $1 in shell32's first translation:

@@ -23,7 +23,8 @@ lang_row() {
 # Cyrillic sets, and for the East Asian sets, which Arial lacks, Windows takes
 # the system font of that script (MS Gothic, SimSun, MingLiU, Gulim). Here
 # Liberation Sans (Arial's metrics, Latin, Greek and Cyrillic) stands for
-# Arial, Noto Sans CJK for the East Asian fonts and Loma for Thai (Tahoma).
+# Arial, Noto Sans CJK for the East Asian fonts and Loma for Thai (Tahoma);
+# Arial's Hebrew and Arabic sets (Latin in the same face) are DejaVu Sans's.
 lang_fonts() {
     local subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' cs face
     "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d "Liberation Sans" /f >/dev/null 2>&1
@@ -32,6 +33,7 @@ lang_fonts() {
         "$WINE" reg add "$subst" /v "Arial,${cs% *}" /d "$face,${cs% *}" /f >/dev/null 2>&1
     done
     "$WINE" reg add "$subst" /v "Arial,222" /d "Loma,222" /f >/dev/null 2>&1
+    for cs in 177 178; do "$WINE" reg add "$subst" /v "Arial,$cs" /d "DejaVu Sans,$cs" /f >/dev/null 2>&1; done
 }
 
 # The system code page of Windows version $1 in shell32's first translation:

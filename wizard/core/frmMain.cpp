@@ -35,6 +35,7 @@ Controls ctl;
 // The design-time window: every control at its place, events connected.
 void Design(ui::Form& f) {
     ctl = Controls{};
+    f.SetRightToLeft(ResHandling::RightToLeft());
     f.SetCaption(L"Wizard");
     f.SetBorderStyle(0);
     f.Move(0, 0);
@@ -143,7 +144,8 @@ bool PageAreaOnScreen(int32_t* x, int32_t* y) {
     if (!f.IsLoaded()) return false;
     // Read without loading: a window not loaded has no page area on screen.
     if (!ctl.picPage->IsAlive()) return false;
-    ctl.picPage->ClientToScreen(0, 0, x, y);
+    ui::Rect r = ctl.picPage->FormRect();
+    f.ClientToScreen(static_cast<float>(r.left), static_cast<float>(r.top), x, y);
     return true;
 }
 
@@ -183,9 +185,12 @@ void Form_Load() {
     Functions::SetLabelText(*ctl.lblFinish, ResHandling::GetLanguageString(4), f);
     // Not modal: from here on the wizard lives in its events.
     f.Show();
-    // The background centred on the screen, the page area at its place on it.
+    // The background centred on the screen, the page area at its place on it:
+    // on its shadow, which a right-to-left window does not mirror (a picture
+    // keeps its orientation), 196 pixels from the picture's left edge.
     full.Move((f.ScaleWidth() - full.Width()) / 2, (f.ScaleHeight() - full.Height()) / 2);
-    page.Move(full.Left() + 196, full.Top() + 107);
+    float pageLeft = f.RightToLeft() ? full.Width() - 196 - page.Width() : 196;
+    page.Move(full.Left() + pageLeft, full.Top() + 107);
     // The version text right-aligned at the top of the page area.
     FormParts::SetVersion(*ctl.Version, page.Width());
     // Above every other window, as all the wizard's windows are.

@@ -6,6 +6,7 @@
 #include "core/frmMain.h"
 #include "dialogs/PictureButtons.h"
 #include "localisation/Functions.h"
+#include "localisation/ResHandling.h"
 #include "resources/resource_ids.h"
 
 namespace FormParts {
@@ -56,6 +57,7 @@ ui::Control& Caption(ui::Form& form, const wchar_t* name, ui::Control* box, floa
 
 ui::Control& Version(ui::Form& form, ui::Control* box) {
     ui::Control& c = Place(form, ui::Kind::Label, L"Version", box, 0, 5, 0, 25);
+    c.SetRightToLeft(false);  // Latin letters and digits, wherever it stands
     c.SetForeColor(kVersionColor);
     c.SetAutoSize(true);
     return c;
@@ -84,6 +86,7 @@ void PictureButton(ui::Form& form, ui::Control* box, const wchar_t* name, Button
 }
 
 void DesignDialog(ui::Form& form, const wchar_t* caption) {
+    form.SetRightToLeft(ResHandling::RightToLeft());
     form.SetCaption(caption);
     form.SetBorderStyle(0);
     form.SetClientSize(kDialogWidth, kDialogHeight);

@@ -100,7 +100,7 @@ struct DialogEvents {
     void (*debugMouseDown)(const ui::MouseArgs&);
 };
 // A borderless dialog of the page area's size with the button pointer,
-// centred on the screen.
+// centred on the screen, laid out in the language library's direction.
 void DesignDialog(ui::Form& form, const wchar_t* caption);
 // The design of a dialog: that frame, captioned "Wizard"; Image1 over all of it; the
 // centred text Label at textLeft, 112 (409 x 217); Version; the 50 ms hover

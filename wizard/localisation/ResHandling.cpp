@@ -128,4 +128,10 @@ std::wstring GetLanguageString(int16_t id) {
     return text;
 }
 
+bool RightToLeft() {
+    std::wstring direction;
+    if (!Rs.LanguageLibrary || sys::LoadString(Rs.LanguageLibrary, kDirectionId, 8, &direction) == 0) return false;
+    return direction == L"rtl";
+}
+
 }  // namespace ResHandling

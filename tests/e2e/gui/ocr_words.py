@@ -36,9 +36,13 @@ def east_asian(ch):
     return unicodedata.east_asian_width(ch) in 'WF' and ch.isalpha()
 
 
+# Tesseract reads an alef with hamza as a bare alef, and drops the vowel marks.
+ARABIC = str.maketrans({**dict.fromkeys('\u0622\u0623\u0625', '\u0627'), **dict.fromkeys(map(chr, range(0x64b, 0x653)))})
+
+
 def fold(text):
     # Python lowers the Turkish capital I with a dot to i and a combining dot.
-    return text.lower().replace('\u0307', '')
+    return text.lower().replace('\u0307', '').translate(ARABIC)
 
 
 def units(text):
@@ -72,10 +76,11 @@ def main():
     wanted = units(text)
     with open(ocr_file, encoding='utf-8', errors='replace') as f:
         ocr = fold(f.read())
-    # Tesseract puts blanks between East Asian characters.
+    # Tesseract puts blanks between East Asian characters, drops Arabic ones.
     squeezed = re.sub(r'\s+', '', ocr).translate(DASHES)
     read = set(re.findall(r'\w+', ocr))
-    found = [w for w in wanted if (w in squeezed if east_asian(w[0]) or THAI.match(w) else w in read)]
+    arabic = lambda w: '\u0600' <= w[0] <= '\u06ff'
+    found = [w for w in wanted if (w in squeezed if east_asian(w[0]) or THAI.match(w) or arabic(w) else w in read)]
     print('%d/%d' % (len(found), len(wanted)))
     if not wanted:
         sys.exit('no words of ids %s in %s' % (ids, catalogue))

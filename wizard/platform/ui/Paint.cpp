@@ -14,42 +14,26 @@ namespace {
 
 const Color kGrayText = Rgb(128, 128, 128);
 
-// GDI on Windows 95, 98 and ME keeps coordinates in 16 bits: a corner past
-// 32767 wraps round to a negative one. A line's box is the line's own size,
-// and kept in that range.
-int Clamp16(int v) { return std::max(-32767, std::min(32767, v)); }
-
-Rect TextBox(int x, int y, const Font& font, const std::wstring& line, bool mnemonic) {
-    Backend& b = GetBackend();
-    int w = static_cast<int>(std::ceil(b.TextWidth(font, mnemonic ? text::StripMnemonic(line) : line)));
-    int h = static_cast<int>(std::ceil(b.LineHeight(font)));
-    x = Clamp16(x);
-    y = Clamp16(y);
-    return Rect{x, y, Clamp16(x + w), Clamp16(y + h)};
-}
-
-void PaintLabel(Canvas& canvas, const Control& c, const Rect& r, const Font& font, int alignment) {
-    Backend& b = GetBackend();
-    float lh = b.LineHeight(font);
+void PaintLabel(Canvas& canvas, const Control& c) {
     Color color = c.EffectivelyEnabled() ? c.ForeColor() : kGrayText;
-    int i = 0;
-    for (const auto& line : c.Lines()) {
-        float x = static_cast<float>(r.left);
-        if (alignment == kAlignCenter) x += (c.Width() - b.TextWidth(font, text::StripMnemonic(line))) / 2;
-        canvas.DrawText(font, color,
-                        TextBox(RoundPixel(x), r.top + RoundPixel(lh * static_cast<float>(i)), font, line, true), line,
-                        true);
-        ++i;
-    }
+    const std::vector<std::wstring>& lines = c.Lines();
+    std::vector<Rect> rects = c.LineRects();
+    for (size_t i = 0; i < lines.size(); ++i)
+        canvas.DrawText(c.GetFont(), color, rects[i], lines[i], true, c.RightToLeft(), c.TextAlignment());
 }
 
-void PaintDrawing(Canvas& canvas, const std::vector<DrawOp>& ops, const Rect& inner) {
+// A picture box's drawing, mirrored in its inner area where the form lays
+// out right to left (a progress bar fills from the right); its texts read
+// left to right.
+void PaintDrawing(Canvas& canvas, const std::vector<DrawOp>& ops, const Rect& inner, bool mirrored) {
     Backend& b = GetBackend();
+    auto place = [&inner, mirrored](int x, int w) { return mirrored ? inner.right - x - w : inner.left + x; };
     for (const DrawOp& op : ops) {
         if (op.type == DrawOp::Box) {
             int x1 = RoundPixel(std::min(op.x1, op.x2)), x2 = RoundPixel(std::max(op.x1, op.x2));
             int y1 = RoundPixel(std::min(op.y1, op.y2)), y2 = RoundPixel(std::max(op.y1, op.y2));
-            Rect box{inner.left + x1, inner.top + y1, inner.left + x2 + 1, inner.top + y2 + 1};
+            int left = place(x1, x2 + 1 - x1);
+            Rect box{left, inner.top + y1, left + x2 + 1 - x1, inner.top + y2 + 1};
             if (op.filled)
                 canvas.FillRect(box, op.color);
             else
@@ -57,10 +41,11 @@ void PaintDrawing(Canvas& canvas, const std::vector<DrawOp>& ops, const Rect& in
             continue;
         }
         float lh = b.LineHeight(op.font);
-        int i = 0;
+        int h = static_cast<int>(std::ceil(lh)), i = 0;
         for (const auto& line : text::SplitLines(op.text)) {
-            int x = inner.left + RoundPixel(op.x1), y = inner.top + RoundPixel(op.y1 + lh * static_cast<float>(i));
-            canvas.DrawText(op.font, op.color, TextBox(x, y, op.font, line, false), line, false);
+            int w = static_cast<int>(std::ceil(b.TextWidth(op.font, line)));
+            int x = place(RoundPixel(op.x1), w), y = inner.top + RoundPixel(op.y1 + lh * static_cast<float>(i));
+            canvas.DrawText(op.font, op.color, Rect{x, y, x + w, y + h}, line, false, false, kAlignLeft);
             ++i;
         }
     }
@@ -95,11 +80,11 @@ bool Form::FocusMarkRect(Rect* out) const {
     if (shown->IsWindowed() || !shown->EffectivelyVisible()) return false;
     Rect r = shown->FormRect();
     if (shown->kind_ == Kind::Label) {
-        float width = 0, height = 0;
-        shown->TextExtent(&width, &height);
-        r.right = r.left + RoundPixel(width) + 1;
+        std::vector<Rect> lines = shown->LineRects();
+        r = lines.front();
+        for (const Rect& l : lines) r = Rect{std::min(r.left, l.left), r.top, std::max(r.right, l.right), l.bottom};
         r.left -= 1;
-        r.bottom = r.top + RoundPixel(height);
+        r.right += 1;
     } else {
         r = Rect{r.left + 4, r.top + 4, r.right - 4, r.bottom - 4};
     }
@@ -117,7 +102,7 @@ void Form::PaintChildren(Canvas& canvas, const std::vector<Control*>& list) cons
         switch (c->kind_) {
             case Kind::Label:
                 if (c->backStyle_ == 1) canvas.FillRect(r, c->backColor_);
-                PaintLabel(canvas, *c, r, c->font_, c->alignment_);
+                PaintLabel(canvas, *c);
                 break;
             case Kind::Image:
                 if (c->picture_) canvas.DrawPicture(c->picture_, r, c->stretch_);
@@ -129,7 +114,7 @@ void Form::PaintChildren(Canvas& canvas, const std::vector<Control*>& list) cons
                 if (frame) canvas.FrameRect(r, c->foreColor_);
                 Rect inner{r.left + frame, r.top + frame, r.right - frame, r.bottom - frame};
                 canvas.PushClip(inner);
-                PaintDrawing(canvas, c->ops_, inner);
+                PaintDrawing(canvas, c->ops_, inner, rightToLeft_);
                 PaintChildren(canvas, c->children_);
                 canvas.PopClip();
                 break;

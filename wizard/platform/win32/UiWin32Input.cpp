@@ -15,6 +15,10 @@ namespace win32ui {
 
 namespace {
 
+static_assert(kKeyReturn == VK_RETURN && kKeyEscape == VK_ESCAPE && kKeySpace == VK_SPACE && kKeyLeft == VK_LEFT &&
+                  kKeyUp == VK_UP && kKeyRight == VK_RIGHT && kKeyDown == VK_DOWN,
+              "the toolkit's key codes are the virtual-key codes that WM_KEYDOWN brings");
+
 // Tab and Shift+Tab move the focus among the form's tab stops by TabIndex.
 void MoveFocus(Form& form, bool back) {
     std::vector<Control*> order;

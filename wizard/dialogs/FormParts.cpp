@@ -131,7 +131,10 @@ void PlaceOnPageArea(ui::Form& form) {
 void SetVersion(ui::Control& version, float width) {
     version.SetTop(5);
     version.SetCaption(Rs.VersionText);
-    version.SetLeft(width - version.Width());
+    // The page pictures draw their frame in the last column; a font whose
+    // last glyph inks its last column (Wine's MS Sans Serif) would draw the
+    // text's last stroke onto it.
+    version.SetLeft(width - kPictureFrame - version.Width());
 }
 
 }  // namespace FormParts

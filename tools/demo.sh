@@ -39,6 +39,8 @@ lang_end
 if [ -n "${WIZARD_LANG:-}" ]; then
     lang_begin "$WIZARD_LANG" "${VER:-winxp}" || exit 1
     [ -f "$BIN_DIR/$LANG_LIB.dll" ] || echo "no $LANG_LIB.dll built: the wizard will speak English" >&2
+    # A right-to-left library mirrors the page: the options' texts lie left of them.
+    grep -q -x '@direction rtl' "wizard/resources/lang/$LANG_CATALOGUE.txt" && CABLE_RTL=1
 fi
 
 headless=yes

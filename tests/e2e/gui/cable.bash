@@ -113,14 +113,16 @@ cable_click() { gui_click $((PAGE_X + $1)) $((PAGE_Y + $2)); }
 # The places of things on the pages, with the English texts. The option texts
 # lie where the wrapped heading above them ends, which the font decides: the
 # automatic option's text is the last but one text line right of the option
-# images (page x 48 on), found on a screenshot ($1, default NAME-page4-options).
+# images (page x 48 on; left of them, mirrored, with CABLE_RTL set), found on
+# a screenshot ($1, default NAME-page4-options).
 cable_click_automatic() {
-    local shot=${1:-${CABLE_NAME}-page4-options} rows top bottom
+    local shot=${1:-${CABLE_NAME}-page4-options} rows top bottom x=48 click=142
+    [ -n "${CABLE_RTL:-}" ] && x=$((460 - 48 - 150)) click=$((460 - 142))
     gui_shot "$shot" 1
-    rows=$(cable_text_rows "$shot" 150x230+$((PAGE_X + 48))+$((PAGE_Y + 100)) | tail -2)
+    rows=$(cable_text_rows "$shot" 150x230+$((PAGE_X + x))+$((PAGE_Y + 100)) | tail -2)
     [ "$(wc -l <<<"$rows")" -eq 2 ] || fail "page 4 shows no two option texts: $rows"
     read -r top bottom <<<"$(head -1 <<<"$rows")"
-    cable_click 142 $((100 + (top + bottom) / 2))
+    cable_click "$click" $((100 + (top + bottom) / 2))
 }
 cable_list_entry() { cable_click 72 $((180 + 13 * $1)); }  # entry $1, from 0
 cable_message_ok() { cable_click 230 351; }

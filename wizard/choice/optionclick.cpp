@@ -76,23 +76,24 @@ void SettleFocus(const ui::Control& chosen) {
 
 }  // namespace
 
-void OptionKey(ui::Control& text, int key) {
+bool OptionKey(ui::Control& text, int key) {
     int g = GroupOf(text.Name());
     int at = g < 0 ? -1 : IndexIn(g, text.Name());
-    if (at < 0) return;
+    if (at < 0) return false;
     if (key == ui::kKeySpace) {
         if (ui::Control* option = ChoiceParts::Find(kGroups[g][at])) ClickOn(*option);
-        return;
+        return true;
     }
     int step = (key == ui::kKeyUp || key == ui::kKeyLeft) ? -1 : (key == ui::kKeyDown || key == ui::kKeyRight) ? 1 : 0;
-    if (step == 0) return;
+    if (step == 0) return false;
     for (int i = at + step; i >= 0 && i < 2; i += step) {
         ui::Control* option = ChoiceParts::Find(kGroups[g][i]);
         if (Usable(option) && Usable(TextOf(kGroups[g][i]))) {
             ClickOn(*option);
-            return;
+            break;
         }
     }
+    return true;
 }
 
 void FocusOptions() {

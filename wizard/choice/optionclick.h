@@ -19,8 +19,8 @@ void SelectComOption(ui::Control& option);
 // chosen option is disabled); it follows each selection while it is there.
 // A key on the text with the focus: Up/Left and Down/Right click the
 // previous or next enabled option of the page, as the mouse would (nothing
-// past either end), Space the option of the text.
-void OptionKey(ui::Control& text, int key);
+// past either end), Space the option of the text. False for any other key.
+bool OptionKey(ui::Control& text, int key);
 // The page's options take the focus (as the page opens).
 void FocusOptions();
 

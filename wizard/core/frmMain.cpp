@@ -157,7 +157,7 @@ void AttachEvents(ui::Control& control) {
     // The option texts carry the keyboard of pages 2 and 4.
     for (const wchar_t* text : {L"lblIRDA", L"lblNoIRDA", L"lblCom", L"lblManCom"})
         if (ui::SameName(control.Name(), text))
-            control.OnKeyDown = [option = &control](int key) { optionclick::OptionKey(*option, key); };
+            control.OnKeyDown = [option = &control](int key) { return optionclick::OptionKey(*option, key); };
 }
 
 void Form_Load() {

@@ -242,7 +242,7 @@ void Click(ui::Control& control, int button, int shift) {
     MouseUp(control, button, shift);
 }
 
-void Key(ui::Form& form, int key) { form.DispatchKey(key); }
+void Key(ui::Form& form, int key, int shift) { form.DispatchKey(key, shift); }
 
 void SelectListEntry(ui::Control& list, int index) {
     if (!list.Owner()) return;

@@ -28,8 +28,9 @@ constexpr int kCtrlMask = 2;
 constexpr int kAltMask = 4;
 
 // The keys the toolkit routes itself: Enter presses the default button, Esc
-// the cancel button. The others reach the windowless control with the focus
+// the cancel button, Tab moves the focus. The others reach the windowless control with the focus
 // (Control::OnKeyDown); the codes are Windows' virtual-key codes.
+constexpr int kKeyTab = 9;
 constexpr int kKeyReturn = 13;
 constexpr int kKeyEscape = 27;
 constexpr int kKeySpace = 32;
@@ -77,7 +78,9 @@ struct MouseArgs {
 
 using Handler = std::function<void()>;
 using MouseHandler = std::function<void(const MouseArgs&)>;
-using KeyHandler = std::function<void(int key)>;
+// Returns whether the control used the key; one it declines goes on to the
+// window system.
+using KeyHandler = std::function<bool(int key)>;
 
 // One drawing operation kept by a picture box (replayed at each paint, cleared
 // by Cls). Coordinates are the picture box's inner (scale) coordinates.

@@ -109,13 +109,11 @@ void Control::Mutate(F&& change) {
     if (!alive_) return;
     Rect before = FormRect();
     // The focus mark reaches past a label's left edge.
-    bool marked = form_ && form_->MarksFocusOn(this);
-    if (marked) form_->InvalidateFocusMark();
+    Form::FocusMarkMove mark(form_ && form_->MarksFocusOn(this) ? form_ : nullptr);
     change();
     Resize();
     if (!form_ || !form_->IsLoaded()) return;
     form_->Invalidate(Union(before, FormRect()));
-    if (marked) form_->InvalidateFocusMark();
     SyncWindows();
 }
 
@@ -383,10 +381,8 @@ void Control::SetTabStop(bool v) {
 
 void Control::SetFocusShownOn(Control* shown) {
     if (!alive_) return;
-    bool focused = form_ && form_->focused_ == this;
-    if (focused) form_->InvalidateFocusMark();
+    Form::FocusMarkMove mark(form_ && form_->focused_ == this ? form_ : nullptr);
     focusShownOn_ = shown;
-    if (focused) form_->InvalidateFocusMark();
 }
 
 // A windowless control takes the focus as the form's window, whose keys the

@@ -109,9 +109,10 @@ public:
     void DispatchCaptureLost();
     // A key pressed while this form (or one of its children) has the focus.
     // Enter and Esc press the default and cancel buttons, whichever control
-    // has the focus; other keys go to a windowless control with the focus.
-    // Returns true when the toolkit used the key.
-    bool DispatchKey(int key);
+    // has the focus; Tab (shift: kShiftMask) moves the focus; other keys go
+    // to a windowless control with the focus. Returns true when the toolkit
+    // used the key.
+    bool DispatchKey(int key, int shift = 0);
     void DispatchTimer(int timerId);
     void DispatchCommand(int childId);              // button clicked
     void DispatchListSelect(int childId, int idx);  // list box selection changed
@@ -123,7 +124,6 @@ public:
     void DispatchFocus(int childId);
     void DispatchMoved(int left, int top);
     void DispatchMinimized(bool minimized);
-    Control* Focused() const { return focused_; }
     Control* DefaultButton() const;  // the one Enter presses, or null
     Control* CancelButton() const;   // the one Esc presses, or null
     Control* ByChildId(int id) const;
@@ -132,12 +132,21 @@ public:
     Control* HitTest(float x, float y) const;
     // The pointer to show at a client point.
     void CursorAt(int x, int y, int* pointer, int* cursorResourceId) const;
+
+    // ---- the keyboard focus (Focus.cpp) ----
+    Control* Focused() const { return focused_; }
+    // The tab stops that can take the focus now, by TabIndex (creation order
+    // among equals).
+    std::vector<Control*> TabOrder() const;
+    // Tab and Shift+Tab: the next or previous of TabOrder, round the ends.
+    void MoveFocus(bool back);
     // Where the focus is marked (client pixels), or false: no mark.
     bool FocusMarkRect(Rect* r) const;
     bool MarksFocusOn(const Control* c) const;
     // The mark is to be drawn again (the focus came or went, the window
     // system shows or hides such marks from now on).
     void InvalidateFocusMark();
+
     // Paints the client area.
     void Paint(Canvas& canvas) const;
 
@@ -158,7 +167,20 @@ private:
     void PaintChildren(Canvas& canvas, const std::vector<Control*>& list) const;
     Control* HitIn(const std::vector<Control*>& list, float x, float y) const;
     void RemoveTree(Control* c);
+    // The one way the focus changes (Focus.cpp).
     void SetFocused(Control* c);
+    // Repaints the focus mark where it is and, at the end of its scope, where
+    // it went: around a change of the focus or of the marked control.
+    class FocusMarkMove {
+    public:
+        explicit FocusMarkMove(Form* form);
+        ~FocusMarkMove();
+        FocusMarkMove(const FocusMarkMove&) = delete;
+        FocusMarkMove& operator=(const FocusMarkMove&) = delete;
+
+    private:
+        Form* form_;
+    };
 
     std::wstring name_;
     bool loaded_ = false;

@@ -76,38 +76,6 @@ void Form::Paint(Canvas& canvas) const {
     if (FocusMarkRect(&mark)) canvas.FocusMark(mark);
 }
 
-bool Form::MarksFocusOn(const Control* c) const {
-    return c && focused_ && (focused_ == c || focused_->focusShownOn_ == c);
-}
-
-void Form::InvalidateFocusMark() {
-    Rect r;
-    if (FocusMarkRect(&r)) Invalidate(r);
-}
-
-// A windowless control's mark goes around its text (a label: one pixel wider
-// on either side, as a radio button's) or inside its picture (four pixels
-// in, within the picture button's frame, as a push button's).
-bool Form::FocusMarkRect(Rect* out) const {
-    const Control* f = focused_;
-    if (!loaded_ || !f || !f->alive_ || !f->EffectivelyEnabled()) return false;
-    const Control* shown = f->focusShownOn_ && f->focusShownOn_->alive_ ? f->focusShownOn_ : f;
-    if (shown->IsWindowed() || !shown->EffectivelyVisible()) return false;
-    Rect r = shown->FormRect();
-    if (shown->kind_ == Kind::Label) {
-        float width = 0, height = 0;
-        shown->TextExtent(&width, &height);
-        r.right = r.left + RoundPixel(width) + 1;
-        r.left -= 1;
-        r.bottom = r.top + RoundPixel(height);
-    } else {
-        r = Rect{r.left + 4, r.top + 4, r.right - 4, r.bottom - 4};
-    }
-    if (r.Width() <= 0 || r.Height() <= 0) return false;
-    *out = r;
-    return true;
-}
-
 void Form::PaintChildren(Canvas& canvas, const std::vector<Control*>& list) const {
     for (Control* c : list) {
         if (!c->visible_ || c->kind_ == Kind::Timer || c->IsWindowed()) continue;

@@ -5,30 +5,12 @@
 // nothing can be thrown through a window procedure, so none is caught here.
 // A fault in a handler ends the program where it happens instead of being
 // passed over.
-#include <algorithm>
-#include <vector>
-
 #include "platform/win32/UiWin32.h"
 
 namespace ui {
 namespace win32ui {
 
 namespace {
-
-// Tab and Shift+Tab move the focus among the form's tab stops by TabIndex.
-void MoveFocus(Form& form, bool back) {
-    std::vector<Control*> order;
-    for (Control* c : form.Controls())
-        if (c->TabStop() && c->EffectivelyVisible() && c->EffectivelyEnabled()) order.push_back(c);
-    if (order.empty()) return;
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
-    size_t i = 0;
-    for (; i < order.size(); ++i)
-        if (order[i] == form.Focused()) break;
-    size_t next = i == order.size() ? 0 : (back ? (i + order.size() - 1) : (i + 1)) % order.size();
-    order[next]->SetFocus();
-}
 
 // Windows 2000 and later: NT 5.0 and up. The version decides, not the
 // answers of the messages: Wine takes them on any system it reports and
@@ -70,12 +52,9 @@ bool RouteKey(HWND top, UINT msg, WPARAM wParam) {
     }
     if (msg != WM_KEYDOWN) return false;
     if (IsNavigationKey(wParam)) ShowFocusCues(top);
-    if (wParam == VK_TAB) {
-        MoveFocus(*form, GetKeyState(VK_SHIFT) < 0);
-        return true;
-    }
-    // Enter and Esc; other keys only when a windowless control has the focus.
-    return form->DispatchKey(static_cast<int>(wParam));
+    // Enter, Esc and Tab; other keys only when a windowless control with the
+    // focus takes them.
+    return form->DispatchKey(static_cast<int>(wParam), GetKeyState(VK_SHIFT) < 0 ? kShiftMask : 0);
 }
 
 // The characters of the keys routed above, which would beep in a list box.

@@ -9,7 +9,7 @@
 #include "choice/CreateComChoice.h"
 #include "choice/CreateComList.h"
 #include "choice/CreateIRDAChoice.h"
-#include "choice/optionclick.h"
+#include "choice/OptionGroups.h"
 #include "core/frmMain.h"
 #include "fakes/FakeUi.h"
 #include "platform/RegAccess.h"
@@ -153,7 +153,7 @@ TEST_F(ChoicePagesTest, OptionKeysSkipADisabledOptionStopAtTheEndsAndAreRemember
     ui::Form& form = *Rs.CurrentForm;
     auto open = [](void (*build)()) {
         build();
-        optionclick::FocusOptions();
+        OptionGroups::Focus();
     };
     Rs.IrDAPresent = false;
     open(CreateIRDAChoice::BuildIRDAChoice);

@@ -8,6 +8,10 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 "$WINE" wineboot -i >/dev/null 2>&1 || true
 wine_wait
 test -d "$DRIVE_C/windows" || { echo "no prefix at $WINEPREFIX" >&2; exit 1; }
+# Windows 2000 and XP come with focus marks and underlined letters hidden
+# until the keyboard is used (SPI_GETKEYBOARDCUES FALSE: bit 0x20 of the
+# mask clear); Wine's own default shows them.
+"$WINE" reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY /d 1000028012000000 /f >/dev/null 2>&1
 # Keep a pristine copy of the registry files so tests can go back to it.
 mkdir -p "$WINEPREFIX/.pristine"
 cp "$WINEPREFIX"/*.reg "$WINEPREFIX/.pristine/"

@@ -61,17 +61,21 @@ const ::win32::Dib* DibFor(int id);
 bool RealizeFormPalette(HWND hwnd, bool background);
 HDC MeasureDc();
 void PaintForm(HWND hwnd, Form& form);
-// The last paint's back buffer (0 x 0: painted straight into the window);
-// denyBuffer makes the paints go without one, as when memory is short.
+// The last paint's back buffer (0 x 0: painted straight into the window).
 struct PaintStats {
     int width = 0, height = 0;
-    bool denyBuffer = false;
 };
 PaintStats& LastPaint();
+// Faults a test brings about; the program never sets them.
+struct TestHooks {
+    bool denyPaintBuffer = false;  // the paints go without a buffer, as when memory is short
+};
+TestHooks& Hooks();
 
 // UiWin32Input: the keyboard cues. Windows 2000 and later hide focus marks
 // in a window until the keyboard is used in it (the UI state of
-// WM_CHANGEUISTATE); earlier systems know no such state and always show them.
+// WM_CHANGEUISTATE), unless the user chose to see them always; earlier
+// systems know no such state and always show them.
 void HideFocusCues(HWND form);
 // The keyboard focus is in the form's window (or a child) and marks show.
 bool FocusMarkShown(HWND form);

@@ -33,7 +33,9 @@ bool IsNavigationKey(WPARAM key) {
 }
 
 // A top-level window passes the change to itself and its children
-// (WM_UPDATEUISTATE), the list box's own mark included.
+// (WM_UPDATEUISTATE), the list box's own mark included. That message comes
+// back here (FormProc's WM_UPDATEUISTATE, which follows the system's own
+// changes, Alt for one): the flag, cleared first, ends the round.
 void ShowFocusCues(HWND top) {
     auto it = Windows().find(top);
     if (it == Windows().end() || !it->second.focusCuesHidden) return;
@@ -115,12 +117,12 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONUP: Mouse(hwnd, *form, Form::MouseEvent::Up, kRightButton, wParam, lParam); return 0;
         case WM_MBUTTONUP: Mouse(hwnd, *form, Form::MouseEvent::Up, kMiddleButton, wParam, lParam); return 0;
         // Windows takes the mouse away between a press and its release (a
-        // window that sets the capture, a menu, a dialog, WM_CANCELMODE):
-        // the release goes elsewhere, so the pressed control lets go here.
+        // window that sets the capture, a menu, a dialog, WM_CANCELMODE,
+        // whose DefWindowProc releases it): the release goes elsewhere, so
+        // the pressed control lets go here.
         case WM_CAPTURECHANGED:
             if (reinterpret_cast<HWND>(lParam) != hwnd) form->DispatchCaptureLost();
             return 0;
-        case WM_CANCELMODE: form->DispatchCaptureLost(); break;  // DefWindowProc releases the capture
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd) {
                 SetCursorAt(hwnd, *form);
@@ -255,8 +257,13 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(old, hwnd, msg, wParam, lParam);
 }
 
+// Only where the user did not choose to see the marks (and the underlined
+// letters) at all times: "Hide underlined letters for keyboard navigation"
+// in Display, Effects, which SPI_GETKEYBOARDCUES reports as FALSE.
 void HideFocusCues(HWND form) {
     if (!HasUiState()) return;
+    BOOL alwaysShown = FALSE;
+    if (SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0) && alwaysShown) return;
     Windows()[form].focusCuesHidden = true;
     SendMessageA(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
 }

@@ -210,6 +210,11 @@ PaintStats& LastPaint() {
     return stats;
 }
 
+TestHooks& Hooks() {
+    static TestHooks hooks;
+    return hooks;
+}
+
 // The back buffer covers only the area to paint: a hover repaints one
 // button, not the screen. Where even that cannot be had (a bitmap of the
 // screen's depth is scarce memory on a 16 MB Windows 95), the form is painted
@@ -225,8 +230,8 @@ void PaintForm(HWND hwnd, Form& form) {
     HPALETTE palette = DisplayPalette();
     ::win32::ScopedSelectPalette onScreen(paint.Dc(), palette);
     ::win32::AutoDeleteDC mem(CreateCompatibleDC(paint.Dc()));
-    ::win32::AutoDeleteBitmap bmp(mem.IsValid() && !LastPaint().denyBuffer ? CreateCompatibleBitmap(paint.Dc(), w, h)
-                                                                           : nullptr);
+    ::win32::AutoDeleteBitmap bmp(mem.IsValid() && !Hooks().denyPaintBuffer ? CreateCompatibleBitmap(paint.Dc(), w, h)
+                                                                            : nullptr);
     LastPaint().width = bmp.IsValid() ? w : 0;
     LastPaint().height = bmp.IsValid() ? h : 0;
     if (!bmp.IsValid()) {

@@ -62,8 +62,13 @@ bool Attach(ui::Control& control) {
     const Row* row = RowOf(control.Name());
     if (!row) return false;
     control.OnClick = row->click;
-    if (ui::SameName(control.Name(), row->text))
+    if (ui::SameName(control.Name(), row->text)) {
         control.OnKeyDown = [text = &control](int key) { return Key(*text, key); };
+        // For a screen reader the text is the radio button, its option the
+        // face (made before the text).
+        control.SetRole(ui::Role::RadioButton);
+        control.SetFace(ChoiceParts::Find(row->option));
+    }
     return true;
 }
 
@@ -75,6 +80,9 @@ void ShowChosen(ui::Control& option) {
         if (face && face != &option && face->Enabled()) face->SetPicture(IDB_OPTION_OFF);
     }
     option.SetPicture(IDB_OPTION_ON);
+    for (const Row& row : kRows)
+        if (ui::Control* text = row.page == chosen->page ? ChoiceParts::Find(row.text) : nullptr)
+            text->SetChecked(&row == chosen);
     SettleFocus(*chosen);
 }
 

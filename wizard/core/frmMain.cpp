@@ -55,6 +55,7 @@ void Design(ui::Form& f) {
     bar.SetBorderStyle(1);
     bar.SetForeColor(FormParts::kTextColor);
     bar.SetBackColor(ui::kWhite);
+    bar.SetRole(ui::Role::ProgressBar);
     bar.SetVisible(false);
     ctl.Progressbar = bar;
     ui::Control& status = Place(f, ui::Kind::Label, L"trglabel", page, 24, 360, 393, 25);

@@ -148,6 +148,11 @@ public:
         Ui().focusWindow = control ? control->ChildWindow() : form.HandleIfLoaded();
         form.DispatchFocus(control ? control->ChildId() : 0);
     }
+    void Announce(ui::Form&, ui::Control& item, ui::AccessEvent what) override {
+        static const wchar_t* const kNames[] = {L"Focus",      L"Show",        L"Hide",        L"Destroy",
+                                                L"NameChange", L"StateChange", L"ValueChange", L"LocationChange"};
+        if (!gSuspended) Ui().announced.push_back(std::wstring(kNames[static_cast<int>(what)]) + L" " + item.Name());
+    }
     void SetTimer(ui::Form& form, int id, uint32_t ms) override {
         if (gSuspended) return;
         auto key = std::make_pair(form.HandleIfLoaded(), id);
@@ -350,6 +355,7 @@ bool ClientToScreen(Handle window, int32_t* x, int32_t* y) {
 }
 
 void DiscardPendingInput() { ++fake::Ui().inputDiscarded; }
+
 
 FolderAnswer BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path) {
     fake::UiWorld& u = fake::Ui();

@@ -81,6 +81,9 @@ struct UiWorld {
     std::deque<std::wstring> folderAnswers;
     std::function<void()> onBrowse;
     int inputDiscarded = 0;  // DiscardPendingInput calls
+    // What the forms told screen readers, one "Event control" line each
+    // (Backend::Announce).
+    std::vector<std::wstring> announced;
 };
 
 // A folder answer: the dialog failed without showing.

@@ -62,6 +62,10 @@ public:
     virtual void DestroyChild(Control& control) = 0;
     virtual void FocusChild(Form& form, Control* control) = 0;  // null: the form's window
 
+    // What changed for screen readers and magnifiers (Form::AccessibleItems):
+    // `item` has the focus, came, went, was renamed...
+    virtual void Announce(Form& form, Control& item, AccessEvent what) = 0;
+
     // Timers of the form's window: ms 0 stops it.
     virtual void SetTimer(Form& form, int timerId, uint32_t ms) = 0;
 

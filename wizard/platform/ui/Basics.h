@@ -69,6 +69,24 @@ bool operator==(const Font& a, const Font& b);
 
 enum class Kind { None, Label, Image, PictureBox, ListBox, CommandButton, Timer };
 
+// What a screen reader is told a control is, as a standard dialog's control
+// of that kind would be (Control::SetRole; labels start as Text, list boxes
+// as List, everything else as None: decorative or part of another's item),
+// or a form is (Client, Dialog, Alert).
+enum class Role { None, Text, PushButton, RadioButton, ProgressBar, List, Client, Dialog, Alert };
+
+// The state of an accessible item (AccessibleItem::state).
+constexpr uint32_t kAccUnavailable = 1;
+constexpr uint32_t kAccFocused = 2;
+constexpr uint32_t kAccFocusable = 4;
+constexpr uint32_t kAccChecked = 8;
+constexpr uint32_t kAccDefault = 16;
+constexpr uint32_t kAccInvisible = 32;
+constexpr uint32_t kAccReadOnly = 64;
+
+// What the model tells the window system for screen readers and magnifiers.
+enum class AccessEvent { Focus, Show, Hide, Destroy, NameChange, StateChange, ValueChange, LocationChange };
+
 struct MouseArgs {
     int button = 0;  // kLeftButton ...; for MouseMove the buttons held
     int shift = 0;   // kShiftMask | kCtrlMask | kAltMask
@@ -99,6 +117,22 @@ struct Rect {
     int Height() const { return bottom - top; }
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
 };
+
+// One control as a screen reader is told of it (Form::AccessibleItems).
+struct AccessibleItem {
+    int id = 0;  // the control's ChildId: stable while it lives
+    Role role = Role::None;
+    std::wstring name;                // as drawn: no '&', line breaks as blanks
+    std::wstring value;               // a progress bar's percentage
+    int16_t charset = 0;              // the character set the name is drawn in
+    uint32_t state = 0;               // kAcc...
+    Rect rect;                        // where it is drawn, form client pixels
+    const wchar_t* action = nullptr;  // its default action: "Press", "Check", or none
+    Control* control = nullptr;
+};
+
+// The smallest rectangle holding both (an empty one holds nothing).
+Rect Union(const Rect& a, const Rect& b);
 
 // Geometry is kept as assigned; drawing and windows take the nearest pixel.
 int RoundPixel(float v);

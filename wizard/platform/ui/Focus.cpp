@@ -16,8 +16,11 @@ Form::FocusMarkMove::~FocusMarkMove() {
 
 void Form::SetFocused(Control* c) {
     if (c == focused_) return;
-    FocusMarkMove move(this);
-    focused_ = c;
+    {
+        FocusMarkMove move(this);
+        focused_ = c;
+    }
+    Announce(AccessibleFocus(), AccessEvent::Focus);
 }
 
 void Form::DispatchFocus(int childId) {

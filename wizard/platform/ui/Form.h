@@ -150,6 +150,29 @@ public:
     // Paints the client area.
     void Paint(Canvas& canvas) const;
 
+    // ---- what a screen reader is told (Access.cpp) ----
+    // Client for a window of pages, Dialog or Alert (a stopping message); a
+    // property of the design, Client again at each load.
+    Role GetRole() const { return role_; }
+    void SetRole(Role role) { role_ = role; }
+    // Every visible control with a role as one item, in reading order (from
+    // the top, each line from the left).
+    std::vector<AccessibleItem> AccessibleItems() const;
+    // The item of a live control of this form with a role, a hidden one too
+    // (kAccInvisible); false for any other.
+    bool AccessibleItemOf(const Control* c, AccessibleItem* item) const;
+    // The control whose item `c` is drawn as or part of (itself, the radio
+    // button of a face, the push button of a caption), or null.
+    const Control* AccessibleOwner(const Control* c) const;
+    // The item with the focus (a proxy's picture button), or null.
+    Control* AccessibleFocus() const;
+    // The item's default action, exactly what a click does; false where it
+    // has none or cannot now (hidden, disabled).
+    bool DoAccessibleAction(int id);
+    // The focus to the item (to the proxy of a picture button); false where
+    // it cannot take it.
+    bool FocusAccessible(int id);
+
     // Destroys every loaded form without raising events (tests, program end).
     static void ResetAll();
     // Frees the controls that Remove and Unload keep alive for stale
@@ -181,6 +204,22 @@ private:
     private:
         Form* form_;
     };
+    // Tells the backend what a change did to the items `c` is part of or
+    // shows the focus of (Control::Mutate): shown or hidden, renamed, a new
+    // state or value, the focused item moved.
+    class AccessWatch {
+    public:
+        AccessWatch(Form* form, const Control* c);
+        ~AccessWatch();
+        AccessWatch(const AccessWatch&) = delete;
+        AccessWatch& operator=(const AccessWatch&) = delete;
+
+    private:
+        Form* form_;
+        AccessibleItem before_[2];
+        int count_ = 0;
+    };
+    void Announce(const Control* c, AccessEvent what);
 
     std::wstring name_;
     bool loaded_ = false;
@@ -199,6 +238,7 @@ private:
     int mouseIcon_ = 0;
     Font font_;
     sys::Handle window_ = 0;
+    Role role_ = Role::Client;
     std::vector<std::unique_ptr<Control>> owned_;  // creation order
     std::vector<Control*> children_;               // container = form, back to front
     Control* focused_ = nullptr;

@@ -80,6 +80,19 @@ void HideFocusCues(HWND form);
 // The keyboard focus is in the form's window (or a child) and marks show.
 bool FocusMarkShown(HWND form);
 
+// UiWin32Access: Active Accessibility. The answer to WM_GETOBJECT of a form
+// window (control null), a keyboard proxy or a list box (0: none, the
+// caller passes the message on); a default action that a client asked for,
+// run from the message loop (true when `msg` was that); the events of the
+// model's changes; the form window took or lost the keyboard; a dialog
+// shown or gone.
+LRESULT AnswerGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam, Control* control);
+bool DoDefaultAction(Form& form, UINT msg, WPARAM wParam);
+void Announce(Form& form, Control& item, AccessEvent what);
+void FocusCameToWindow(HWND top, Form& form);
+void FocusLeftWindow(HWND top, HWND to);
+void AnnounceWindow(HWND top, Form& form, bool shown);
+
 // UiWin32Input: the cursor of a pointer; the form under the cursor; the
 // window procedures.
 HCURSOR CursorFor(int pointer, int resourceId);

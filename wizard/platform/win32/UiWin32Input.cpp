@@ -154,7 +154,16 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == UIS_CLEAR && (HIWORD(wParam) & UISF_HIDEFOCUS)) ShowFocusCues(hwnd);
             break;
         case WM_SETFOCUS:
-        case WM_KILLFOCUS: form->InvalidateFocusMark(); break;
+            form->InvalidateFocusMark();
+            FocusCameToWindow(hwnd, *form);
+            break;
+        case WM_KILLFOCUS:
+            form->InvalidateFocusMark();
+            FocusLeftWindow(hwnd, reinterpret_cast<HWND>(wParam));
+            break;
+        case WM_GETOBJECT:
+            if (LRESULT object = AnswerGetObject(hwnd, wParam, lParam, nullptr)) return object;
+            break;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_CLOSE) {
                 form->DispatchClose(kUnloadControlMenu);
@@ -188,7 +197,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        default: break;
+        default:
+            if (DoDefaultAction(*form, msg, wParam)) return 0;
+            break;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
@@ -238,6 +249,10 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS:
             // A proxy's mark on its picture goes with the focus.
             if (Form* form = FormOf(top)) form->InvalidateFocusMark();
+            FocusLeftWindow(top, reinterpret_cast<HWND>(wParam));
+            break;
+        case WM_GETOBJECT:
+            if (LRESULT object = AnswerGetObject(hwnd, wParam, lParam, ControlOf(hwnd))) return object;
             break;
         case WM_SETCURSOR: {
             Form* form = FormOf(top);

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Windows XP through a screen reader's ears: a client in another process
+# (a11yclient.exe) hears every event of the wizard's windows and reads their
+# objects over pages 1, 2, 4, message 104, page 5 and the cancel query, driven
+# by keys and by accDoDefaultAction. The transcript is heard.txt beside the
+# screenshots, "== step" before what each step made heard. The user chose to
+# see focus marks always: page 1 marks Next at once.
+. "$(dirname "$0")/gui.sh"
+. "$(dirname "$0")/cable.bash"
+e2e_display
+
+HEARD="$SHOTS/heard.txt"
+DESKTOP='HKCU\Control Panel\Desktop'
+client() { "$WINE" "$GUI_BIN/a11yclient.exe" "$@" 2>/dev/null | tr -d '\r' >>"$HEARD"; }
+note() { printf '== %s\n' "$*" >>"$HEARD"; }
+key() { note "key $*" && gui_key "$@" && sleep 1.5; }
+dump() { sleep 1 && note "$1" && client dump; }
+act() { note "accDoDefaultAction $1" && client do "$1" && sleep 1.5; }
+# What step $1 made heard holds a line with $2 (unheard: none).
+part() { awk -v t="== $1" '$0 == t {on = 1; next} /^== / {on = 0} on' "$HEARD"; }
+heard() { part "$1" | grep -qF -- "$2" || fail "$1: not heard: $2"; }
+unheard() { part "$1" | grep -qF -- "$2" && fail "$1: heard: $2"; }
+restore() {
+    "$WINE" reg add "$DESKTOP" /v UserPreferencesMask /t REG_BINARY /d 1000028012000000 /f >/dev/null 2>&1
+    cable_cleanup
+}
+
+cable_begin winxp
+trap restore EXIT
+cable_port_map 1 2
+cable_remove_at_end 'HKLM\System\CurrentControlSet\Enum\Root\Legacy_IRDA' # infrared hardware
+"$WINE" reg add 'HKLM\System\CurrentControlSet\Enum\Root\Legacy_IRDA' /f >/dev/null 2>&1 || fail "reg add"
+"$WINE" reg add "$DESKTOP" /v UserPreferencesMask /t REG_BINARY /d 3000028012000000 /f >/dev/null 2>&1
+: >"$HEARD"
+"$WINE" "$GUI_BIN/a11yclient.exe" listen "$(win_path "$HEARD")" >/dev/null 2>&1 &
+sleep 2
+note "page 1 opens"
+cable_start
+gui_wait_window "$RECT_CENTRED" 40 || fail "page 1 did not appear: $(e2e_log | tail -3)"
+gui_shot a11y-page1 2
+dump "page 1"
+key Tab
+key Return
+e2e_wait_log "IRDA detected: True" 10 || fail "page 2 not reached: $(e2e_log | tail -3)"
+dump "page 2"
+key Down
+key Up
+key Tab
+key Tab
+key Tab
+act "By infrared (IrDA)"
+key Up
+act "Next"
+e2e_wait_log "user choice automatic or manuel COM-Selection" 10 || fail "page 4 not reached: $(e2e_log | tail -3)"
+dump "page 4"
+key Up
+key Return
+gui_wait_window "$RECT_PAGE" 30 || fail "no message 104: $(e2e_log | tail -3)"
+dump "message 104"
+key Tab
+key Escape
+e2e_wait_log "user choice manuel COM-Port" 10 || fail "page 5 not reached: $(e2e_log | tail -3)"
+dump "page 5"
+key Down
+dump "page 5 after Down"
+key Escape
+gui_wait_window "$RECT_PAGE" 10 || fail "no cancel query: $(gui_windows)"
+dump "cancel query"
+key Return
+
+heard "page 1 opens" 'event DIALOGSTART'
+heard "page 1 opens" 'event FOCUS push button "Next" [focused,default,focusable] action "Press" @514,520,96,23'
+heard "page 1" 'static text "Welcome to the Valmor GPRS setup! This wizard sets up'
+heard "key Tab" 'event FOCUS push button "Cancel" [focused,focusable] action "Press" @414,520,96,23'
+# The mark inside Next at once: dots in its left edge, where the face is light.
+dots=$(convert "$SHOTS/a11y-page1.png" -crop 1x12+518+526 +repage -colorspace Gray -threshold 50% -negate \
+    -format '%[fx:int(w*h*mean+0.5)]' info:)
+[ "$dots" -gt 3 ] || fail "no focus mark on page 1's Next before a key ($dots dots)"
+pass "page 1: a dialog of text, Cancel and Next (default, focused, marked at once); Tab is heard"
+
+cable='radio button "With a data cable (serial COM port)"'
+heard "key Return" "event FOCUS $cable [focused,checked,focusable] action \"Check\" @338,338,379,15"
+heard "page 2" 'static text "How is your phone connected to the computer?"'
+heard "page 2" 'radio button "By infrared (IrDA)" [focusable] action "Check"'
+heard "page 2" 'push button "Next" [default,focusable] action "Press" @540,531,96,23'
+unheard "page 2" '  static text "Note: on Windows 2000'
+# The caret where the focus is marked: around the text, one pixel wider.
+heard "page 2" 'caret @356,338,'
+heard "key Down" 'event STATECHANGE radio button "By infrared (IrDA)" [focused,checked,focusable]'
+heard "key Down" 'event FOCUS radio button "By infrared (IrDA)"'
+heard "key Up" "event FOCUS $cable"
+heard "accDoDefaultAction By infrared (IrDA)" 'event FOCUS radio button "By infrared (IrDA)" [focused,checked'
+pass "page 2: heading, options as radio buttons, buttons; arrows, Tab and Check heard; the caret on the focus"
+
+heard "accDoDefaultAction Next" 'event FOCUS radio button "Let me choose the port from a list" [focused,checked'
+heard "page 4" 'radio button "Search for the phone automatically" [focusable] action "Check"'
+heard "key Return" 'event FOCUS push button "Try again" [focused,default,focusable]'
+heard "message 104" 'static text "Your phone could not be found on any serial port. Please check'
+heard "message 104" 'push button "Cancel" [focusable] action "Press"'
+heard "key Escape" 'event DIALOGEND'
+pass "Next's default action opens page 4; message 104 is a dialog of its text, Try again and Cancel"
+
+prompt='"Please select the COM port your phone is connected to, then click "Next"."'
+heard "key Escape" "event FOCUS list $prompt [focused,focusable]"
+heard "page 5" '    list item "COM2" [focusable,selectable]'
+unheard "page 5" 'push button "Next"'
+heard "key Down" 'event SHOW push button "Next"'
+heard "page 5 after Down" '    list item "COM1" [selected,focused,focusable,selectable]'
+heard "cancel query" 'push button "Back" [focused,default,focusable] action "Press"'
+heard "key Return" "event FOCUS list $prompt"
+pass "page 5: the list named by its prompt with its ports, Next once one is chosen; the cancel query and back"
+
+exit 0

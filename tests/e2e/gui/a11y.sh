@@ -4,13 +4,17 @@
 # objects over pages 1, 2, 4, message 104, page 5 and the cancel query, driven
 # by keys and by accDoDefaultAction. The transcript is heard.txt beside the
 # screenshots, "== step" before what each step made heard. The user chose to
-# see focus marks always: page 1 marks Next at once.
+# see focus marks always: page 1 marks Next at once. Then pages 2 and 3 and
+# message 104 in High Contrast (the wizard linked with High Contrast on, a
+# black scheme), photographed as a11y-hc-*.png.
 . "$(dirname "$0")/gui.sh"
 . "$(dirname "$0")/cable.bash"
 e2e_display
 
 HEARD="$SHOTS/heard.txt"
 DESKTOP='HKCU\Control Panel\Desktop'
+COLORS='HKCU\Control Panel\Colors'
+SAVED_COLORS="$WIZ_BUILD/a11y-colors.reg"
 client() { "$WINE" "$GUI_BIN/a11yclient.exe" "$@" 2>/dev/null | tr -d '\r' >>"$HEARD"; }
 note() { printf '== %s\n' "$*" >>"$HEARD"; }
 key() { note "key $*" && gui_key "$@" && sleep 1.5; }
@@ -22,11 +26,13 @@ heard() { part "$1" | grep -qF -- "$2" || fail "$1: not heard: $2"; }
 unheard() { part "$1" | grep -qF -- "$2" && fail "$1: heard: $2"; }
 restore() {
     "$WINE" reg add "$DESKTOP" /v UserPreferencesMask /t REG_BINARY /d 1000028012000000 /f >/dev/null 2>&1
+    "$WINE" reg import "$(win_path "$SAVED_COLORS")" >/dev/null 2>&1
     cable_cleanup
 }
 
 cable_begin winxp
 trap restore EXIT
+"$WINE" reg export "$COLORS" "$(win_path "$SAVED_COLORS")" /y >/dev/null 2>&1
 cable_port_map 1 2
 cable_remove_at_end 'HKLM\System\CurrentControlSet\Enum\Root\Legacy_IRDA' # infrared hardware
 "$WINE" reg add 'HKLM\System\CurrentControlSet\Enum\Root\Legacy_IRDA' /f >/dev/null 2>&1 || fail "reg add"
@@ -110,4 +116,43 @@ heard "cancel query" 'push button "Back" [focused,default,focusable] action "Pre
 heard "key Return" "event FOCUS list $prompt"
 pass "page 5: the list named by its prompt with its ports, Next once one is chosen; the cancel query and back"
 
+# High Contrast: a black scheme as Windows' High Contrast Black has it.
+ports_end
+wine_kill
+cable_begin winxp
+trap restore EXIT
+cable_port_map 1 2
+cp "$GUI_BIN/wizard_hc.exe" "$KT/wizard.exe"
+printf 'trigger 40\ntext 2100\nsleep 60000\n' >"$KT/cm_32-0.scn"
+for c in Window=0 WindowText=255 ButtonFace=0 ButtonText=255 GrayText=0,255,0 Hilight=128,0,128 HilightText=255 \
+    ButtonHilight=255 ButtonLight=192 ButtonShadow=128 ButtonDkShadow=255; do
+    v=${c#*=}
+    [[ $v == *,* ]] || v=$v,$v,$v
+    "$WINE" reg add "$COLORS" /v "${c%%=*}" /d "${v//,/ }" /f >/dev/null 2>&1
+done
+cable_start
+cable_page1 a11y-hc-page1
+e2e_wait_log "IRDA detected: True" 10 || fail "page 2 not reached in High Contrast"
+gui_shot a11y-hc-page2 1
+gui_key Return
+e2e_wait_log "user choice automatic or manuel COM-Selection" 10 || fail "page 4 not reached in High Contrast"
+gui_key Up Return
+gui_wait_window "$RECT_PAGE" 30 || fail "no message 104 in High Contrast"
+gui_shot a11y-hc-message-104 1
+gui_key Escape
+e2e_wait_log "user choice manuel COM-Port" 10 || fail "page 5 not reached in High Contrast"
+gui_key Down Return
+e2e_wait_log "writing init data END" 10 || fail "page 3 not reached in High Contrast"
+gui_shot a11y-hc-page3 1
+gui_key Return
+cable_wait_line "$TRIGGER_HOST" 20 "trigger=40" || fail "the installer reported nothing"
+gui_shot a11y-hc-page3-progress 2.5
+# Black where the page's picture lies; the bar filled in the highlight colour.
+for shot in a11y-hc-page2 a11y-hc-message-104 a11y-hc-page3; do
+    [ "$(convert "$SHOTS/$shot.png" -format "%[fx:p{$((PAGE_X + 420)),$((PAGE_Y + 60))}.intensity]" info:)" = 0 ] ||
+        fail "$shot: not drawn in High Contrast"
+done
+[ "$(gui_pixel a11y-hc-page3-progress $((PAGE_X + 40)) $((PAGE_Y + 340)))" = "srgb(128,0,128)" ] ||
+    fail "the bar is not in the highlight colour"
+pass "High Contrast: pages 2 and 3 and message 104 in the scheme's colours"
 exit 0

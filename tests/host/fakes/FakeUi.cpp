@@ -18,6 +18,7 @@ namespace {
 bool gSuspended = false;
 
 std::wstring Hex(ui::Color c) {
+    if (ui::IsSystemColor(c)) return L"sys" + std::to_wstring(c & 0xFF);
     wchar_t buf[16];
     std::swprintf(buf, 16, L"#%02X%02X%02X", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     return buf;
@@ -63,6 +64,11 @@ public:
     void FocusMark(const ui::Rect& r) override {
         Saw(r);
         log.push_back(L"focus " + RectText(r));
+    }
+    void SystemButton(const ui::Rect& r, Button kind, bool checked, bool disabled) override {
+        Saw(r);
+        log.push_back(std::wstring(kind == Button::Radio ? L"radio " : L"button ") + RectText(r) +
+                      (checked ? L" checked" : L"") + (disabled ? L" disabled" : L""));
     }
 
 private:
@@ -356,6 +362,7 @@ bool ClientToScreen(Handle window, int32_t* x, int32_t* y) {
 
 void DiscardPendingInput() { ++fake::Ui().inputDiscarded; }
 
+bool HighContrastOn() { return fake::Ui().highContrast; }
 
 FolderAnswer BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path) {
     fake::UiWorld& u = fake::Ui();

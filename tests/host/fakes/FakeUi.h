@@ -81,6 +81,7 @@ struct UiWorld {
     std::deque<std::wstring> folderAnswers;
     std::function<void()> onBrowse;
     int inputDiscarded = 0;  // DiscardPendingInput calls
+    bool highContrast = false;
     // What the forms told screen readers, one "Event control" line each
     // (Backend::Announce).
     std::vector<std::wstring> announced;

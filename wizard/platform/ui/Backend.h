@@ -27,6 +27,10 @@ public:
     // The keyboard focus mark (a dotted rectangle), where the window system
     // shows it: it may hide it until the keyboard is used.
     virtual void FocusMark(const Rect& r) = 0;
+    // A button as the window system draws its own (High Contrast): a push
+    // button's face, or a radio button's circle, checked or not.
+    enum class Button { Push, Radio };
+    virtual void SystemButton(const Rect& r, Button kind, bool checked, bool disabled) = 0;
 };
 
 class Backend {

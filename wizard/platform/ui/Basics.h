@@ -18,6 +18,17 @@ constexpr Color Rgb(int r, int g, int b) {
 }
 constexpr Color kBlack = Rgb(0, 0, 0);
 constexpr Color kWhite = Rgb(255, 255, 255);
+// The user's colours of the window system, by its index (COLOR_WINDOW ...)
+// with the top bit set, as classic form designers write them; the High
+// Contrast paint draws in these.
+constexpr Color SystemColor(int index) { return 0x80000000u | static_cast<Color>(index); }
+constexpr bool IsSystemColor(Color c) { return (c & 0x80000000u) != 0; }
+constexpr Color kSysWindow = SystemColor(5);
+constexpr Color kSysWindowText = SystemColor(8);
+constexpr Color kSysHighlight = SystemColor(13);
+constexpr Color kSysHighlightText = SystemColor(14);
+constexpr Color kSysGrayText = SystemColor(17);
+constexpr Color kSysButtonText = SystemColor(18);
 
 // Mouse buttons and shift state of mouse events.
 constexpr int kLeftButton = 1;

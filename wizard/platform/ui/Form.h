@@ -147,7 +147,9 @@ public:
     // system shows or hides such marks from now on).
     void InvalidateFocusMark();
 
-    // Paints the client area.
+    // Paints the client area; with High Contrast on (sys::HighContrastOn)
+    // in the user's colours, without the decorative pictures, the option
+    // faces and picture buttons drawn as the system draws its own.
     void Paint(Canvas& canvas) const;
 
     // ---- what a screen reader is told (Access.cpp) ----
@@ -187,7 +189,9 @@ private:
     void ResetProperties();
     void Invalidate(const Rect& r);
     void InvalidateAll();
-    void PaintChildren(Canvas& canvas, const std::vector<Control*>& list) const;
+    void PaintChildren(Canvas& canvas, const std::vector<Control*>& list, bool highContrast) const;
+    Color LabelColor(const Control& c, bool highContrast) const;
+    void PaintSystemButton(Canvas& canvas, const Control& image, const Rect& r) const;
     Control* HitIn(const std::vector<Control*>& list, float x, float y) const;
     void RemoveTree(Control* c);
     // The one way the focus changes (Focus.cpp).

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/sys/Ui.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Text.h"
@@ -28,10 +29,9 @@ Rect TextBox(int x, int y, const Font& font, const std::wstring& line, bool mnem
     return Rect{x, y, Clamp16(x + w), Clamp16(y + h)};
 }
 
-void PaintLabel(Canvas& canvas, const Control& c, const Rect& r, const Font& font, int alignment) {
+void PaintLabel(Canvas& canvas, const Control& c, const Rect& r, const Font& font, int alignment, Color color) {
     Backend& b = GetBackend();
     float lh = b.LineHeight(font);
-    Color color = c.EffectivelyEnabled() ? c.ForeColor() : kGrayText;
     int i = 0;
     for (const auto& line : c.Lines()) {
         float x = static_cast<float>(r.left);
@@ -43,26 +43,44 @@ void PaintLabel(Canvas& canvas, const Control& c, const Rect& r, const Font& fon
     }
 }
 
-void PaintDrawing(Canvas& canvas, const std::vector<DrawOp>& ops, const Rect& inner) {
-    Backend& b = GetBackend();
+Rect BoxOf(const DrawOp& op, const Rect& inner) {
+    int x1 = RoundPixel(std::min(op.x1, op.x2)), x2 = RoundPixel(std::max(op.x1, op.x2));
+    int y1 = RoundPixel(std::min(op.y1, op.y2)), y2 = RoundPixel(std::max(op.y1, op.y2));
+    return Rect{inner.left + x1, inner.top + y1, inner.left + x2 + 1, inner.top + y2 + 1};
+}
+
+void PaintPrint(Canvas& canvas, const DrawOp& op, const Rect& inner, Color color) {
+    float lh = GetBackend().LineHeight(op.font);
+    int i = 0;
+    for (const auto& line : text::SplitLines(op.text)) {
+        int x = inner.left + RoundPixel(op.x1), y = inner.top + RoundPixel(op.y1 + lh * static_cast<float>(i));
+        canvas.DrawText(op.font, color, TextBox(x, y, op.font, line, false), line, false);
+        ++i;
+    }
+}
+
+// High Contrast: boxes in the highlight colour, texts in the window text's,
+// and where a filled box lies under a text, that part of it in the
+// highlighted text's colour (as the system's progress bar does).
+void PaintDrawing(Canvas& canvas, const std::vector<DrawOp>& ops, const Rect& inner, bool highContrast) {
     for (const DrawOp& op : ops) {
-        if (op.type == DrawOp::Box) {
-            int x1 = RoundPixel(std::min(op.x1, op.x2)), x2 = RoundPixel(std::max(op.x1, op.x2));
-            int y1 = RoundPixel(std::min(op.y1, op.y2)), y2 = RoundPixel(std::max(op.y1, op.y2));
-            Rect box{inner.left + x1, inner.top + y1, inner.left + x2 + 1, inner.top + y2 + 1};
-            if (op.filled)
-                canvas.FillRect(box, op.color);
-            else
-                canvas.FrameRect(box, op.color);
+        if (op.type == DrawOp::Text) {
+            PaintPrint(canvas, op, inner, highContrast ? kSysWindowText : op.color);
             continue;
         }
-        float lh = b.LineHeight(op.font);
-        int i = 0;
-        for (const auto& line : text::SplitLines(op.text)) {
-            int x = inner.left + RoundPixel(op.x1), y = inner.top + RoundPixel(op.y1 + lh * static_cast<float>(i));
-            canvas.DrawText(op.font, op.color, TextBox(x, y, op.font, line, false), line, false);
-            ++i;
-        }
+        Color color = highContrast ? kSysHighlight : op.color;
+        if (op.filled)
+            canvas.FillRect(BoxOf(op, inner), color);
+        else
+            canvas.FrameRect(BoxOf(op, inner), color);
+    }
+    if (!highContrast) return;
+    for (const DrawOp& box : ops) {
+        if (box.type != DrawOp::Box || !box.filled) continue;
+        canvas.PushClip(BoxOf(box, inner));
+        for (const DrawOp& op : ops)
+            if (op.type == DrawOp::Text) PaintPrint(canvas, op, inner, kSysHighlightText);
+        canvas.PopClip();
     }
 }
 
@@ -70,13 +88,35 @@ void PaintDrawing(Canvas& canvas, const std::vector<DrawOp>& ops, const Rect& in
 
 void Form::Paint(Canvas& canvas) const {
     if (!loaded_) return;
-    canvas.FillRect(Rect{0, 0, RoundPixel(clientWidth_), RoundPixel(clientHeight_)}, backColor_);
-    PaintChildren(canvas, children_);
+    bool highContrast = sys::HighContrastOn();
+    canvas.FillRect(Rect{0, 0, RoundPixel(clientWidth_), RoundPixel(clientHeight_)},
+                    highContrast ? kSysWindow : backColor_);
+    PaintChildren(canvas, children_, highContrast);
     Rect mark;
     if (FocusMarkRect(&mark)) canvas.FocusMark(mark);
 }
 
-void Form::PaintChildren(Canvas& canvas, const std::vector<Control*>& list) const {
+// A label in the user's colours is a button's caption or a text of the
+// window, grey where disabled.
+Color Form::LabelColor(const Control& c, bool highContrast) const {
+    if (!c.EffectivelyEnabled()) return highContrast ? kSysGrayText : kGrayText;
+    if (!highContrast) return c.foreColor_;
+    const Control* owner = AccessibleOwner(&c);
+    return owner && owner->role_ == Role::PushButton ? kSysButtonText : kSysWindowText;
+}
+
+// High Contrast keeps of the pictures only what the system would draw
+// itself: an option's face as a radio button, a picture button as a push
+// button. Backgrounds and the logo go.
+void Form::PaintSystemButton(Canvas& canvas, const Control& image, const Rect& r) const {
+    const Control* radio = image.partOf_ && image.partOf_->alive_ ? image.partOf_ : nullptr;
+    if (radio && radio->face_ == &image)
+        canvas.SystemButton(r, Canvas::Button::Radio, radio->checked_, !radio->EffectivelyEnabled());
+    else if (image.role_ == Role::PushButton)
+        canvas.SystemButton(r, Canvas::Button::Push, false, !image.EffectivelyEnabled());
+}
+
+void Form::PaintChildren(Canvas& canvas, const std::vector<Control*>& list, bool highContrast) const {
     for (Control* c : list) {
         if (!c->visible_ || c->kind_ == Kind::Timer || c->IsWindowed()) continue;
         Rect r = c->FormRect();
@@ -84,21 +124,24 @@ void Form::PaintChildren(Canvas& canvas, const std::vector<Control*>& list) cons
         canvas.PushClip(r);
         switch (c->kind_) {
             case Kind::Label:
-                if (c->backStyle_ == 1) canvas.FillRect(r, c->backColor_);
-                PaintLabel(canvas, *c, r, c->font_, c->alignment_);
+                if (c->backStyle_ == 1) canvas.FillRect(r, highContrast ? kSysWindow : c->backColor_);
+                PaintLabel(canvas, *c, r, c->font_, c->alignment_, LabelColor(*c, highContrast));
                 break;
             case Kind::Image:
-                if (c->picture_) canvas.DrawPicture(c->picture_, r, c->stretch_);
+                if (highContrast)
+                    PaintSystemButton(canvas, *c, r);
+                else if (c->picture_)
+                    canvas.DrawPicture(c->picture_, r, c->stretch_);
                 break;
             case Kind::PictureBox: {
-                canvas.FillRect(r, c->backColor_);
-                if (c->picture_) canvas.DrawPicture(c->picture_, r, false);
+                canvas.FillRect(r, highContrast ? kSysWindow : c->backColor_);
+                if (c->picture_ && !highContrast) canvas.DrawPicture(c->picture_, r, false);
                 int frame = RoundPixel(c->BorderWidth());
-                if (frame) canvas.FrameRect(r, c->foreColor_);
+                if (frame) canvas.FrameRect(r, highContrast ? kSysWindowText : c->foreColor_);
                 Rect inner{r.left + frame, r.top + frame, r.right - frame, r.bottom - frame};
                 canvas.PushClip(inner);
-                PaintDrawing(canvas, c->ops_, inner);
-                PaintChildren(canvas, c->children_);
+                PaintDrawing(canvas, c->ops_, inner, highContrast);
+                PaintChildren(canvas, c->children_, highContrast);
                 canvas.PopClip();
                 break;
             }

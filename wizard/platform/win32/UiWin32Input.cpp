@@ -164,6 +164,10 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_GETOBJECT:
             if (LRESULT object = AnswerGetObject(hwnd, wParam, lParam, nullptr)) return object;
             break;
+        // High Contrast came or went, or the colours changed: painted afresh
+        // in them (Form::Paint asks each time).
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE: InvalidateRect(hwnd, nullptr, FALSE); break;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_CLOSE) {
                 form->DispatchClose(kUnloadControlMenu);

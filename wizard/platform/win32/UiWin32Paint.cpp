@@ -32,7 +32,16 @@ int Dpi() {
 // A colour as GDI should take it: on a palette display the nearest entry of
 // the program's palette (PALETTERGB), where a plain RGB brush would be
 // dithered from the reserved colours.
-COLORREF Colour(Color c) { return DisplayPalette() ? (c | 0x02000000u) : c; }
+// A system colour (High Contrast) is the user's.
+COLORREF Colour(Color c) {
+    if (IsSystemColor(c)) c = GetSysColor(static_cast<int>(c & 0xFF));
+    return DisplayPalette() ? (c | 0x02000000u) : c;
+}
+static_assert(kSysWindow == SystemColor(COLOR_WINDOW) && kSysWindowText == SystemColor(COLOR_WINDOWTEXT) &&
+                  kSysHighlight == SystemColor(COLOR_HIGHLIGHT) &&
+                  kSysHighlightText == SystemColor(COLOR_HIGHLIGHTTEXT) &&
+                  kSysGrayText == SystemColor(COLOR_GRAYTEXT) && kSysButtonText == SystemColor(COLOR_BTNTEXT),
+              "system colours are COLOR_ indices");
 
 class GdiCanvas : public Canvas {
 public:
@@ -98,6 +107,12 @@ public:
         SetBkColor(dc_, RGB(255, 255, 255));
         RECT rc{r.left, r.top, r.right, r.bottom};
         DrawFocusRect(dc_, &rc);
+    }
+    void SystemButton(const Rect& r, Button kind, bool checked, bool disabled) override {
+        RECT rc{r.left, r.top, r.right, r.bottom};
+        UINT state = (kind == Button::Radio ? DFCS_BUTTONRADIO : DFCS_BUTTONPUSH) | (checked ? DFCS_CHECKED : 0) |
+                     (disabled ? DFCS_INACTIVE : 0);
+        DrawFrameControl(dc_, &rc, DFC_BUTTON, state);
     }
 
 private:

@@ -154,11 +154,7 @@ public:
         Ui().focusWindow = control ? control->ChildWindow() : form.HandleIfLoaded();
         form.DispatchFocus(control ? control->ChildId() : 0);
     }
-    void Announce(ui::Form&, ui::Control& item, ui::AccessEvent what) override {
-        static const wchar_t* const kNames[] = {L"Focus",      L"Show",        L"Hide",        L"Destroy",
-                                                L"NameChange", L"StateChange", L"ValueChange", L"LocationChange"};
-        if (!gSuspended) Ui().announced.push_back(std::wstring(kNames[static_cast<int>(what)]) + L" " + item.Name());
-    }
+    void Announce(ui::Form&, ui::Control&, ui::AccessEvent) override {}
     void SetTimer(ui::Form& form, int id, uint32_t ms) override {
         if (gSuspended) return;
         auto key = std::make_pair(form.HandleIfLoaded(), id);

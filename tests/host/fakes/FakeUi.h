@@ -82,9 +82,6 @@ struct UiWorld {
     std::function<void()> onBrowse;
     int inputDiscarded = 0;  // DiscardPendingInput calls
     bool highContrast = false;
-    // What the forms told screen readers, one "Event control" line each
-    // (Backend::Announce).
-    std::vector<std::wstring> announced;
 };
 
 // A folder answer: the dialog failed without showing.

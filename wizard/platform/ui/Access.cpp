@@ -130,8 +130,8 @@ Form::AccessWatch::AccessWatch(Form* form, const Control* c) : form_(form) {
 }
 
 // What a reader follows: an item that came or went, its name, its state
-// (but the focus, which has its own event), its value, and the place of the
-// item with the focus.
+// (but the focus and the showing, which have their own events), its value,
+// and the place of the item with the focus.
 Form::AccessWatch::~AccessWatch() {
     for (int i = 0; i < count_; ++i) {
         const AccessibleItem& was = before_[i];
@@ -142,7 +142,7 @@ Form::AccessWatch::~AccessWatch() {
         if (!shown) continue;
         // A new control's first text is part of its coming.
         if (now.name != was.name && !was.name.empty()) form_->Announce(now.control, AccessEvent::NameChange);
-        if ((now.state | kAccFocused) != (was.state | kAccFocused))
+        if ((now.state | kAccFocused | kAccInvisible) != (was.state | kAccFocused | kAccInvisible))
             form_->Announce(now.control, AccessEvent::StateChange);
         if (now.value != was.value) form_->Announce(now.control, AccessEvent::ValueChange);
         bool moved = now.rect.left != was.rect.left || now.rect.top != was.rect.top ||

@@ -39,8 +39,9 @@ constexpr int kCtrlMask = 2;
 constexpr int kAltMask = 4;
 
 // The keys the toolkit routes itself: Enter presses the default button, Esc
-// the cancel button, Tab moves the focus. The others reach the windowless control with the focus
-// (Control::OnKeyDown); the codes are Windows' virtual-key codes.
+// the cancel button, Tab moves the focus. The others reach the windowless
+// control with the focus (Control::OnKeyDown); the codes are Windows'
+// virtual-key codes.
 constexpr int kKeyTab = 9;
 constexpr int kKeyReturn = 13;
 constexpr int kKeyEscape = 27;

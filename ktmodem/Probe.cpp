@@ -50,6 +50,15 @@ void FormatPortName(int32_t port, char* out) {
     *out = 0;
 }
 
+// Whether the count bytes at s are word, folded.
+bool IsWord(const char* s, uint32_t count, const char* word) {
+    uint32_t i = 0;
+    while (i < count && word[i] && Fold(s[i]) == Fold(word[i])) ++i;
+    return i == count && !word[i];
+}
+
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
 }  // namespace
 
 int32_t readNumber(const char* text) {
@@ -64,6 +73,32 @@ int32_t readNumber(const char* text) {
 
 bool containsNoCase(const char* text, const char* pattern) { return Contains(OrEmpty(text), OrEmpty(pattern), Fold); }
 
+namespace {
+
+// Whether text holds one of the expected texts.
+bool HoldsExpected(const char* text, const Expected& expected) {
+    for (const char* t : expected.texts) {
+        if (expected.anyCase ? containsNoCase(text, t) : Contains(OrEmpty(text), OrEmpty(t), [](char c) { return c; }))
+            return true;
+    }
+    return false;
+}
+
+// Whether text holds a final result line, "OK" or "ERROR" in any case alone
+// on a line that has ended: what a modem sends last.
+bool HoldsResultLine(const char* text) {
+    for (;;) {
+        const char* end = text;
+        while (*end && !IsLineEnd(*end)) ++end;
+        if (!*end) return false;
+        uint32_t length = static_cast<uint32_t>(end - text);
+        if (IsWord(text, length, "ok") || IsWord(text, length, "error")) return true;
+        text = end + 1;
+    }
+}
+
+}  // namespace
+
 bool configurePort(comm::Handle port, int32_t speed, int32_t readTimeout, int32_t writeTimeout) {
     comm::Dcb dcb = {};
     dcb.DCBlength = sizeof(dcb);
@@ -74,6 +109,21 @@ bool configurePort(comm::Handle port, int32_t speed, int32_t readTimeout, int32_
     dcb.StopBits = comm::kOneStopBit;
     dcb.fOutxCtsFlow = 1;
     dcb.fRtsControl = comm::kRtsControlHandshake;
+    // NT's serial driver keeps a port's settings from one open to the next, so
+    // whatever the last program left is still in force: DSR flow control or
+    // sensitivity, XON/XOFF or DTR off stall the write or drop the reply, and
+    // abort-on-error fails every read after a line error. Binary mode, no
+    // parity check and no byte replacement, DTR on as a phone wants it.
+    dcb.fBinary = 1;
+    dcb.fParity = 0;
+    dcb.fOutxDsrFlow = 0;
+    dcb.fDsrSensitivity = 0;
+    dcb.fDtrControl = comm::kDtrControlEnable;
+    dcb.fOutX = 0;
+    dcb.fInX = 0;
+    dcb.fErrorChar = 0;
+    dcb.fNull = 0;
+    dcb.fAbortOnError = 0;
     if (!comm::SetCommState(port, &dcb)) return false;
 
     comm::Timeouts timeouts = {};
@@ -94,7 +144,7 @@ bool openPort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writeTim
     return out.IsOpen() && configurePort(out.Get(), speed, readTimeout, writeTimeout);
 }
 
-bool sendCommand(comm::Handle port, const char* command, char* reply) {
+bool sendCommand(comm::Handle port, const char* command, int32_t readTimeout, const Expected& expected, char* reply) {
     command = OrEmpty(command);
     uint32_t length = BoundedLength(command, kMaxCommand + 1);
     if (length > kMaxCommand) return false;
@@ -120,14 +170,40 @@ bool sendCommand(comm::Handle port, const char* command, char* reply) {
     if (!comm::WriteFile(port, out, toWrite, &written) || written < toWrite) return false;
     comm::FlushFileBuffers(port);
 
+    // A read ends at the first gap of readTimeout ms, but a phone echoes a
+    // command while it reads it and answers only once it has worked it out,
+    // a USB-serial bridge passes bytes on in bursts (every 16 ms with the
+    // usual latency timer) and an infrared port frame by frame: the first
+    // read may hold the echo alone. So read on while the reply holds neither
+    // an expected text nor a final result line, within the time one silent
+    // read takes (readTimeout x 513 ms from the write). A later read asks for
+    // no more bytes than let its total time-out (readTimeout per byte, plus
+    // one) end within that time, so a read that receives nothing has used it
+    // up; a silent port and a reply that comes whole take as long as before.
     char in[kReplyBufferSize];
     uint32_t got = 0;
-    bool read = comm::ReadFile(port, in, kMaxReply, &got);
-    uint32_t errors = 0;
-    comm::ClearCommError(port, &errors);
-    if (!read || got < 2) return false;
-    if (got > kMaxReply) got = kMaxReply;
-    in[got] = 0;
+    uint32_t ask = kMaxReply;
+    uint32_t reading = comm::GetTickCount();
+    for (;;) {
+        uint32_t n = 0;
+        bool read = comm::ReadFile(port, in + got, ask, &n);
+        uint32_t errors = 0;
+        comm::ClearCommError(port, &errors);
+        if (!read) return false;
+        got += n < ask ? n : ask;
+        in[got] = 0;
+        // A NUL ends the reply as it is kept, so nothing after it counts.
+        if (!n || got == kMaxReply || BoundedLength(in, got) < got || readTimeout <= 0 || HoldsExpected(in, expected) ||
+            HoldsResultLine(in))
+            break;
+        uint32_t elapsed = comm::GetTickCount() - reading;
+        uint32_t per = static_cast<uint32_t>(readTimeout);
+        uint32_t used = elapsed / per + (elapsed % per ? 1 : 0);
+        if (used >= kReplySlots - 1) break;  // not even a one-byte read fits
+        ask = kReplySlots - used - 1;
+        if (ask > kMaxReply - got) ask = kMaxReply - got;
+    }
+    if (got < 2) return false;
     if (reply) {
         uint32_t i = 0;
         for (; in[i]; ++i) reply[i] = in[i];
@@ -145,12 +221,13 @@ int32_t probePort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writ
 
     char reply[kReplyBufferSize];
     reply[0] = 0;
-    bool answered = sendCommand(handle, idCommand, reply) &&
-                    (containsNoCase(reply, match1) || containsNoCase(reply, match2) || containsNoCase(reply, match3));
+    const Expected phone = {{match1, match2, match3}, true};
+    bool answered = sendCommand(handle, idCommand, readTimeout, phone, reply) && HoldsExpected(reply, phone);
+    const Expected ok = {{"OK", "OK", "OK"}, false};
     const char* followUps[] = {followUp1, followUp2};
     for (const char* followUp : followUps) {
         if (!answered || !*OrEmpty(followUp)) continue;
-        answered = sendCommand(handle, followUp, reply) && Contains(reply, "OK", [](char c) { return c; });
+        answered = sendCommand(handle, followUp, readTimeout, ok, reply) && HoldsExpected(reply, ok);
     }
     return answered ? 1 : 0;
 }

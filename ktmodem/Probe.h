@@ -31,6 +31,9 @@ const uint32_t kReplyBufferSize = kMaxReply + 1;
 // How long a command waits for CTS, and how often it looks.
 const uint32_t kCtsWaitMs = 2000;
 const uint32_t kCtsPollMs = 10;
+// A command's reply is read within the time of one read that receives
+// nothing: kMaxReply + 1 read time-outs.
+const uint32_t kReplySlots = kMaxReply + 1;
 
 // Reads a decimal number as atoi does: white space, a sign, digits up to the
 // first other character; no digits give 0. Values beyond 32 bits wrap.
@@ -49,10 +52,19 @@ bool configurePort(comm::Handle port, int32_t speed, int32_t readTimeout, int32_
 // its scope ends, also after a failure.
 bool openPort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writeTimeout, comm::Port& out);
 
-// Sends command + CR LF once CTS is on and reads one reply of at least two
-// bytes into reply (kReplyBufferSize bytes, may be null). Commands longer than
-// kMaxCommand are refused before the port is touched.
-bool sendCommand(comm::Handle port, const char* command, char* reply);
+// What a reply is expected to hold: any of up to three texts, in any case or
+// exactly as written. A null text counts as empty and occurs in every reply.
+struct Expected {
+    const char* texts[3];
+    bool anyCase;
+};
+
+// Sends command + CR LF once CTS is on and reads the reply into reply
+// (kReplyBufferSize bytes, may be null): at least two bytes, and read on until
+// it holds an expected text or a final result line, within readTimeout x 513
+// ms of the write. Commands longer than kMaxCommand are refused before the
+// port is touched.
+bool sendCommand(comm::Handle port, const char* command, int32_t readTimeout, const Expected& expected, char* reply);
 
 // 1 when the phone answered on this port (and the follow-ups with "OK"), else 0.
 // The port is closed again on every path.

@@ -62,6 +62,7 @@ const uint32_t kCtsOn = 0x10;  // MS_CTS_ON
 const uint8_t kNoParity = 0;
 const uint8_t kOneStopBit = 0;
 const uint32_t kRtsControlHandshake = 2;
+const uint32_t kDtrControlEnable = 1;
 
 // CreateFileA(name, access, share, NULL, disposition, flags, NULL).
 Handle CreateFileA(const char* name, uint32_t access, uint32_t share, uint32_t disposition, uint32_t flags);

@@ -78,6 +78,19 @@ ports_phone 1 --delay 200
 row "reply after 200 ms (COM1)" 210 "$(measure 1)"
 ports_clear
 
+# A phone that echoes the command at once and answers 5, 30 and 100 ms later:
+# the reply is read on after the echo, and ends readTimeout after its last byte.
+for pause in 5 30 100; do
+    ports_phone 1 --echo --delay $pause
+    row "reply $pause ms after its echo (COM1)" $((pause + 10)) "$(measure 1)"
+    ports_clear
+done
+
+# The echo and nothing more: given up within the time of a silent port.
+ports_phone 1 --echo --silent
+row "echo only (COM1)" 5130 "$(measure 1)"
+ports_clear
+
 # The phone on COM1 answering at once.
 ports_phone 1
 row "phone on COM1 answering at once" "<100" "$(measure 1)"

@@ -9,7 +9,7 @@ A line names one function; a function that exists but only returns failure on
 that system is marked "stub:" followed by the caller that copes with it. Every
 import of every file must be allowed on both systems; a stub is reported, not
 refused, when its reason is given. The files must also ask for subsystem and
-OS version 4.0, which Windows 95 and NT 4.0 require of an image.
+OS version exactly 4.0 and carry no TLS directory.
 """
 import os
 import re
@@ -17,6 +17,12 @@ import subprocess
 import sys
 
 SYSTEMS = ('win95', 'nt4')
+# Version fields that must read exactly 4.0, and why.
+VERSIONS = (
+    ('subsystem', 'Subsystem',
+     'Windows 95 and NT 4.0 refuse a higher one and draw a program below 4.0 as one of Windows 3.x'),
+    ('OS', 'OSystem', 'the system the file asks for: Windows 95 and NT 4.0 are 4.0'),
+)
 
 
 def read_list(path):
@@ -61,8 +67,9 @@ def pe_info(objdump, path):
             imports.append((dll, '#' + m.group(1)))
         if not line.strip():
             dll = None if 'Hint/Ord' not in line else dll
-    versions = {k: int(v) for k, v in re.findall(r'^(Major\w+Version)\s+(\d+)', text, re.M)}
-    return imports, versions
+    versions = {k: int(v) for k, v in re.findall(r'^((?:Major|Minor)\w+Version)\s+(\d+)', text, re.M)}
+    tls = re.search(r'^Entry 9 ([0-9a-f]+) ([0-9a-f]+) Thread Storage Directory', text, re.M)
+    return imports, versions, bool(tls and int(tls.group(1), 16))
 
 
 def main():
@@ -72,12 +79,17 @@ def main():
     objdump = os.environ.get('OBJDUMP', 'i686-w64-mingw32-objdump')
     failures = 0
     for path in files:
-        imports, versions = pe_info(objdump, path)
+        imports, versions, tls = pe_info(objdump, path)
         print('%s: %d import(s)' % (path, len(imports)))
-        for key in ('MajorSubsystemVersion', 'MajorOSystemVersion'):
-            if versions.get(key, 4) > 4:
-                print('  refused: %s %d (Windows 95 and NT 4.0 load 4.0 at most)' % (key, versions[key]))
+        for label, key, why in VERSIONS:
+            found = (versions.get('Major%sVersion' % key), versions.get('Minor%sVersion' % key))
+            if found != (4, 0):
+                print('  refused: %s version %s.%s (%s)' % (label, found[0], found[1], why))
                 failures += 1
+        if tls:
+            print('  refused: a TLS directory (Windows 95 to XP set up no thread-local data for a DLL that '
+                  'LoadLibrary loads, and none of the shipped files needs any)')
+            failures += 1
         for dll, name in imports:
             for system in SYSTEMS:
                 allowed = allow_list(lists, system, dll)

@@ -9,7 +9,10 @@ pkgs=(cmake g++ make googletest libgtest-dev mingw-w64 gcc-multilib
       locales fonts-noto-cjk fonts-dejavu fonts-liberation
       tesseract-ocr tesseract-ocr-rus tesseract-ocr-pol tesseract-ocr-ell tesseract-ocr-tur
       tesseract-ocr-jpn tesseract-ocr-chi-sim tesseract-ocr-chi-tra tesseract-ocr-kor tesseract-ocr-fra
-      tesseract-ocr-heb tesseract-ocr-ara tesseract-ocr-tha fonts-thai-tlwg fonts-noto-core fonts-wine ccache)
+      tesseract-ocr-heb tesseract-ocr-ara tesseract-ocr-tha
+      tesseract-ocr-slk tesseract-ocr-slv tesseract-ocr-hrv tesseract-ocr-ron tesseract-ocr-bul tesseract-ocr-ukr
+      tesseract-ocr-est tesseract-ocr-lav tesseract-ocr-srp tesseract-ocr-srp-latn tesseract-ocr-cat
+      fonts-thai-tlwg fonts-noto-core fonts-wine ccache)
 
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
@@ -51,12 +54,19 @@ for t in gcc g++; do
 done
 
 # The Unix locales of the language prefixes (tests/lib/lang.sh): Wine takes a
-# prefix's system locale and ANSI code page from LC_ALL.
+# prefix's system locale and ANSI code page from LC_ALL. A modifier follows
+# the encoding: sr_RS@latin is made as sr_RS.UTF-8@latin. A modifier that
+# glibc has no source for takes the plain one: sr_RS@cyrillic (the name Wine
+# reads as Serbian in Cyrillic) is made from sr_RS, which is Cyrillic.
 want=$(awk -F'\t' '!/^#/ {print $5}' "$(dirname "$0")/../tests/lib/lang.tsv" | sort -u)
 have=$(locale -a 2>/dev/null | tr -d '-' | tr 'A-Z' 'a-z')
 for l in $want; do
-    low=$(echo "$l.utf8" | tr 'A-Z' 'a-z')
+    base=${l%%@*}
+    name="$base.UTF-8${l#"$base"}"
+    low=$(echo "$name" | tr -d '-' | tr 'A-Z' 'a-z')
     echo "$have" | grep -qx "$low" && continue
-    echo "generating locale $l.UTF-8"
-    $SUDO localedef -i "$l" -f UTF-8 "$l.UTF-8"
+    src=$l
+    [ -e "/usr/share/i18n/locales/$l" ] || src=$base
+    echo "generating locale $name"
+    $SUDO localedef -i "$src" -f UTF-8 "$name"
 done

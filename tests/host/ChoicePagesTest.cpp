@@ -12,7 +12,9 @@
 #include "choice/OptionGroups.h"
 #include "core/frmMain.h"
 #include "fakes/FakeUi.h"
+#include "localisation/ResHandling.h"
 #include "platform/RegAccess.h"
+#include "platform/progress.h"
 
 namespace {
 
@@ -201,6 +203,37 @@ TEST_F(ChoicePagesTest, OptionKeysSkipADisabledOptionStopAtTheEndsAndAreRemember
     open(CreateComChoice::BuildComChoice);
     EXPECT_EQ(Item(L"optCom").Picture(), 202);
     EXPECT_EQ(form.Focused(), &Item(L"lblCom"));
+}
+
+// A library written right to left mirrors the page: the panel stays on the
+// background's shadow, Forward left of Cancel, the hover where it is drawn,
+// faces right of their texts, lines read right to left against the right
+// edge, Left choosing the next option, the bar filling from the right.
+TEST_F(ChoicePagesTest, ARightToLeftLibraryMirrorsThePage) {
+    ui::Form& form = *Rs.CurrentForm;
+    form.Unload();
+    fake::W().modules[kLibrary].strings[ResHandling::kDirectionId] = L"rtl";
+    ui::Rect page = Item(L"picPage").FormRect(), forward = Item(L"Forward").FormRect();
+    fake::MouseMoveOver(Item(L"Forward"));
+    EXPECT_EQ((std::vector<int>{page.left - Item(L"imgFullscreen").FormRect().left, forward.left - page.left,
+                                Rs.HoverLeft, Rs.HoverRight}),
+              (std::vector<int>{196, 132, forward.left, forward.right}));
+    CreateIRDAChoice::BuildIRDAChoice();
+    OptionGroups::Focus();
+    ui::Rect face = Item(L"optIRDA").FormRect(), text = Item(L"lblIRDA").FormRect();
+    EXPECT_EQ((std::vector<int>{face.right - page.left, face.left - text.right}), (std::vector<int>{430, 5}));
+    fake::Key(form, ui::kKeyLeft);
+    ExpectFaces(201, 202);
+    Item(L"Progressbar").SetVisible(true);
+    int16_t value = 50;
+    progress::ShowProgress(Item(L"Progressbar"), value, 0, 100);
+    std::wstring line = L"text " + std::to_wstring(text.right - 180) + L"," + std::to_wstring(text.top) +
+                        L" #000000 \"By infrared (IrDA)\" MS Sans Serif 10 rtl";
+    std::wstring fill = L"fill " + std::to_wstring(page.left + 224) + L"," + std::to_wstring(page.top + 329) + L"," +
+                        std::to_wstring(page.left + 429) + L",";
+    std::vector<std::wstring> paint = fake::PaintLog(form);
+    EXPECT_EQ(std::count(paint.begin(), paint.end(), line), 1) << line;
+    EXPECT_EQ(std::count_if(paint.begin(), paint.end(), [&](auto& p) { return p.rfind(fill, 0) == 0; }), 1) << fill;
 }
 
 TEST_F(ChoicePagesTest, PortListOffersPresentPortsOneToNine) {

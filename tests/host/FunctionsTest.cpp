@@ -12,8 +12,8 @@ namespace {
 
 TEST(CharsetFromCodePageTest, TableAndDefault) {
     const std::pair<const wchar_t*, int16_t> table[] = {
-        {L"932", 128}, {L"936", 134},  {L"949", 129},  {L"950", 136},  {L"1250", 238}, {L"1251", 204},
-        {L"1252", 0},  {L"1253", 161}, {L"1254", 162}, {L"1255", 177}, {L"1256", 178}, {L"1257", 186},
+        {L"932", 128},  {L"936", 134},  {L"949", 129},  {L"950", 136},  {L"1250", 238}, {L"1251", 204}, {L"1252", 0},
+        {L"1253", 161}, {L"1254", 162}, {L"1255", 177}, {L"1256", 178}, {L"1257", 186}, {L"874", 222},
     };
     for (const auto& e : table) EXPECT_EQ(CharsetFromCodePage(e.first), e.second) << e.first;
     EXPECT_EQ(CharsetFromCodePage(L"1200"), 0) << "Unicode translation of shell32.dll on NT";
@@ -71,6 +71,8 @@ TEST(TextCharsetTest, CodePageOfTheTranslationElseTheAnsiCodePage) {
         {L"1200", 1252, 0},    // English or German XP
         {L"1200", 932, 128},   // Japanese XP
         {L"1200", 950, 136},   // Traditional Chinese 2000
+        {L"1200", 874, 222},   // Thai XP
+        {L"874", 874, 222},    // Thai 98
         {L"1200", 437, 0},     // an ANSI code page outside the table
         {L"932", 1252, 128},   // Japanese 98 (the table's answer)
         {L"", 1250, 238},      // shell32.dll without version information
@@ -108,6 +110,11 @@ TEST_F(SetLabelTextTest, TextScriptGivesCharsetAndLineBreaking) {
         EXPECT_EQ(label->LineBreaks(), breaks) << ansi;
         EXPECT_EQ(label->GetFont().charset, Functions::TextCharset()) << ansi;
     }
+    // A face given with it takes the character set of the texts, not its own.
+    fake::W().ansiCodePage = 874;
+    const ui::Font face{L"Tahoma", 12, false, false, 0};
+    Functions::UseTextScript(*label, &face);
+    EXPECT_EQ(label->GetFont().name + std::to_wstring(label->GetFont().charset), L"Tahoma222");
 }
 
 TEST_F(SetLabelTextTest, NeverGrowsBackForALaterShortText) {

@@ -178,7 +178,8 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     EXPECT_EQ(Item(L"Label").Caption(), L"Installing.");
     EXPECT_TRUE(Shown(L"Forward") && Shown(L"Cancel"));
 
-    Enter();  // starts the installer in cable mode
+    Enter();  // starts the installer in cable mode, out of the topmost band for the dialogs it raises
+    EXPECT_FALSE(fake::WindowTopMost(Main().Handle()));
     ASSERT_EQ(fake::W().started.size(), 1u);
     EXPECT_EQ(fake::W().started[0], L"C:\\TEMP\\kt\\cm_32.exe C:\\TEMP\\\\kt\\ C:\\TEMP\\KTI1A.TMP 0");
     EXPECT_TRUE(Shown(L"Progressbar") && Shown(L"trglabel"));
@@ -228,6 +229,7 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     Report(L"CM_32", L"trigger", L"70000");  // beyond 16 bits: still finished
     fake::Tick(timer);
     EXPECT_FALSE(fake::TimerRunning(timer));
+    EXPECT_TRUE(fake::WindowTopMost(Main().Handle()));
     EXPECT_TRUE(Logged(L"systemcheck and modeminstallation ready"));
     EXPECT_FALSE(Shown(L"Progressbar") || Shown(L"trglabel") || Shown(L"Forward") || Shown(L"Cancel"));
     EXPECT_TRUE(Shown(L"Finish") && Shown(L"lblFinish"));
@@ -238,7 +240,16 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     fake::Key(Main(), ui::kKeyEscape);
     EXPECT_FALSE(frmQueryCancel::Instance().IsLoaded());
 
+    // The dialer setup: the end of the session meanwhile is declined, the restart follows.
+    bool endAnswer = true;
+    fake::W().onRun = [&](const std::wstring&) {
+        EXPECT_FALSE(fake::WindowTopMost(Main().Handle()));
+        EXPECT_EQ(Main().MousePointer(), ui::kPointerHourglass);
+        endAnswer = fake::CloseByUser(Main(), ui::kUnloadAppWindows);
+    };
     EXPECT_THROW(Enter(), fake::ProgramEnded);
+    EXPECT_FALSE(endAnswer);
+    EXPECT_EQ(fake::W().exitWindows.size(), 1u);
     EXPECT_EQ(fake::StringOf(kLM, L"Software\\Valmor GPRS", L"ModemName"), L"GPRS via COM");
     EXPECT_EQ(fake::StringOf(kLM, L"Software\\Valmor GPRS", L"ComPort"), L"COM3");
 }
@@ -345,7 +356,10 @@ TEST_F(PageSequenceTest, InfraredFromPage2OnEachSystem) {
             EXPECT_TRUE(Shown(L"Forward") && !Shown(L"Cancel"));
             fake::Key(Main(), ui::kKeyEscape);  // Cancel does nothing here
             EXPECT_FALSE(frmQueryCancel::Instance().IsLoaded());
+            fake::Ui().findable[L"Shell_TrayWnd\n"] = 0x77;
             EXPECT_THROW(Enter(), fake::ProgramEnded);
+            EXPECT_EQ(fake::Ui().setWindowPos.back().window, 0x77u);
+            EXPECT_EQ(fake::Ui().setWindowPos.back().flags, 0x40u);
             EXPECT_TRUE(fake::HasFile(L"C:\\TEMP\\kti.kti"));
             EXPECT_TRUE(fake::HasFile(L"c:\\gprs.kti"));
             EXPECT_EQ(fake::StringOf(kLM, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"kt"),

@@ -40,6 +40,8 @@ TEST_F(ProcessTest, RunAndWaitOfAMissingProgramReturns) {
     fake::W().missingPrograms.insert(fake::Fold(L"C:\\nowhere.exe"));
     runApp::RunAndWait(L"C:\\nowhere.exe /x");
     EXPECT_EQ(fake::W().waited, std::vector<std::wstring>{L"C:\\nowhere.exe /x"});
+    EXPECT_EQ(testsupport::LogMessages(),
+              std::vector<std::wstring>{L"program not started, error 2: C:\\nowhere.exe /x"});
 }
 
 TEST_F(ProcessTest, ProgramPathsWithBlanksAreQuotedOthersKeptAsTheyAre) {

@@ -75,6 +75,12 @@ TEST_F(ProgramEndTest, WithAnUninstallDirectoryTheProfileIsUninstalledByCmstp) {
     EXPECT_FALSE(Profile());
     EXPECT_FALSE(fake::HasValue(kCurrentUser, L"RemoteAccess\\Addresses", L"dummy"));
     EXPECT_TRUE(IconKey());
+
+    SetUp();  // EndWizard waits for it: the restart follows
+    fake::SetString(kLocalMachine, kUninstall, L"UninstallDir", L"C:\\PROFILE");
+    EXPECT_THROW(ProgramEnd::EndWizard(), fake::ProgramEnded);
+    EXPECT_TRUE(fake::W().started.empty());
+    EXPECT_EQ(fake::W().waited.back(), L"C:\\WINDOWS\\SYSTEM32\\cmstp.exe /u /s C:\\PROFILE\\dummy\\dummy.inf");
 }
 
 TEST_F(ProgramEndTest, EndRecordsTheModemRunsTheDialerSetupAndReboots) {

@@ -71,8 +71,26 @@ TEST(UiTextTest, WrapBetweenIdeographsKeepsPunctuationWithItsWord) {
     EXPECT_EQ(Wrap(L"\u8BF7\u7528 Valmor GPRS", 8, wide, cjk), (Lines{L"\u8BF7\u7528", L"Valmor", L"GPRS"}));
     // Hangul words break at the blank between them, not inside.
     EXPECT_EQ(Wrap(L"\uC804\uD654 \uC5F0\uACB0", 6, wide, cjk), (Lines{L"\uC804\uD654", L"\uC5F0\uACB0"}));
-    // At blanks only, the same sentence starts a line with the full stop.
-    EXPECT_EQ(Wrap(L"\u4E00\u4E8C\u3002\u4E09\u56DB", 4, wide), (Lines{L"\u4E00\u4E8C", L"\u3002\u4E09", L"\u56DB"}));
+    // At blanks only, the same sentence is one over-wide word, broken between characters: the full stop still
+    // stays with its ideograph.
+    EXPECT_EQ(Wrap(L"\u4E00\u4E8C\u3002\u4E09\u56DB", 4, wide), (Lines{L"\u4E00", L"\u4E8C\u3002", L"\u4E09\u56DB"}));
+}
+
+// Thai breaks at word marks (US, U+200B), never measured nor drawn; an over-wide word keeps a letter with its vowel and
+// tone marks (ั on ศ; ่ on ก, า after it). No-break spaces hold; a lone "!" or "»" after a blank never starts a line.
+TEST(UiTextTest, WrapAtWordMarksAndNeverInsideAClusterNorBeforeClosingMarks) {
+    const std::wstring thai = L"\u0E40\u0E1B\u0E34\u0E14\037\u0E42\u0E17\u0E23\u0E28\u0E31\u0E1E\u0E17\u0E4C";
+    EXPECT_EQ(Wrap(thai, 4, Chars),
+              (Lines{L"\u0E40\u0E1B\u0E34\u0E14", L"\u0E42\u0E17\u0E23", L"\u0E28\u0E31\u0E1E", L"\u0E17\u0E4C"}));
+    EXPECT_EQ(Wrap(L"ab\037cd\u200Bef gh", 6, Chars), (Lines{L"abcdef", L"gh"}));
+    EXPECT_EQ(Wrap(L"\u0E01\u0E48\u0E32\u0E01\u0E48\u0E32", 2, Chars),
+              (Lines{L"\u0E01\u0E48\u0E32", L"\u0E01\u0E48\u0E32"}));
+    EXPECT_EQ(SplitLines(L"a\037b\r\nc"), (Lines{L"ab", L"c"}));
+    EXPECT_EQ(StripMnemonic(L"&a\037b"), L"ab");
+    EXPECT_EQ(Wrap(L"Bienvenue dans kundel\u00A0!", 21, Chars), (Lines{L"Bienvenue dans", L"kundel\u00A0!"}));
+    EXPECT_EQ(Wrap(L"cliquez sur \u00AB Suivant \u00BB !", 14, Chars),
+              (Lines{L"cliquez sur", L"\u00AB Suivant \u00BB !"}));
+    EXPECT_EQ(Wrap(L"abc\u00A0!", 3, Chars), (Lines{L"ab", L"c\u00A0!"}));
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ TEST_F(frmMessageTest, TheDialogFillsThePageAreaTopmostWithProxiesOutOfSight) {
     EXPECT_EQ(Dialog().Children().front(), &Item(L"Image1"));
     EXPECT_EQ(Item(L"DefaultButton").Top(), -10000);
     EXPECT_EQ(Item(L"CancelButton").Top(), -10000);
-    EXPECT_EQ(Item(L"Version").Left() + Item(L"Version").Width(), 460);
+    EXPECT_EQ(Item(L"Version").Left() + Item(L"Version").Width(), 459);
     EXPECT_TRUE(fake::WindowTopMost(Dialog().HandleIfLoaded()));
 }
 

@@ -3,6 +3,7 @@
 LANG_TSV="$(dirname "${BASH_SOURCE[0]}")/lang.tsv"
 LANG_SHELL32="$DRIVE_C/windows/system32/shell32.dll"
 LANG_OVERRIDE='HKCU\Software\Wine\AppDefaults\wizard.exe\DllOverrides'
+LANG_X11='HKCU\Software\Wine\X11 Driver'
 
 # The names of all rows, blank-separated.
 lang_names() { awk -F'\t' '!/^#/ && NF {printf "%s%s", sep, $1; sep = " "}' "$LANG_TSV"; }
@@ -22,7 +23,8 @@ lang_row() {
 # Cyrillic sets, and for the East Asian sets, which Arial lacks, Windows takes
 # the system font of that script (MS Gothic, SimSun, MingLiU, Gulim). Here
 # Liberation Sans (Arial's metrics, Latin, Greek and Cyrillic) stands for
-# Arial and Noto Sans CJK for the East Asian fonts.
+# Arial, Noto Sans CJK for the East Asian fonts and Loma for Thai (Tahoma);
+# Arial's Hebrew and Arabic sets (Latin in the same face) are DejaVu Sans's.
 lang_fonts() {
     local subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' cs face
     "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d "Liberation Sans" /f >/dev/null 2>&1
@@ -30,6 +32,8 @@ lang_fonts() {
         face="Noto Sans CJK ${cs#* }"
         "$WINE" reg add "$subst" /v "Arial,${cs% *}" /d "$face,${cs% *}" /f >/dev/null 2>&1
     done
+    "$WINE" reg add "$subst" /v "Arial,222" /d "Loma,222" /f >/dev/null 2>&1
+    for cs in 177 178; do "$WINE" reg add "$subst" /v "Arial,$cs" /d "DejaVu Sans,$cs" /f >/dev/null 2>&1; done
 }
 
 # The system code page of Windows version $1 in shell32's first translation:
@@ -53,16 +57,21 @@ lang_begin() {
     stand_in="$WIZ_BUILD/tests/e2e/gui/shell32/shell32-$LANG_NAME-$(lang_shell_codepage "$2").dll"
     [ -f "$stand_in" ] || { echo "no $stand_in" >&2; return 1; }
     wine_kill
-    export LC_ALL="$LANG_LOCALE.UTF-8"
+    # The encoding goes before a modifier: sr_RS.UTF-8@latin.
+    export LC_ALL="${LANG_LOCALE%%@*}.UTF-8${LANG_LOCALE#"${LANG_LOCALE%%@*}"}"
     [ -f "$LANG_SHELL32.saved" ] || cp "$LANG_SHELL32" "$LANG_SHELL32.saved"
     cp "$stand_in" "$LANG_SHELL32"
     "$WINE" reg add "$LANG_OVERRIDE" /v shell32 /d native /f >/dev/null 2>&1
+    # Wine's X driver faults in Xlib's Thai input method on a key: none there,
+    # as on a Windows without an IME.
+    case $LANG_LOCALE in th_*) "$WINE" reg add "$LANG_X11" /v UseXIM /d N /f >/dev/null 2>&1 ;; esac
 }
 
 lang_end() {
     wine_kill
     [ -f "$LANG_SHELL32.saved" ] && mv -f "$LANG_SHELL32.saved" "$LANG_SHELL32"
     "$WINE" reg delete "$LANG_OVERRIDE" /f >/dev/null 2>&1
+    "$WINE" reg delete "$LANG_X11" /v UseXIM /f >/dev/null 2>&1
     unset LC_ALL
     return 0
 }

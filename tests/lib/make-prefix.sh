@@ -12,6 +12,11 @@ test -d "$DRIVE_C/windows" || { echo "no prefix at $WINEPREFIX" >&2; exit 1; }
 # until the keyboard is used (SPI_GETKEYBOARDCUES FALSE: bit 0x20 of the
 # mask clear); Wine's own default shows them.
 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY /d 1000028012000000 /f >/dev/null 2>&1
+# "MS Sans Serif" as Windows draws it: Wine's own bitmap font, a file a code
+# page (fonts-wine). Debian's Wine does not load it from its data directory.
+for f in sserife sserifee sserifeg sserifer sserifet ssee1255 ssee1256 ssee1257 ssee874; do
+    cp "/usr/share/wine/fonts/$f.fon" "$DRIVE_C/windows/Fonts/" || { echo "no $f.fon: install fonts-wine" >&2; exit 1; }
+done
 # Keep a pristine copy of the registry files so tests can go back to it.
 mkdir -p "$WINEPREFIX/.pristine"
 cp "$WINEPREFIX"/*.reg "$WINEPREFIX/.pristine/"

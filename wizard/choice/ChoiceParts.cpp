@@ -17,8 +17,7 @@ const ui::Font kChoiceFont{L"MS Sans Serif", 10, false, false, 0};
 ui::Control* NewLabel(const wchar_t* name) {
     ui::Control* label = Create(ui::Kind::Label, name);
     if (!label) return nullptr;
-    label->SetFont(kChoiceFont);
-    Functions::UseTextScript(*label);
+    Functions::UseTextScript(*label, &kChoiceFont);
     label->SetForeColor(ui::kBlack);
     label->SetBackStyle(0);
     label->SetAutoSize(true);

@@ -4,11 +4,13 @@
 #include "localisation/ResHandling.h"
 #include "platform/IniHand.h"
 #include "platform/sys/Ui.h"
+#include "platform/ui/Text.h"
 
 namespace BrowseFolder {
 
 void AnswerDirectoryRequest(sys::Handle owner, const std::wstring& section) {
-    std::wstring title = ResHandling::GetLanguageString(103);
+    // The system's dialog draws the prompt and breaks its lines itself.
+    std::wstring title = ui::text::WithoutWordMarks(ResHandling::GetLanguageString(103));
     std::wstring path;
     // The companion waits for a folder: a cancelled dialog is asked again.
     // A dialog that could not come up at all would fail again at once: the

@@ -70,8 +70,8 @@ void ForwardFromPage2() {
     } else if (Rs.IrDANeedsMEPatch) {
         Rs.IrDAPatchPort = FirstFreePort();
         IniHand::WriteLog(L"starting install of ME-Patch");
-        runApp::StartProgram(runApp::ProgramPath(Rs.WorkDir + L"kt\\irdame.exe") + L" " + Rs.IrDAPatchPort + L" " +
-                             Rs.TriggerFile);
+        runApp::StartCompanion(runApp::ProgramPath(Rs.WorkDir + L"kt\\irdame.exe") + L" " + Rs.IrDAPatchPort + L" " +
+                               Rs.TriggerFile);
         // The page stays, without buttons, until InstallTimer moves on.
         Main().InstallTimer->SetEnabled(true);
     } else {
@@ -85,7 +85,7 @@ void ForwardFromPage3() {
     c.Progressbar->SetVisible(true);
     c.trglabel->SetVisible(true);
     IniHand::WriteLog(L"starting systemcheck and modeminstallation");
-    runApp::StartProgram(FormHandling::InstallerCommand(false));
+    runApp::StartCompanion(FormHandling::InstallerCommand(false));
     c.dummyTimer->SetEnabled(true);
 }
 
@@ -120,6 +120,9 @@ void ForwardFromPage5() {
     sys::CreateEmptyFile(L"c:\\gprs.kti");
     IniHand::WriteLog(L"reboot system after installing IRDA-Patches");
     RegAccess::SetText(RegAccess::kLocalMachine, kRunKey, L"kt", Rs.WorkDir + L"kt\\wizard.exe");
+    // Windows 2000 restarts only when every program agrees (EWX_FORCEIFHUNG);
+    // when one refuses, the wizard has ended all the same.
+    TopMost::ShowTaskbar();
     ShutDown::RebootSystem();
 }
 

@@ -112,7 +112,7 @@ void ShowInfraredWait() {
     SetForward(false);  // IrDATimer shows it
     ShowText(2005);
     Show(7, false);
-    if (Rs.OsName == L"WinXP" || Rs.OsName == L"Win2K") runApp::StartProgram(InstallerCommand(true));
+    if (Rs.OsName == L"WinXP" || Rs.OsName == L"Win2K") runApp::StartCompanion(InstallerCommand(true));
     Rs.IrDATimerTicks = 0;
     Main().IrDATimer->SetEnabled(true);
 }

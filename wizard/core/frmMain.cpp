@@ -8,6 +8,7 @@
 #include "core/FormHandling.h"
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
+#include "core/runApp.h"
 #include "dialogs/FormParts.h"
 #include "dialogs/PictureButtons.h"
 #include "dialogs/frmMessage.h"
@@ -35,6 +36,7 @@ Controls ctl;
 // The design-time window: every control at its place, events connected.
 void Design(ui::Form& f) {
     ctl = Controls{};
+    f.SetRightToLeft(ResHandling::RightToLeft());
     f.SetCaption(L"Wizard");
     f.SetBorderStyle(0);
     f.Move(0, 0);
@@ -112,6 +114,7 @@ constexpr int16_t kCompanionCancelled = 102;
 // only answer ends the wizard.
 void StopWithMessage(ui::Control& timer, int16_t message) {
     timer.SetEnabled(false);
+    runApp::CompanionReported();
     Rs.MessageId = message;
     Rs.MessageButtons = 0;
     Ctl().trglabel->SetVisible(false);
@@ -143,7 +146,8 @@ bool PageAreaOnScreen(int32_t* x, int32_t* y) {
     if (!f.IsLoaded()) return false;
     // Read without loading: a window not loaded has no page area on screen.
     if (!ctl.picPage->IsAlive()) return false;
-    ctl.picPage->ClientToScreen(0, 0, x, y);
+    ui::Rect r = ctl.picPage->FormRect();
+    f.ClientToScreen(static_cast<float>(r.left), static_cast<float>(r.top), x, y);
     return true;
 }
 
@@ -173,9 +177,12 @@ void Form_Load() {
     Functions::SetLabelText(*ctl.lblFinish, ResHandling::GetLanguageString(4), f);
     // Not modal: from here on the wizard lives in its events.
     f.Show();
-    // The background centred on the screen, the page area at its place on it.
+    // The background centred on the screen, the page area at its place on it:
+    // on its shadow, which a right-to-left window does not mirror (a picture
+    // keeps its orientation), 196 pixels from the picture's left edge.
     full.Move((f.ScaleWidth() - full.Width()) / 2, (f.ScaleHeight() - full.Height()) / 2);
-    page.Move(full.Left() + 196, full.Top() + 107);
+    float pageLeft = f.RightToLeft() ? full.Width() - 196 - page.Width() : 196;
+    page.Move(full.Left() + pageLeft, full.Top() + 107);
     // The version text right-aligned at the top of the page area.
     FormParts::SetVersion(*ctl.Version, page.Width());
     // Above every other window, as all the wizard's windows are.
@@ -184,7 +191,15 @@ void Form_Load() {
 }
 
 void Form_QueryUnload(bool& cancel, int mode) {
-    (void)cancel;
+    // While a program runs and is waited for, the window still answers what
+    // other programs send, so the end of the session arrives in the middle of
+    // the step that waits (EndWizard's dialer setup, the hotfix of page 2).
+    // An end of our own would run inside that step: the window declines and
+    // stays, and the step goes on to the restart it leads to.
+    if (mode == ui::kUnloadAppWindows && runApp::Waiting()) {
+        cancel = true;
+        return;
+    }
     // Only the program's own unload closes the window quietly.
     if (mode != ui::kUnloadFormCode) ProgramEnd::AbortWizard();
 }
@@ -239,6 +254,7 @@ void dummyTimer_Timer() {
     if (ProgressValue > 100) {
         IniHand::WriteLog(L"systemcheck and modeminstallation ready");
         timer.SetEnabled(false);
+        runApp::CompanionReported();
         c.trglabel->SetVisible(false);
         FormHandling::HidePage(3);
         FormHandling::ShowPage(Rs.UseIrDA ? 7 : 14);
@@ -255,6 +271,7 @@ void InstallTimer_Timer() {
     if (ProgressValue > 100) {
         IniHand::WriteLog(L"ME-Patch installation ready");
         timer.SetEnabled(false);
+        runApp::CompanionReported();
         FormHandling::ShowPage(6);
     }
     AnswerFolderRequest(L"IrDA");
@@ -279,6 +296,8 @@ void IrDATimer_Timer() {
     if (Rs.IrDATimerTicks > Rs.IrDATimerLimit) {
         const Controls& c = Ctl();
         c.IrDATimer->SetEnabled(false);
+        // The installer of 2000 and XP has registered the modem, or its time is up.
+        runApp::CompanionReported();
         c.Forward->SetVisible(true);
         c.lblForward->SetVisible(true);
         ui::Control& button = *c.ForwardButton;

@@ -1,15 +1,76 @@
 #include "core/runApp.h"
 
+#include "core/frmMain.h"
+#include "platform/IniHand.h"
+#include "platform/TopMost.h"
 #include "platform/sys/Process.h"
+#include "platform/sys/Ui.h"
+#include "platform/ui/Ui.h"
 
 namespace runApp {
 
-void RunAndWait(const std::wstring& commandLine) {
-    sys::ScopedHandle process(sys::CreateProcessInherit(commandLine));
-    sys::WaitForever(process.Get());
+namespace {
+
+bool waiting = false;
+
+// The main window, where it is loaded: not yet during the start-up.
+ui::Form* LoadedMain() {
+    ui::Form& main = frmMain::Instance();
+    return main.IsLoaded() ? &main : nullptr;
 }
 
-void StartProgram(const std::wstring& commandLine) { sys::StartMinimisedWithFocus(commandLine); }
+void LogFailure(const wchar_t* what, uint32_t error, const std::wstring& commandLine) {
+    IniHand::WriteLog(std::wstring(what) + L", error " + std::to_wstring(error) + L": " + commandLine);
+}
+
+}  // namespace
+
+void RunAndWait(const std::wstring& commandLine) {
+    ui::Form* main = LoadedMain();
+    int pointer = ui::kPointerDefault;
+    if (main) {
+        TopMost::LeaveTopMost(main->Handle());
+        pointer = main->MousePointer();
+        main->SetMousePointer(ui::kPointerHourglass);
+        // The page's buttons are gone before the window stops painting.
+        main->Refresh();
+    }
+    {
+        struct Flag {
+            Flag() { waiting = true; }
+            ~Flag() { waiting = false; }
+        } flag;
+        uint32_t error = 0;
+        sys::ScopedHandle process(sys::CreateProcessInherit(commandLine, &error));
+        if (!process.Get())
+            LogFailure(L"program not started", error, commandLine);
+        else if ((error = sys::WaitForProcess(process.Get())) != 0)
+            LogFailure(L"wait for program failed", error, commandLine);
+    }
+    // A double-click or an Enter given to the blocked window must not act on
+    // the page that follows (page 6's Forward reboots).
+    sys::DiscardPendingInput();
+    if (main && main->IsLoaded()) {
+        main->SetMousePointer(pointer);
+        TopMost::SetTopMost(main->Handle());
+    }
+}
+
+bool Waiting() { return waiting; }
+
+void StartProgram(const std::wstring& commandLine) {
+    uint32_t error = 0;
+    if (!sys::StartMinimisedWithFocus(commandLine, &error)) LogFailure(L"program not started", error, commandLine);
+}
+
+void StartCompanion(const std::wstring& commandLine) {
+    if (ui::Form* main = LoadedMain()) TopMost::LeaveTopMost(main->Handle());
+    StartProgram(commandLine);
+}
+
+void CompanionReported() {
+    if (ui::Form* main = LoadedMain()) TopMost::SetTopMost(main->Handle());
+}
 
 std::wstring ProgramPath(const std::wstring& path) {
     if (path.find(L' ') == std::wstring::npos || (!path.empty() && path[0] == L'"')) return path;

@@ -6,12 +6,26 @@
 namespace runApp {
 
 // Starts the command line and blocks until that process has ended. A command
-// that cannot be started returns at once.
+// that cannot be started returns at once. Once the main window is loaded it
+// is repainted, shows the hourglass and leaves the topmost band while the
+// program runs, and what the user typed or clicked on it meanwhile is
+// dropped.
 void RunAndWait(const std::wstring& commandLine);
+
+// True while RunAndWait waits. The window procedures still answer what other
+// programs send (a broadcast, the end of the session) in the meantime.
+bool Waiting();
 
 // Starts the command line with its window minimised and given the focus and
 // returns at once.
 void StartProgram(const std::wstring& commandLine);
+
+// A companion program that a timer watches through the exchange file: the
+// main window leaves the topmost band before it starts, so that a dialog that
+// it (or Windows for it) raises is not hidden under the full-screen wizard...
+void StartCompanion(const std::wstring& commandLine);
+// ...and takes it again once the companion has reported its end.
+void CompanionReported();
 
 // The program part of a command line built from a directory: quoted when it
 // holds a blank, so that the system cannot take a shorter prefix of the path

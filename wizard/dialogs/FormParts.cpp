@@ -6,6 +6,7 @@
 #include "core/frmMain.h"
 #include "dialogs/PictureButtons.h"
 #include "localisation/Functions.h"
+#include "localisation/ResHandling.h"
 #include "resources/resource_ids.h"
 
 namespace FormParts {
@@ -40,8 +41,7 @@ ui::Control& Place(ui::Form& form, ui::Kind kind, const wchar_t* name, ui::Contr
 ui::Control& Text(ui::Form& form, const wchar_t* name, ui::Control* box, float left, float top, float width,
                   float height) {
     ui::Control& c = Place(form, ui::Kind::Label, name, box, left, top, width, height);
-    c.SetFont(kTextFont);
-    Functions::UseTextScript(c);
+    Functions::UseTextScript(c, &kTextFont);
     c.SetForeColor(kTextColor);
     c.SetWordWrap(true);
     return c;
@@ -49,8 +49,7 @@ ui::Control& Text(ui::Form& form, const wchar_t* name, ui::Control* box, float l
 
 ui::Control& Caption(ui::Form& form, const wchar_t* name, ui::Control* box, float left, float top) {
     ui::Control& c = Place(form, ui::Kind::Label, name, box, left, top, 96, 18);
-    c.SetFont(kCaptionFont);
-    Functions::UseTextScript(c);
+    Functions::UseTextScript(c, &kCaptionFont);
     c.SetForeColor(kTextColor);
     c.SetAlignment(ui::kAlignCenter);
     return c;
@@ -58,6 +57,7 @@ ui::Control& Caption(ui::Form& form, const wchar_t* name, ui::Control* box, floa
 
 ui::Control& Version(ui::Form& form, ui::Control* box) {
     ui::Control& c = Place(form, ui::Kind::Label, L"Version", box, 0, 5, 0, 25);
+    c.SetRightToLeft(false);  // Latin letters and digits, wherever it stands
     c.SetForeColor(kVersionColor);
     c.SetAutoSize(true);
     return c;
@@ -90,6 +90,7 @@ void PictureButton(ui::Form& form, ui::Control* box, const wchar_t* name, Button
 }
 
 void DesignDialog(ui::Form& form, const wchar_t* caption) {
+    form.SetRightToLeft(ResHandling::RightToLeft());
     form.SetCaption(caption);
     form.SetRole(ui::Role::Dialog);
     form.SetBorderStyle(0);
@@ -135,7 +136,10 @@ void PlaceOnPageArea(ui::Form& form) {
 void SetVersion(ui::Control& version, float width) {
     version.SetTop(5);
     version.SetCaption(Rs.VersionText);
-    version.SetLeft(width - version.Width());
+    // The page pictures draw their frame in the last column; a font whose
+    // last glyph inks its last column (Wine's MS Sans Serif) would draw the
+    // text's last stroke onto it.
+    version.SetLeft(width - kPictureFrame - version.Width());
 }
 
 }  // namespace FormParts

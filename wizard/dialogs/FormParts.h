@@ -33,6 +33,8 @@ constexpr ui::Color kTextColor = ui::Rgb(16, 32, 64);
 constexpr ui::Color kVersionColor = ui::Rgb(96, 104, 120);
 // The client area of the dialogs: the size of the main window's page area.
 constexpr float kDialogWidth = 460;
+// The dark frame the page pictures draw around their edge, in pixels.
+constexpr float kPictureFrame = 1;
 constexpr float kDialogHeight = 447;
 
 // The handlers of a window's life (null: none).
@@ -100,7 +102,7 @@ struct DialogEvents {
     void (*debugMouseDown)(const ui::MouseArgs&);
 };
 // A borderless dialog of the page area's size with the button pointer,
-// centred on the screen.
+// centred on the screen, laid out in the language library's direction.
 void DesignDialog(ui::Form& form, const wchar_t* caption);
 // The design of a dialog: that frame, captioned "Wizard"; Image1 over all of it; the
 // centred text Label at textLeft, 112 (409 x 217); Version; the 50 ms hover
@@ -112,7 +114,8 @@ void DesignDialog(ui::Form& form, DialogControls& controls, float textLeft, std:
 // Where a dialog goes: on the main window's page area, or centred on the
 // screen while the main window is not loaded.
 void PlaceOnPageArea(ui::Form& form);
-// Version right-aligned on the width: top 5, caption Rs.VersionText.
+// Version right-aligned on the width, inside the picture's frame: top 5,
+// caption Rs.VersionText.
 void SetVersion(ui::Control& version, float width);
 
 }  // namespace FormParts

@@ -7,18 +7,13 @@ namespace PictureButtons {
 
 void HoverStart(ui::Control& image, ui::Control& timer) {
     if (!image.IsAlive() || timer.Enabled()) return;
-    // Container coordinates to the screen: through the picture box that holds
-    // the image, or through the window itself.
-    ui::Control* box = image.Container();
-    ui::Form* form = image.Owner();
-    auto toScreen = [&](float x, float y, int32_t* sx, int32_t* sy) {
-        if (box)
-            box->ClientToScreen(x, y, sx, sy);
-        else if (form)
-            form->ClientToScreen(x, y, sx, sy);
-    };
-    toScreen(image.Left(), image.Top(), &Rs.HoverLeft, &Rs.HoverTop);
-    toScreen(image.Left() + image.Width(), image.Top() + image.Height(), &Rs.HoverRight, &Rs.HoverBottom);
+    // Where the image is drawn (mirrored in a right-to-left window), on the screen.
+    ui::Rect r = image.FormRect();
+    if (ui::Form* form = image.Owner()) {
+        form->ClientToScreen(static_cast<float>(r.left), static_cast<float>(r.top), &Rs.HoverLeft, &Rs.HoverTop);
+        form->ClientToScreen(static_cast<float>(r.right), static_cast<float>(r.bottom), &Rs.HoverRight,
+                             &Rs.HoverBottom);
+    }
     Rs.HoverImage = &image;
     timer.SetEnabled(true);
     image.SetPicture(kLit);

@@ -27,52 +27,63 @@ void SetLabelText(ui::Control& label, const std::wstring& text, ui::Form& form) 
 
 namespace {
 
-// The character set of a code page of the table; false for any other.
-bool InTable(const std::wstring& codePage, int16_t* charset) {
-    static const struct {
-        const wchar_t* codePage;
-        int16_t charset;
-    } kTable[] = {
-        {L"932", 128},   // SHIFTJIS_CHARSET
-        {L"936", 134},   // GB2312_CHARSET
-        {L"949", 129},   // HANGEUL_CHARSET
-        {L"950", 136},   // CHINESEBIG5_CHARSET
-        {L"1250", 238},  // EASTEUROPE_CHARSET
-        {L"1251", 204},  // RUSSIAN_CHARSET
-        {L"1252", 0},    // ANSI_CHARSET
-        {L"1253", 161},  // GREEK_CHARSET
-        {L"1254", 162},  // TURKISH_CHARSET
-        {L"1255", 177},  // HEBREW_CHARSET
-        {L"1256", 178},  // ARABIC_CHARSET
-        {L"1257", 186},  // BALTIC_CHARSET
-    };
-    for (const auto& e : kTable)
-        if (codePage == e.codePage) {
-            *charset = e.charset;
-            return true;
-        }
-    return false;
+using ui::text::Breaks;
+
+// What a code page asks of a text: the font character set that draws it and
+// where its lines may break.
+struct Script {
+    const wchar_t* codePage;
+    int16_t charset;
+    Breaks breaks;
+};
+
+const Script kScripts[] = {
+    {L"874", 222, Breaks::AtBlanks},           // THAI_CHARSET: the catalogue marks the words
+    {L"932", 128, Breaks::BetweenIdeographs},  // SHIFTJIS_CHARSET
+    {L"936", 134, Breaks::BetweenIdeographs},  // GB2312_CHARSET
+    {L"949", 129, Breaks::AtBlanks},           // HANGEUL_CHARSET: Korean writes blanks
+    {L"950", 136, Breaks::BetweenIdeographs},  // CHINESEBIG5_CHARSET
+    {L"1250", 238, Breaks::AtBlanks},          // EASTEUROPE_CHARSET
+    {L"1251", 204, Breaks::AtBlanks},          // RUSSIAN_CHARSET
+    {L"1252", 0, Breaks::AtBlanks},            // ANSI_CHARSET
+    {L"1253", 161, Breaks::AtBlanks},          // GREEK_CHARSET
+    {L"1254", 162, Breaks::AtBlanks},          // TURKISH_CHARSET
+    {L"1255", 177, Breaks::AtBlanks},          // HEBREW_CHARSET
+    {L"1256", 178, Breaks::AtBlanks},          // ARABIC_CHARSET
+    {L"1257", 186, Breaks::AtBlanks},          // BALTIC_CHARSET
+};
+const Script kAnsi{L"", 0, Breaks::AtBlanks};  // any other code page
+
+// The row of a code page of the table; null for any other.
+const Script* Find(const std::wstring& codePage) {
+    for (const auto& s : kScripts)
+        if (codePage == s.codePage) return &s;
+    return nullptr;
+}
+
+// The script of the texts: that of SystemCodePage where the table knows it,
+// otherwise that of the ANSI code page.
+const Script& TextScript() {
+    if (const Script* s = Find(Rs.SystemCodePage)) return *s;
+    const Script* s = Find(std::to_wstring(sys::GetACP()));
+    return s ? *s : kAnsi;
 }
 
 }  // namespace
 
 int16_t CharsetFromCodePage(const std::wstring& codePage) {
-    int16_t charset = 0;  // ANSI_CHARSET
-    InTable(codePage, &charset);
-    return charset;
+    const Script* s = Find(codePage);
+    return s ? s->charset : kAnsi.charset;
 }
 
-int16_t TextCharset() {
-    int16_t charset = 0;
-    if (InTable(Rs.SystemCodePage, &charset)) return charset;
-    return CharsetFromCodePage(std::to_wstring(sys::GetACP()));
-}
+int16_t TextCharset() { return TextScript().charset; }
 
-void UseTextScript(ui::Control& control) {
-    int16_t charset = TextCharset();
-    control.SetFontCharset(charset);
-    bool ideographs = charset == 128 || charset == 134 || charset == 136;
-    control.SetLineBreaks(ideographs ? ui::text::Breaks::BetweenIdeographs : ui::text::Breaks::AtBlanks);
+void UseTextScript(ui::Control& control, const ui::Font* face) {
+    const Script& script = TextScript();
+    ui::Font font = face ? *face : control.GetFont();
+    font.charset = script.charset;
+    control.SetFont(font);
+    control.SetLineBreaks(script.breaks);
 }
 
 }  // namespace Functions

@@ -31,8 +31,10 @@ int16_t CharsetFromCodePage(const std::wstring& codePage);
 int16_t TextCharset();
 
 // Gives control the character set of TextCharset and the line breaking of
-// its script: between ideographs for Japanese and Chinese (character sets
-// 128, 134, 136), at blanks only for every other script, Korean included.
-void UseTextScript(ui::Control& control);
+// its code page: between ideographs for Japanese and Chinese, at blanks (and
+// at the word marks of a Thai text) for every other script, Korean included.
+// With face, the control takes that font first, in the same step: a font set
+// on its own would take back the character set.
+void UseTextScript(ui::Control& control, const ui::Font* face = nullptr);
 
 }  // namespace Functions

@@ -108,8 +108,13 @@ std::wstring GetLanguageString(int16_t id) {
         text = OwnString(static_cast<uint32_t>(id));
     } else {
         sys::Handle module = Rs.LanguageLibrary ? Rs.LanguageLibrary : sys::ProgramModule();
+        // The table of the Windows language first: of a library with a table
+        // per script (ZH, SR) LoadStringA takes the one of the user's locale,
+        // which may be the other script, and its texts then pass through an
+        // ANSI code page that lacks them.
+        auto language = static_cast<uint16_t>(NumberText::Parse(L"0x" + Rs.LanguageId));
         // LoadStringA takes the id as a 16-bit resource number.
-        uint32_t n = sys::LoadString(module, static_cast<uint16_t>(id), kTextBuffer, &text);
+        uint32_t n = sys::LoadString(module, static_cast<uint16_t>(id), kTextBuffer, &text, language);
         if (n == 0) text.clear();
     }
 
@@ -121,6 +126,12 @@ std::wstring GetLanguageString(int16_t id) {
     ReplaceAll(text, L"%d", GeneralNumber(Rs.FreeDiskSpace / 1024 / 1024));
     ReplaceAll(text, L"%r", GeneralNumber(Rs.RequiredDiskSpace / 1024 / 1024));
     return text;
+}
+
+bool RightToLeft() {
+    std::wstring direction;
+    if (!Rs.LanguageLibrary || sys::LoadString(Rs.LanguageLibrary, kDirectionId, 8, &direction) == 0) return false;
+    return direction == L"rtl";
 }
 
 }  // namespace ResHandling

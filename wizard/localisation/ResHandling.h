@@ -15,4 +15,11 @@ void LoadLanguageLibrary();
 // with the placeholders replaced; "" for an id that the library lacks.
 std::wstring GetLanguageString(int16_t id);
 
+// The string the build puts into a library whose catalogue is written right
+// to left ("rtl"); no text id.
+constexpr uint32_t kDirectionId = 9;
+// The loaded library is of a right-to-left language (its table holds
+// kDirectionId): the windows are laid out from the right.
+bool RightToLeft();
+
 }  // namespace ResHandling

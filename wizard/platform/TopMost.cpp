@@ -18,4 +18,8 @@ void SetTopMost(sys::Handle window) {
     sys::SetWindowPos(window, sys::kHwndTopMost, 0, 0, 0, 0, sys::kSwpNoMove | sys::kSwpNoSize);
 }
 
+void LeaveTopMost(sys::Handle window) {
+    sys::SetWindowPos(window, sys::kHwndNoTopMost, 0, 0, 0, 0, sys::kSwpNoMove | sys::kSwpNoSize | sys::kSwpNoActivate);
+}
+
 }  // namespace TopMost

@@ -11,5 +11,8 @@ void HideTaskbar();
 void ShowTaskbar();
 // Makes the window topmost without moving or sizing it.
 void SetTopMost(sys::Handle window);
+// Puts the window back among the windows that are not topmost, at their top,
+// without moving, sizing or activating it.
+void LeaveTopMost(sys::Handle window);
 
 }  // namespace TopMost

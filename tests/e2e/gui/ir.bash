@@ -96,8 +96,8 @@ ir_button_shown() {
 }
 
 # Waits up to $1 seconds for Forward to be drawn, and with $3 = alone for
-# Cancel to be gone too; the last look is shot $2. (A window that a program
-# run and waited for blocks keeps showing the buttons it had.)
+# Cancel to be gone too; the last look is shot $2. (A window that waits for a
+# program shows no button until the page after the wait is drawn.)
 ir_wait_forward() {
     local i
     for ((i = 0; i < $1 * 2; i++)); do

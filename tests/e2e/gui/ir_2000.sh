@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Windows 2000 without the IrComm hotfix, the phone by infrared: the choice
-# with its note, the hotfix installer, the infrared modem INF cleaned, the
+# with its note, the hotfix installer (type-ahead dropped), the modem INF cleaned, the
 # reboot page, the reboot as Wine carries it out, the resume at the port list,
 # the chosen port through the installer in cable and infrared mode, the wait
 # for the infrared modem (keys that must not count, then key 0009), the search
@@ -16,7 +16,7 @@ cable_port_map 1 3
 cable_phone 3
 ir_mdmirmdm
 printf 'snapshot\ntrigger 101\n' >"$KT/cm_32-0.scn"
-printf 'sleep 1500\n' >"$KT/w2kEN.scn"
+printf 'sleep 3000\n' >"$KT/w2kEN.scn"
 CABLE_WINEDEBUG=+process cable_start
 cable_page1
 
@@ -31,18 +31,22 @@ gui_shot ir2000-page2-infrared 1
 [ "$(cable_text_lines ir2000-page2-infrared $note)" -eq 2 ] || fail "no note 2006 (2 lines) with infrared chosen"
 pass "Windows 2000: choosing infrared shows the note"
 
-# Forward: the hotfix in the language of the system, waited for (it takes
-# 1.5 s here); the INF
-# loses the two model sections and keeps the rest; page 6.
+# Forward: the hotfix in the language of the system, waited for (3 s here);
+# an Enter and a double-click where Forward is, given meanwhile, do not press
+# page 6's Forward (a restart); the INF loses the two model sections; page 6.
 ir_forward
 e2e_wait_log "installing IRDA-patch" 10 || fail "no hotfix: $(e2e_log | tail -3)"
 [ "$(ir_sections "$MDMIRMDM")" = "Version Valmor Standard Manufacturer " ] || fail "the INF was edited before the hotfix ended"
-ir_wait_forward 5 ir2000-page6 alone || fail "no page 6 after the hotfix"
+gui_key Return
+gui_click 625 534 && xdotool click 1
+[ -n "$(cable_started w2kEN-broadcast)" ] && fail "the hotfix had ended before the keys were given"
+ir_wait_forward 8 ir2000-page6 alone && sleep 2 || fail "no page 6 after the hotfix"
+e2e_log | grep -qx "reboot system after installing IRDA-Patches" && fail "type-ahead pressed Forward on page 6"
 [ "$(cable_started w2kEN)" = "$TEMP_WIN\\kt\\w2kEN.exe -q -m -z" ] || fail "hotfix command: $(cable_started 'w2k[A-Z]*')"
 [ "$(ir_sections "$MDMIRMDM")" = "Version Manufacturer " ] || fail "sections left in the INF: $(ir_sections "$MDMIRMDM")"
 tr -d '\r' <"$MDMIRMDM" | grep -qxF '%Mfg%=Models' || fail "the kept section lost its key: $(cat "$MDMIRMDM")"
 [ -e "${MDMIRMDM%.inf}.pnf" ] && fail "mdmirmdm.pnf is still there"
-pass "the hotfix ran as w2kEN.exe -q -m -z; Valmor and Standard removed, Manufacturer kept, the .pnf deleted"
+pass "the hotfix ran as w2kEN.exe -q -m -z, keys given meanwhile dropped; Valmor and Standard removed, Manufacturer kept, the .pnf deleted"
 
 gui_key Escape
 sleep 1

@@ -6,14 +6,17 @@
 # page is read back by OCR with the language's data: the words of its texts
 # must be there, in their script (a caption drawn in the wrong character set
 # reads as other letters), and no text may reach a label's edge, where it
-# would be cut. LANG_WALKS="RU:winxp ..." runs some rows only; the libraries'
+# would be cut; right to left (the catalogue's @direction) every place is
+# mirrored, texts stand against the right edge and Cancel in its mirrored
+# slot. LANG_WALKS="RU:winxp ..." runs some rows only; the libraries'
 # catalogues are read from LANG_CATALOGUES (default wizard/resources/lang).
 . "$(dirname "$0")/gui.sh"
 . "$(dirname "$0")/cable.bash"
 . "$WIZ_SOURCE/tests/lib/lang.sh"
 e2e_display
 
-WALKS=${LANG_WALKS:-RU:winxp RU:win98 PL:winxp EL:winxp TR:win98 JA:winxp ZH:winxp ZH_TW:winxp KO:winxp FR:win98}
+WALKS=${LANG_WALKS:-RU:winxp RU:win98 PL:winxp EL:winxp TR:win98 JA:winxp ZH:winxp ZH_TW:winxp KO:winxp FR:win98
+    TH:winxp HE:winxp HE:win98 AR:winxp}
 CATALOGUES=${LANG_CATALOGUES:-$WIZ_SOURCE/wizard/resources/lang}
 SUBST='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 
@@ -21,18 +24,27 @@ SUBST='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 lang_walks_end() {
     lang_end
     "$WINE" reg delete 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /f >/dev/null 2>&1
-    for cs in 128 134 136 129; do "$WINE" reg delete "$SUBST" /v "Arial,$cs" /f >/dev/null 2>&1; done
+    for cs in 128 134 136 129 222 177 178; do "$WINE" reg delete "$SUBST" /v "Arial,$cs" /f >/dev/null 2>&1; done
     cable_cleanup
 }
 
+# Region WxH+X+Y $1 of the page area (page 1's: $2 = page1) on screen, mirrored when RTL.
+at() {
+    local w h x y left=$PAGE_X top=$PAGE_Y
+    IFS='x+' read -r w h x y <<<"$1"
+    [ "${2:-}" = page1 ] && left=282 top=160
+    [ -n "$RTL" ] && x=$((460 - x - w))
+    echo "${w}x$h+$((left + x))+$((top + y))"
+}
+at_x() { local r; r=$(at "1x1+$1+0"); r=${r#*+}; echo "${r%+*}"; }
 # On screen (1024 x 768): the page text label of the main window and of the
 # message dialog over it, and of page 1; the caption labels of the buttons.
-MAIN_TEXT=409x217+$((PAGE_X + 30))+$((PAGE_Y + 112))
-MAIN_BUTTONS="96x18+$((PAGE_X + 132))+$((PAGE_Y + 344)) 96x18+$((PAGE_X + 232))+$((PAGE_Y + 345))"
-PAGE1_TEXT=409x217+306+272
-PAGE1_BUTTONS="96x18+414+525 96x18+514+525"
-# Message 104 shows two buttons, Repeat and Cancel, moved together.
-MESSAGE_BUTTONS="96x18+$((PAGE_X + 129))+$((PAGE_Y + 344)) 96x18+$((PAGE_X + 235))+$((PAGE_Y + 345))"
+places() {
+    MAIN_TEXT=$(at 409x217+30+112) PAGE1_TEXT=$(at 409x217+24+112 page1)
+    MAIN_BUTTONS="$(at 96x18+132+344) $(at 96x18+232+345)"
+    PAGE1_BUTTONS="$(at 96x18+132+365 page1) $(at 96x18+232+365 page1)"
+    MESSAGE_BUTTONS="$(at 96x18+129+344) $(at 96x18+235+345)"
+}
 
 catalogue() {
     [ -f "$CATALOGUES/$LANG_CATALOGUE.txt" ] || fail "$LANG_NAME: no $CATALOGUES/$LANG_CATALOGUE.txt"
@@ -46,12 +58,13 @@ catalogue() {
 # that it holds the words of ids $3; $4 = line reads it as one line (button
 # captions, cut above the frame's lower edge).
 read_back() {
-    local shot=$1 region=$2 ids=$3 psm=6 out
+    local shot=$1 region=$2 ids=$3 psm=6 out black=55%
     [ "${4:-}" = line ] && psm=7
     # Two readings: black on white suits the alphabets, grey the ideographs
     # of 9 points.
+    [ "$LANG_OCR" = ara ] && black=70%  # bolder for Arabic's thin strokes
     LC_ALL=C convert "$SHOTS/$shot.png" -crop "$region" +repage -colorspace Gray -resize 300% \
-        -write "$SHOTS/$shot-ocr-grey.png" -threshold 55% "$SHOTS/$shot-ocr.png"
+        -write "$SHOTS/$shot-ocr-grey.png" -threshold $black "$SHOTS/$shot-ocr.png"
     for variant in ocr ocr-grey; do
         tesseract "$SHOTS/$shot-$variant.png" - -l "$LANG_OCR" --psm $psm 2>/dev/null
     done >"$SHOTS/$shot-ocr.txt" || fail "$shot: tesseract failed"
@@ -71,6 +84,7 @@ read_back() {
 # right or bottom edge, or with $3 = both the left one too: a text that does
 # not fit is cut there. With $3 = button the caption of a picture button:
 # left and right only, 3 pixels in (the button's frame lies under them).
+# Right to left the left edge, and ink within 4 pixels of the right one.
 inside() {
     local shot=$1 region=$2 in=0 w h x y box
     IFS='x+' read -r w h x y <<<"$region"
@@ -79,8 +93,9 @@ inside() {
     box=$(LC_ALL=C convert "$SHOTS/$shot.png" -crop "${w}x$h+$x+$y" +repage -colorspace Gray -threshold 25% -negate \
         -format '%@' info:)
     case $box in 0x0*) return 0 ;; esac
-    awk -v b="$box" -v w="$w" -v h="$h" -v both="${3:-}" 'BEGIN {
+    awk -v b="$box" -v w="$w" -v h="$h" -v both="${3:-}" -v rtl="$RTL" 'BEGIN {
         split(b, a, /[x+]/)
+        if (rtl && both == "") exit !(a[3] > 0 && a[4] + a[2] < h && a[3] + a[1] >= w - 4)
         exit !(a[3] + a[1] < w && (both == "button" || a[4] + a[2] < h) && (both == "" || a[3] > 0))
     }' || fail "$shot: the text in $region is cut (ink at $box of ${w}x$h+$x+$y)"
 }
@@ -89,7 +104,7 @@ inside() {
 # they stand, runs of at least 10 rows not of the page's blue that hold a
 # light pixel (their insides; the text's dark glyphs hold none).
 radios() {
-    LC_ALL=C convert "$SHOTS/$1.png" -crop "1x260+$((PAGE_X + 34))+$((PAGE_Y + 100))" +repage -depth 8 txt:- |
+    LC_ALL=C convert "$SHOTS/$1.png" -crop "$(at 1x260+34+100)" +repage -depth 8 txt:- |
         awk -F'[(),:]' -v top=$((PAGE_Y + 100)) 'NR > 1 {
             y = $2 + 0
             if ($6 - $4 < 40) {
@@ -110,6 +125,8 @@ for walk in $WALKS; do
     name=${walk%%:*} ver=${walk#*:}
     lang_begin "$name" "$ver" || fail "no Windows of language $name"
     shot=lang-$name-$ver
+    RTL=$(grep -s -x '@direction rtl' "$(catalogue)")
+    places
     cable_begin "$ver"
     trap lang_walks_end EXIT
     [ -f "$BIN_DIR/$LANG_LIB.dll" ] || fail "$name: $LANG_LIB.dll was not built"
@@ -128,7 +145,8 @@ for walk in $WALKS; do
     gui_key Return
     gui_wait_window "$RECT_MAIN" 20 || fail "$name $ver: no main window after page 1"
     read_back "$shot-1" "$PAGE1_TEXT" 2000
-    read_back "$shot-1" 200x16+414+525 1,2 line
+    read_back "$shot-1" "$(at 200x16+132+365 page1)" 1,2 line
+    [ -z "$RTL" ] || read_back "$shot-1" "$(at 96x16+132+365 page1)" 2 line
     inside "$shot-1" "$PAGE1_TEXT" both
     for b in $PAGE1_BUTTONS; do inside "$shot-1" "$b" button; done
 
@@ -137,9 +155,9 @@ for walk in $WALKS; do
     gui_shot "$shot-2" 1
     mapfile -t ys < <(radios "$shot-2")
     [ "${#ys[@]}" -eq 2 ] || fail "$name $ver: page 2 shows ${#ys[@]} options, not 2"
-    gui_click $((PAGE_X + 37)) "${ys[1]}"
+    gui_click "$(at_x 37)" "${ys[1]}"
     gui_shot "$shot-2-infrared" 1
-    gui_click $((PAGE_X + 37)) "${ys[0]}"
+    gui_click "$(at_x 37)" "${ys[0]}"
     gui_shot "$shot-2-cable" 1
     read_back "$shot-2-cable" "$MAIN_TEXT" 2010,2011,2012
     inside "$shot-2-cable" "$MAIN_TEXT"
@@ -151,10 +169,11 @@ for walk in $WALKS; do
     gui_shot "$shot-4" 1
     mapfile -t ys < <(radios "$shot-4")
     [ "${#ys[@]}" -eq 2 ] || fail "$name $ver: page 4 shows ${#ys[@]} options, not 2"
-    gui_click $((PAGE_X + 37)) "${ys[0]}"
+    gui_click "$(at_x 37)" "${ys[0]}"
     gui_shot "$shot-4" 1
     read_back "$shot-4" "$MAIN_TEXT" 2020,2021,2022
-    read_back "$shot-4" 200x16+$((PAGE_X + 132))+$((PAGE_Y + 344)) 1,2 line
+    read_back "$shot-4" "$(at 200x16+132+344)" 1,2 line
+    [ -z "$RTL" ] || read_back "$shot-4" "$(at 96x16+132+344)" 2 line
     inside "$shot-4" "$MAIN_TEXT"
     for b in $MAIN_BUTTONS; do inside "$shot-4" "$b" button; done
     gui_key Return
@@ -164,10 +183,11 @@ for walk in $WALKS; do
     gui_wait_window "$RECT_PAGE" 10 || fail "$name $ver: no message 104"
     gui_shot "$shot-104" 1
     read_back "$shot-104" "$MAIN_TEXT" 104
-    read_back "$shot-104" 202x16+$((PAGE_X + 129))+$((PAGE_Y + 344)) 8,2 line
+    read_back "$shot-104" "$(at 202x16+129+344)" 8,2 line
+    [ -z "$RTL" ] || read_back "$shot-104" "$(at 96x16+235+344)" 2 line
     inside "$shot-104" "$MAIN_TEXT" both
     for b in $MESSAGE_BUTTONS; do inside "$shot-104" "$b" button; done
-    cable_message_cancel
+    gui_click "$(at_x 283)" $((PAGE_Y + 351))  # Cancel
 
     # Page 5: the port list.
     e2e_wait_log "user choice manuel COM-Port" 10 || fail "$name $ver: page 5 not reached: $(e2e_log | tail -3)"

@@ -17,11 +17,18 @@ e2e_log | grep -qx "language file EN.DLLloaded." || fail "EN.dll not loaded: $(e
 trigger_host=$(gui_trigger_host)
 gui_shot page1 1.5
 
+# The version text in Wine's own "MS Sans Serif" (Liberation Sans draws it 1
+# px wider), right-aligned inside the frame of the panel's last column, 741:
+# from x 677 to 740.
+read -r first last < <(convert "$SHOTS/page1.png" -crop 100x16+642+164 +repage -depth 8 txt:- |
+    awk -F'[,:]' '/\(96,104,120/ { x = $1 + 642; if (!f || x < f) f = x; if (x > l) l = x } END { print f + 0, l + 0 }')
+[ "$first $last" = "677 740" ] || fail "the version text lies from x $first to $last"
+
 # The text of page 1 is centred in its area (24,112 409 x 217 on the window at 282,160).
 read -r left right < <(gui_text_margins page1 409x217+306+272)
 gui_centred "$left" "$right" ||
     fail "page text not centred: margins $left and $right"
-pass "page 1 is topmost with its text centred (margins $left, $right)"
+pass "page 1 is topmost with its text centred (margins $left, $right), the version in MS Sans Serif"
 
 # Hover: Forward (232,360 on the window) lights while the mouse is over it.
 gui_shot hover-before 0.5

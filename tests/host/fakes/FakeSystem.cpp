@@ -46,20 +46,21 @@ std::wstring DecimalSeparator() { return W().decimalSeparator; }
 uint32_t TickCount() { return W().ticks; }
 void Sleep(uint32_t milliseconds) { W().ticks += milliseconds; }
 
-Handle CreateProcessInherit(const std::wstring& commandLine) {
+Handle CreateProcessInherit(const std::wstring& commandLine, uint32_t* error) {
     W().waited.push_back(commandLine);
     if (W().onRun) W().onRun(commandLine);
-    if (W().missingPrograms.count(Fold(ProgramOf(commandLine)))) return 0;
-    return gNextProcess++;
+    *error = W().missingPrograms.count(Fold(ProgramOf(commandLine))) ? kErrorFileNotFound : kErrorSuccess;
+    return *error ? 0 : gNextProcess++;
 }
 
-void WaitForever(Handle) {}
+uint32_t WaitForProcess(Handle) { return kErrorSuccess; }
 void CloseHandle(Handle) {}
 
-bool StartMinimisedWithFocus(const std::wstring& commandLine) {
+bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error) {
     W().started.push_back(commandLine);
     if (W().onRun) W().onRun(commandLine);
-    return !W().missingPrograms.count(Fold(ProgramOf(commandLine)));
+    *error = W().missingPrograms.count(Fold(ProgramOf(commandLine))) ? kErrorFileNotFound : kErrorSuccess;
+    return !*error;
 }
 
 void ExitProgram() { throw fake::ProgramEnded(); }
@@ -89,7 +90,7 @@ void* GetProcAddress(Handle module, const char* name) {
 }
 Handle ProgramModule() { return 0; }
 
-uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out) {
+uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out, uint16_t) {
     auto m = W().modules.find(module);
     if (m == W().modules.end()) return 0;
     auto s = m->second.strings.find(id);

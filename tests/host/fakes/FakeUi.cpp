@@ -51,10 +51,11 @@ public:
         Saw(dest);
         log.push_back(L"picture " + std::to_wstring(id) + L" " + RectText(dest) + (stretch ? L" stretch" : L" plain"));
     }
-    void DrawText(const ui::Font& f, ui::Color c, const ui::Rect& box, const std::wstring& line, bool) override {
+    void DrawText(const ui::Font& f, ui::Color c, const ui::Rect& box, const std::wstring& line, bool, bool rightToLeft,
+                  int) override {
         Saw(box);
         log.push_back(L"text " + std::to_wstring(box.left) + L"," + std::to_wstring(box.top) + L" " + Hex(c) + L" \"" +
-                      line + L"\" " + f.name + L" " + Num(f.size));
+                      line + L"\" " + f.name + L" " + Num(f.size) + (rightToLeft ? L" rtl" : L""));
     }
     void PushClip(const ui::Rect& r) override {
         Saw(r);

@@ -8,11 +8,11 @@ Port::Port() : dcb{} {
     // Driver settings unlike anything the probe writes, so every field it
     // leaves alone can be seen to stay.
     dcb.BaudRate = 9600;
-    dcb.fBinary = 1;
+    dcb.fBinary = 0;
     dcb.fParity = 1;
     dcb.fOutxCtsFlow = 0;
     dcb.fOutxDsrFlow = 1;
-    dcb.fDtrControl = 1;
+    dcb.fDtrControl = 0;
     dcb.fDsrSensitivity = 1;
     dcb.fTXContinueOnXoff = 1;
     dcb.fOutX = 1;
@@ -160,6 +160,7 @@ bool WriteFile(Handle file, const void* data, uint32_t bytes, uint32_t* written)
     }
     p->written.emplace_back(static_cast<const char*>(data), bytes);
     ++p->commandsSinceOpen;
+    p->replied = false;
     *written = bytes - std::min(bytes, p->shortWriteBy);
     return true;
 }
@@ -178,7 +179,8 @@ bool ReadFile(Handle file, void* data, uint32_t bytes, uint32_t* read) {
     *read = 0;
     if (p->failRead) return false;
     size_t index = p->commandsSinceOpen - 1;
-    std::string reply = p->commandsSinceOpen && index < p->replies.size() ? p->replies[index] : "";
+    std::string reply = p->commandsSinceOpen && index < p->replies.size() && !p->replied ? p->replies[index] : "";
+    p->replied = true;
     const Timeouts& t = p->timeouts;
     if (reply.size() >= 2) {
         // The read ends on the interval after the last byte.

@@ -22,6 +22,7 @@ struct Port {
     comm::Timeouts timeouts{1, 2, 3, 4, 5};
     uint32_t ctsAfterMs = 0;           // CTS comes on this long after the open; kNever
     std::vector<std::string> replies;  // one per command of each open, in order; "" or missing: silence
+                                       // (a reply comes once: later reads of the command get silence)
     uint32_t replyDelayMs = 0;         // until the first byte of a reply arrives
     uint32_t shortWriteBy = 0;         // WriteFile reports this many bytes fewer
     bool failGetState = false, failSetState = false, failGetTimeouts = false, failSetTimeouts = false;
@@ -32,6 +33,7 @@ struct Port {
     int closes = 0;
     uint32_t openedAt = 0;
     size_t commandsSinceOpen = 0;
+    bool replied = false;                    // the latest command's reply has been read
     std::vector<uint32_t> dcbLengthsPassed;  // DCBlength as GetCommState received it
     std::vector<comm::Dcb> statesSet;
     std::vector<comm::Timeouts> timeoutsSet;

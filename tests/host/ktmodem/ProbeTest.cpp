@@ -153,6 +153,17 @@ TEST_F(ProbeTest, OnlyTheLineSettingsAndTimeoutsChange) {
     expected.StopBits = 0;
     expected.fOutxCtsFlow = 1;
     expected.fRtsControl = 2;
+    // What another program may have left, which NT keeps between opens.
+    expected.fBinary = 1;
+    expected.fParity = 0;
+    expected.fOutxDsrFlow = 0;
+    expected.fDsrSensitivity = 0;
+    expected.fDtrControl = 1;  // DTR_CONTROL_ENABLE
+    expected.fOutX = 0;
+    expected.fInX = 0;
+    expected.fErrorChar = 0;
+    expected.fNull = 0;
+    expected.fAbortOnError = 0;
 
     EXPECT_EQ(detectModemPort("1", " 19200 bit/s", "25", "7", "ATI9", "VALMOR", "72", "73", "", ""), 1);
     EXPECT_EQ(p.dcbLengthsPassed, std::vector<uint32_t>{28});
@@ -375,6 +386,7 @@ TEST_F(ProbeTest, NullStringsCountAsEmpty) {
 TEST_F(ProbeTest, NothingFoundMeansZeroAndEveryPortClosed) {
     for (int i = 1; i <= 9; ++i) Device("COM" + std::to_string(i), {"\r\nERROR\r\n"});
     EXPECT_EQ(Detect("1"), 0);
+    EXPECT_EQ(W().ticks, 90u);  // a final result line ends each reply
     for (auto& entry : W().ports) {
         EXPECT_EQ(entry.second.opens, 1) << entry.first;
         EXPECT_EQ(entry.second.closes, 1) << entry.first;

@@ -9,6 +9,8 @@ import tempfile
 import unittest
 
 LANGRC = os.path.join(os.path.dirname(__file__), '..', '..', '..', 'tools', 'resgen', 'langrc.py')
+sys.path.insert(0, os.path.dirname(LANGRC))
+import langrc  # noqa: E402
 
 REFERENCE = '''@language 0409
 @codepage 1252
@@ -62,6 +64,15 @@ class CatalogueCheck(unittest.TestCase):
         self.assertIn('XX.txt:6: U+0105 not in code page 1252', errors)  # ą; ž is in 1252
         self.assertIn('XX.txt:4: U+0414 U+0430', errors)
         self.assertIn('XX.txt:3: U+0422', errors)  # the description
+
+    def test_a_misplaced_or_missing_thai_word_mark_is_named(self):
+        text = 'ต้อง\u200bใช้ ครั้ง\u200bที่ (%s) จาก'
+        self.assertEqual(langrc.mark_errors(text, 'XX.txt:5'), [])
+        broken = text.replace('ใช้', '\u200bใช้\u200b\x1f').replace('ครั้ง\u200b', 'ครั\u200b้ง') + 'ก' * 21
+        errors = '\n'.join(langrc.mark_errors(broken, 'XX.txt:5'))
+        for expected in ('word mark at column 6 not between', 'control character U+001F',
+                         'word mark at column 16 inside a syllable', '24 Thai letters without'):
+            self.assertIn('XX.txt:5: ' + expected, errors)
 
 
 if __name__ == '__main__':

@@ -184,6 +184,10 @@ TEST_F(LocaleTest, LibraryOfTheDetectedCodeByBareName) {
     EXPECT_EQ(Log().substr(0, 27), "language file XX.DLLloaded.");
     EXPECT_EQ(ResHandling::GetLanguageString(1), L"Weiter");
     EXPECT_EQ(ResHandling::GetLanguageString(2), L"");
+    Rs.LanguageId = L"0C1A";  // the table of the Windows language, whatever the thread's locale
+    EXPECT_EQ(ResHandling::GetLanguageString(1), L"Dalje");
+    Rs.LanguageId = L"0C0A";  // no table of that language: the locale's choice
+    EXPECT_EQ(ResHandling::GetLanguageString(1), L"Weiter");
 }
 
 TEST_F(LocaleTest, DefaultLibraryForAnEmptyCodeAndAHiddenFile) {

@@ -227,4 +227,20 @@ TEST_F(Silent, NeitherIsThePhone) {
     EXPECT_EQ(listen.New(2), Lines{"ATI9"});
 }
 
+// COM1, COM2, COM3: the phone, echoing a command at once and answering 5, 30
+// and 100 ms later; COM5: echoing only. No other port.
+class EchoFirst : public Serial {};
+
+TEST_F(EchoFirst, TheAnswerIsAwaitedAsLongAsASilentPortIs) {
+    for (const char* port : {"1", "2", "3"}) {
+        Call c = Search(port);
+        EXPECT_EQ(c.result, std::atoi(port));
+        EXPECT_LT(c.ms, 1000u) << port;
+    }
+    Call c = Search("5");  // given up within 10 x 513 ms, then COM1
+    EXPECT_EQ(c.result, 1);
+    EXPECT_GE(c.ms, 5000u);
+    EXPECT_LT(c.ms, 6000u);
+}
+
 }  // namespace

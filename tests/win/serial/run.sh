@@ -38,4 +38,10 @@ ports_phone 1 --silent
 ports_phone 2 --one-byte
 suite Silent
 
+ports_phone 1 --echo --delay 5
+ports_phone 2 --echo --delay 30
+ports_phone 3 --echo --delay 100
+ports_phone 5 --echo --silent
+suite EchoFirst
+
 exit $status

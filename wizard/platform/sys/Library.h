@@ -18,8 +18,11 @@ void* GetProcAddress(Handle module, const char* name);
 Handle ProgramModule();
 
 // LoadStringA(module, id, buffer, bufferChars): returns the count the call
-// returns and the text up to it. Module 0 is the program itself.
-uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out);
+// returns and the text up to it. Module 0 is the program itself. With a
+// language, the string table of that language comes first (FindResourceExA),
+// converted as LoadStringA converts; LoadStringA itself serves a module
+// without one.
+uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out, uint16_t language = 0);
 
 // GetFileVersionInfoSizeA + GetFileVersionInfoA + VerQueryValueA
 // "\VarFileInfo\Translation". False when the file has no version information;

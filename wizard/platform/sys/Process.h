@@ -8,13 +8,17 @@
 namespace sys {
 
 // CreateProcessA(NULL, commandLine, NULL, NULL, TRUE, NORMAL_PRIORITY_CLASS,
-// NULL, NULL, si{cb only}, pi). Returns the process handle, 0 on failure; the
-// thread handle is closed.
-Handle CreateProcessInherit(const std::wstring& commandLine);
-// Waits until the process has ended, answering messages that other programs
-// send meanwhile (MsgWaitForMultipleObjects with QS_SENDMESSAGE); nothing
-// else is taken from the queue. Returns at once for handle 0.
-void WaitForever(Handle process);
+// NULL, NULL, si{cb only}, pi). Returns the process handle (the thread handle
+// is closed), or 0 with the system's reason (GetLastError) in *error.
+Handle CreateProcessInherit(const std::wstring& commandLine, uint32_t* error);
+// Waits until the process has ended (MsgWaitForMultipleObjects with
+// QS_SENDMESSAGE). Messages that other threads send meanwhile are answered:
+// they run the window procedures of this thread, so a broadcast
+// (WM_SETTINGCHANGE) or the end of the session (WM_QUERYENDSESSION) reaches
+// the forms inside the wait. Posted messages, paint, timers and input stay
+// queued. Returns 0 once the process has ended (at once for handle 0), or the
+// system's reason when the wait itself failed.
+uint32_t WaitForProcess(Handle process);
 void CloseHandle(Handle handle);
 // A handle that the holding scope owns: closed with CloseHandle when the
 // scope ends, on every path.
@@ -30,8 +34,9 @@ private:
     Handle handle_;
 };
 // Starts the command line with its window minimised and given the focus and
-// returns at once. False when the process could not be created.
-bool StartMinimisedWithFocus(const std::wstring& commandLine);
+// returns at once. False, with the system's reason in *error, when the
+// process could not be created.
+bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error);
 
 // OpenProcessToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY), LookupPrivilegeValueA
 // "SeShutdownPrivilege", AdjustTokenPrivileges(enable), CloseHandle; nothing checked.

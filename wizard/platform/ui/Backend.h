@@ -17,10 +17,13 @@ public:
     // A bitmap resource of the program, stretched to dest or drawn at its own
     // size at dest's top-left corner (clipped to dest).
     virtual void DrawPicture(int bitmapId, const Rect& dest, bool stretch) = 0;
-    // One line of text, transparent background: box is where the line starts
-    // (top-left corner) and its measured size, within 16-bit coordinates.
+    // One line of text, transparent background, in box (its measured size):
+    // from the box's left edge, or read right to left and held to the box's
+    // right edge or centre (align kAlignRight, kAlignCenter), where a system
+    // that shapes it (Arabic) may draw it narrower than measured.
     // mnemonic: '&' marks the next character (underlined), "&&" is '&'.
-    virtual void DrawText(const Font& font, Color color, const Rect& box, const std::wstring& line, bool mnemonic) = 0;
+    virtual void DrawText(const Font& font, Color color, const Rect& box, const std::wstring& line, bool mnemonic,
+                          bool rightToLeft, int align) = 0;
     // Clipping: intersect with r until the matching PopClip.
     virtual void PushClip(const Rect& r) = 0;
     virtual void PopClip() = 0;

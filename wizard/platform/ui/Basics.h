@@ -40,8 +40,9 @@ constexpr int kAltMask = 4;
 
 // The keys the toolkit routes itself: Enter presses the default button, Esc
 // the cancel button, Tab moves the focus. The others reach the windowless
-// control with the focus (Control::OnKeyDown); the codes are Windows'
-// virtual-key codes.
+// control with the focus (Control::OnKeyDown), Left and Right traded in a
+// right-to-left form; the codes are Windows' virtual-key codes (checked in
+// UiWin32Input.cpp).
 constexpr int kKeyTab = 9;
 constexpr int kKeyReturn = 13;
 constexpr int kKeyEscape = 27;
@@ -62,8 +63,9 @@ constexpr int kPointerDefault = 0;
 constexpr int kPointerHourglass = 11;
 constexpr int kPointerCustom = 99;  // the form's cursor resource (Form::SetMouseIcon)
 
-// Label alignment.
+// Label alignment; a right-to-left label trades left and right.
 constexpr int kAlignLeft = 0;
+constexpr int kAlignRight = 1;
 constexpr int kAlignCenter = 2;
 
 // Form window states.

@@ -45,6 +45,7 @@ bool SameName(const std::wstring& a, const std::wstring& b) {
 
 Control::Control(Form* form, Kind kind, const std::wstring& name, Control* container)
     : form_(form), kind_(kind), name_(name), container_(container) {
+    if (form) rightToLeft_ = form->RightToLeft();
     if (kind == Kind::Timer) enabled_ = false;
     if (kind != Kind::None) childId_ = NextChildId();
     if (kind == Kind::Label) role_ = Role::Text;
@@ -63,9 +64,22 @@ Control& Control::Inert() {
 
 float Control::BorderWidth() const { return (kind_ == Kind::PictureBox && borderStyle_ == 1) ? 1.0f : 0.0f; }
 
+// The form mirrors what it lays out, the way WS_EX_LAYOUTRTL mirrors a
+// window, but by its own arithmetic: that needs neither WS_EX_LAYOUTRTL nor
+// SetLayout for the back buffer (neither exists on Windows 95 nor NT 4, nor
+// on the 98 and ME editions but the Hebrew and Arabic ones), pictures keep
+// their orientation without LAYOUT_BITMAPORIENTATIONPRESERVED, and the
+// places the wizard hands on (hover rectangles, a dialog over the page area,
+// accessible locations) come from FormRect like the paint's.
+float Control::PlacedLeft() const {
+    if (!form_ || !form_->RightToLeft()) return left_;
+    float inner = container_ ? container_->ScaleWidth() : form_->ScaleWidth();
+    return inner - left_ - width_;
+}
+
 float Control::InnerOriginX() const {
-    float x = left_ + BorderWidth();
-    for (Control* c = container_; c; c = c->container_) x += c->left_ + c->BorderWidth();
+    float x = PlacedLeft() + BorderWidth();
+    for (Control* c = container_; c; c = c->container_) x += c->PlacedLeft() + c->BorderWidth();
     return x;
 }
 
@@ -76,9 +90,9 @@ float Control::InnerOriginY() const {
 }
 
 Rect Control::FormRect() const {
-    float x = left_, y = top_;
+    float x = PlacedLeft(), y = top_;
     for (Control* c = container_; c; c = c->container_) {
-        x += c->left_ + c->BorderWidth();
+        x += c->PlacedLeft() + c->BorderWidth();
         y += c->top_ + c->BorderWidth();
     }
     int l = RoundPixel(x), t = RoundPixel(y);
@@ -87,6 +101,7 @@ Rect Control::FormRect() const {
 
 void Control::ClientToScreen(float x, float y, int32_t* screenX, int32_t* screenY) const {
     float ox = alive_ ? InnerOriginX() : 0, oy = alive_ ? InnerOriginY() : 0;
+    if (form_ && form_->RightToLeft()) x = ScaleWidth() - x;
     if (form_) {
         form_->ClientToScreen(ox + x, oy + y, screenX, screenY);
     } else {
@@ -127,12 +142,11 @@ void Control::SyncWindows() {
 }
 
 void Control::TextExtent(float* width, float* height) const {
-    Backend& b = GetBackend();
-    std::vector<std::wstring> lines = Lines();
+    size_t lines = Lines().size();
     float w = 0;
-    for (const auto& l : lines) w = std::max(w, b.TextWidth(font_, text::StripMnemonic(l)));
+    for (float lw : lineWidths_) w = std::max(w, lw);
     *width = w;
-    *height = b.LineHeight(font_) * static_cast<float>(std::max<size_t>(1, lines.size()));
+    *height = GetBackend().LineHeight(font_) * static_cast<float>(std::max<size_t>(1, lines));
 }
 
 void Control::Resize() {
@@ -145,12 +159,42 @@ void Control::Resize() {
     height_ = h;
 }
 
-std::vector<std::wstring> Control::Lines() const {
-    if (autoSize_ && !wordWrap_) return text::SplitLines(caption_);
+// Wrapping measures every word on its growing line (every character of an
+// ideographic text): done once per caption, font and width, not per paint.
+const std::vector<std::wstring>& Control::Lines() const {
+    if (wrapped_) return lines_;
     Backend& b = GetBackend();
     const Font& f = font_;
-    return text::Wrap(
-        caption_, width_, [&b, &f](const std::wstring& s) { return b.TextWidth(f, text::StripMnemonic(s)); }, breaks_);
+    auto measure = [&b, &f](const std::wstring& s) { return b.TextWidth(f, text::StripMnemonic(s)); };
+    lines_ = autoSize_ && !wordWrap_ ? text::SplitLines(caption_) : text::Wrap(caption_, width_, measure, breaks_);
+    lineWidths_.clear();
+    for (const auto& l : lines_) lineWidths_.push_back(measure(l));
+    wrapped_ = true;
+    return lines_;
+}
+
+void Control::Rewrap() { wrapped_ = false; }
+
+int Control::TextAlignment() const {
+    if (!rightToLeft_ || alignment_ == kAlignCenter) return alignment_;
+    return alignment_ == kAlignLeft ? kAlignRight : kAlignLeft;
+}
+
+std::vector<Rect> Control::LineRects() const {
+    Rect r = FormRect();
+    size_t n = Lines().size();
+    float lh = GetBackend().LineHeight(font_);
+    int align = TextAlignment();
+    std::vector<Rect> rects;
+    for (size_t i = 0; i < n; ++i) {
+        int w = RoundPixel(lineWidths_[i]);
+        float x = static_cast<float>(r.left);
+        if (align == kAlignCenter) x += (width_ - lineWidths_[i]) / 2;
+        int left = align == kAlignRight ? r.right - w : RoundPixel(x);
+        rects.push_back(Rect{left, r.top + RoundPixel(lh * static_cast<float>(i)), left + w,
+                             r.top + RoundPixel(lh * static_cast<float>(i + 1))});
+    }
+    return rects;
 }
 
 void Control::SetLeft(float v) {
@@ -160,7 +204,10 @@ void Control::SetTop(float v) {
     Mutate([&] { top_ = v; });
 }
 void Control::SetWidth(float v) {
-    Mutate([&] { width_ = v; });
+    Mutate([&] {
+        width_ = v;
+        Rewrap();
+    });
 }
 void Control::SetHeight(float v) {
     Mutate([&] { height_ = v; });
@@ -177,6 +224,7 @@ void Control::Move(float left, float top, float width, float height) {
         top_ = top;
         width_ = width;
         height_ = height;
+        Rewrap();
     });
 }
 
@@ -218,7 +266,10 @@ void Control::SetMousePointer(int pointer) {
 
 void Control::SetCaption(const std::wstring& text) {
     if (text == caption_) return;
-    Mutate([&] { caption_ = text; });
+    Mutate([&] {
+        caption_ = text;
+        Rewrap();
+    });
     // A keyboard proxy carries the caption of the picture it stands for, so
     // that what the system tells of its window names the button.
     if (partOf_ && form_)
@@ -228,16 +279,28 @@ void Control::SetCaption(const std::wstring& text) {
 }
 
 void Control::SetFont(const Font& f) {
-    Mutate([&] { font_ = f; });
+    Mutate([&] {
+        font_ = f;
+        Rewrap();
+    });
 }
 void Control::SetFontName(const std::wstring& name) {
-    Mutate([&] { font_.name = name; });
+    Mutate([&] {
+        font_.name = name;
+        Rewrap();
+    });
 }
 void Control::SetFontSize(float points) {
-    Mutate([&] { font_.size = points; });
+    Mutate([&] {
+        font_.size = points;
+        Rewrap();
+    });
 }
 void Control::SetFontCharset(int16_t charset) {
-    Mutate([&] { font_.charset = charset; });
+    Mutate([&] {
+        font_.charset = charset;
+        Rewrap();
+    });
 }
 void Control::SetForeColor(Color c) {
     Mutate([&] { foreColor_ = c; });
@@ -248,14 +311,26 @@ void Control::SetBackColor(Color c) {
 void Control::SetAlignment(int a) {
     Mutate([&] { alignment_ = a; });
 }
+void Control::SetRightToLeft(bool v) {
+    Mutate([&] { rightToLeft_ = v; });
+}
 void Control::SetAutoSize(bool v) {
-    Mutate([&] { autoSize_ = v; });
+    Mutate([&] {
+        autoSize_ = v;
+        Rewrap();
+    });
 }
 void Control::SetWordWrap(bool v) {
-    Mutate([&] { wordWrap_ = v; });
+    Mutate([&] {
+        wordWrap_ = v;
+        Rewrap();
+    });
 }
 void Control::SetLineBreaks(text::Breaks breaks) {
-    Mutate([&] { breaks_ = breaks; });
+    Mutate([&] {
+        breaks_ = breaks;
+        Rewrap();
+    });
 }
 void Control::SetBackStyle(int v) {
     Mutate([&] { backStyle_ = v; });

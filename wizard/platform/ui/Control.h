@@ -30,7 +30,8 @@ public:
     Form* Owner() const { return form_; }
     Control* Container() const { return container_; }  // null: the form itself
 
-    // Geometry, pixels in the container's coordinates.
+    // Geometry, pixels in the container's coordinates. In a right-to-left
+    // form Left counts from the container's right edge to the control's.
     float Left() const { return left_; }
     float Top() const { return top_; }
     float Width() const { return width_; }
@@ -41,10 +42,12 @@ public:
     void SetHeight(float v);
     void Move(float left, float top);
     void Move(float left, float top, float width, float height);
-    // Bounds in the form's client coordinates (rounded).
+    // Bounds in the form's client coordinates (rounded), mirrored in a
+    // right-to-left form: the one place where client rectangles are made.
     Rect FormRect() const;
     // A point in this control's inner coordinates (for a picture box: relative
-    // to its inner area; otherwise to its own top-left) to screen pixels.
+    // to its inner area; otherwise to its own top-left; x counted from the
+    // right in a right-to-left form) to screen pixels.
     void ClientToScreen(float x, float y, int32_t* screenX, int32_t* screenY) const;
 
     bool Visible() const { return visible_; }
@@ -79,7 +82,12 @@ public:
     // the width). AutoSize with WordWrap: the width stays, the height follows
     // the text wrapped at that width. Without AutoSize the text is drawn
     // wrapped at the width and clipped.
-    void SetAlignment(int a);  // kAlignLeft, kAlignCenter
+    void SetAlignment(int a);  // kAlignLeft, kAlignRight, kAlignCenter
+    // Label: read right to left, kAlignLeft against the right edge; list box:
+    // entries against the right edge, read right to left, scroll bar on the
+    // left (taken at its creation). New controls take their form's.
+    bool RightToLeft() const { return rightToLeft_; }
+    void SetRightToLeft(bool v);
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool v);
     bool WordWrap() const { return wordWrap_; }
@@ -90,8 +98,15 @@ public:
     // 0 transparent (default), 1 opaque in BackColor.
     int BackStyle() const { return backStyle_; }
     void SetBackStyle(int v);
-    // The lines the label draws (after wrapping).
-    std::vector<std::wstring> Lines() const;
+    // The lines the label draws (after wrapping; kept until the caption, the
+    // font, the width or the wrapping changes).
+    const std::vector<std::wstring>& Lines() const;
+    // Where each of them is drawn (form client pixels): its measured width
+    // against the label's left or right edge, or centred (TextAlignment).
+    // The paint, the focus mark and the accessible places take them from here.
+    std::vector<Rect> LineRects() const;
+    // The edge the lines hold to: kAlignLeft, kAlignRight or kAlignCenter.
+    int TextAlignment() const;
     // The caption's size as drawn: its widest line by its lines' height.
     void TextExtent(float* width, float* height) const;
 
@@ -197,7 +212,9 @@ private:
     void SelectFromUser(int index);  // the user picked an entry
     void Fire(const Handler& h);     // a copy runs: the handler may replace itself
     void FireMouse(const MouseHandler& h, const MouseArgs& a);
-    float InnerOriginX() const;  // form client coordinates of this control's inner origin
+    float PlacedLeft() const;    // Left as drawn: from the container's left edge
+    void Rewrap();               // the lines are to be wrapped again
+    float InnerOriginX() const;  // form client coordinates of this control's inner left edge
     float InnerOriginY() const;
     float BorderWidth() const;
 
@@ -215,6 +232,10 @@ private:
     Color foreColor_ = kBlack;
     Color backColor_ = kWhite;
     int alignment_ = kAlignLeft;
+    bool rightToLeft_ = false;
+    mutable bool wrapped_ = false;  // lines_ and lineWidths_ hold the caption's lines
+    mutable std::vector<std::wstring> lines_;
+    mutable std::vector<float> lineWidths_;
     bool autoSize_ = false;
     bool wordWrap_ = false;
     text::Breaks breaks_ = text::Breaks::AtBlanks;

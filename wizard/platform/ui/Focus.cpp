@@ -47,11 +47,11 @@ bool Form::FocusMarkRect(Rect* out) const {
     if (shown->IsWindowed() || !shown->EffectivelyVisible()) return false;
     Rect r = shown->FormRect();
     if (shown->kind_ == Kind::Label) {
-        float width = 0, height = 0;
-        shown->TextExtent(&width, &height);
-        r.right = r.left + RoundPixel(width) + 1;
+        std::vector<Rect> lines = shown->LineRects();
+        r = lines.front();
+        for (const Rect& l : lines) r = Rect{std::min(r.left, l.left), r.top, std::max(r.right, l.right), l.bottom};
         r.left -= 1;
-        r.bottom = r.top + RoundPixel(height);
+        r.right += 1;
     } else {
         r = Rect{r.left + 4, r.top + 4, r.right - 4, r.bottom - 4};
     }

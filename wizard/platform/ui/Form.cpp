@@ -62,6 +62,7 @@ void Form::ResetProperties() {
     mouseIcon_ = 0;
     font_ = Font();
     role_ = Role::Client;
+    rightToLeft_ = false;
 }
 
 // ---------------------------------------------------------------------------
@@ -211,6 +212,17 @@ void Form::SetClientSize(float width, float height) {
     if (!loaded_) return;
     GetBackend().SyncForm(*this);
     InvalidateAll();
+    // Mirrored, the controls stand from the right edge, which moved.
+    if (rightToLeft_)
+        for (Control* c : children_) c->SyncWindows();
+}
+
+void Form::SetRightToLeft(bool v) {
+    Load();
+    rightToLeft_ = v;
+    if (!loaded_) return;
+    InvalidateAll();
+    for (Control* c : children_) c->SyncWindows();
 }
 
 void Form::SetBackColor(Color c) {

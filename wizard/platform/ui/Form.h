@@ -69,6 +69,12 @@ public:
     void SetMousePointer(int pointer);
     int MouseIcon() const { return mouseIcon_; }
     void SetMouseIcon(int cursorResourceId);
+    // Right to left: the layout mirrored (Control::Left counts from the
+    // right, mouse coordinates likewise, pictures keep their orientation),
+    // Left and Right keys traded; controls added from then on read right to
+    // left. Set by the design, before its controls.
+    bool RightToLeft() const { return rightToLeft_; }
+    void SetRightToLeft(bool v);
     sys::Handle Handle();  // the window (loads)
     sys::Handle HandleIfLoaded() const { return window_; }
     // Repaints the whole window now (UpdateWindow).
@@ -241,6 +247,7 @@ private:
     int mousePointer_ = 0;
     int mouseIcon_ = 0;
     Font font_;
+    bool rightToLeft_ = false;
     sys::Handle window_ = 0;
     Role role_ = Role::Client;
     std::vector<std::unique_ptr<Control>> owned_;  // creation order

@@ -48,12 +48,14 @@ void Form::DispatchMouse(MouseEvent ev, int button, int shift, int x, int y) {
     MouseArgs a;
     a.button = button;
     a.shift = shift;
-    float cx = 0, cy = 0;
+    float cx = 0, cy = 0, inner = clientWidth_;
     if (target->container_) {
         cx = target->container_->InnerOriginX();
         cy = target->container_->InnerOriginY();
+        inner = target->container_->ScaleWidth();
     }
     a.x = static_cast<float>(x) - cx;
+    if (rightToLeft_) a.x = inner - a.x;
     a.y = static_cast<float>(y) - cy;
     switch (ev) {
         case MouseEvent::Down: target->FireMouse(target->OnMouseDown, a); break;
@@ -88,6 +90,9 @@ bool Form::DispatchKey(int key, int shift) {
         return true;
     }
     if (key != kKeyReturn && key != kKeyEscape) {
+        // Right to left, the next of a row lies to the left (as in the
+        // mirrored windows of Hebrew and Arabic Windows).
+        if (rightToLeft_ && (key == kKeyLeft || key == kKeyRight)) key = key == kKeyLeft ? kKeyRight : kKeyLeft;
         Control* f = focused_;
         if (!f || f->IsWindowed() || !f->OnKeyDown || !f->EffectivelyEnabled() || !f->EffectivelyVisible())
             return false;

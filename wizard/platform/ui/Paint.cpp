@@ -15,46 +15,32 @@ namespace {
 
 const Color kGrayText = Rgb(128, 128, 128);
 
-// GDI on Windows 95, 98 and ME keeps coordinates in 16 bits: a corner past
-// 32767 wraps round to a negative one. A line's box is the line's own size,
-// and kept in that range.
-int Clamp16(int v) { return std::max(-32767, std::min(32767, v)); }
-
-Rect TextBox(int x, int y, const Font& font, const std::wstring& line, bool mnemonic) {
-    Backend& b = GetBackend();
-    int w = static_cast<int>(std::ceil(b.TextWidth(font, mnemonic ? text::StripMnemonic(line) : line)));
-    int h = static_cast<int>(std::ceil(b.LineHeight(font)));
-    x = Clamp16(x);
-    y = Clamp16(y);
-    return Rect{x, y, Clamp16(x + w), Clamp16(y + h)};
+void PaintLabel(Canvas& canvas, const Control& c, Color color) {
+    const std::vector<std::wstring>& lines = c.Lines();
+    std::vector<Rect> rects = c.LineRects();
+    for (size_t i = 0; i < lines.size(); ++i)
+        canvas.DrawText(c.GetFont(), color, rects[i], lines[i], true, c.RightToLeft(), c.TextAlignment());
 }
 
-void PaintLabel(Canvas& canvas, const Control& c, const Rect& r, const Font& font, int alignment, Color color) {
-    Backend& b = GetBackend();
-    float lh = b.LineHeight(font);
-    int i = 0;
-    for (const auto& line : c.Lines()) {
-        float x = static_cast<float>(r.left);
-        if (alignment == kAlignCenter) x += (c.Width() - b.TextWidth(font, text::StripMnemonic(line))) / 2;
-        canvas.DrawText(font, color,
-                        TextBox(RoundPixel(x), r.top + RoundPixel(lh * static_cast<float>(i)), font, line, true), line,
-                        true);
-        ++i;
-    }
-}
-
-Rect BoxOf(const DrawOp& op, const Rect& inner) {
+// A picture box's drawing is mirrored in its inner area where the form lays
+// out right to left (a progress bar fills from the right); its texts read
+// left to right.
+Rect BoxOf(const DrawOp& op, const Rect& inner, bool mirrored) {
     int x1 = RoundPixel(std::min(op.x1, op.x2)), x2 = RoundPixel(std::max(op.x1, op.x2));
     int y1 = RoundPixel(std::min(op.y1, op.y2)), y2 = RoundPixel(std::max(op.y1, op.y2));
-    return Rect{inner.left + x1, inner.top + y1, inner.left + x2 + 1, inner.top + y2 + 1};
+    int w = x2 + 1 - x1, left = mirrored ? inner.right - x1 - w : inner.left + x1;
+    return Rect{left, inner.top + y1, left + w, inner.top + y2 + 1};
 }
 
-void PaintPrint(Canvas& canvas, const DrawOp& op, const Rect& inner, Color color) {
-    float lh = GetBackend().LineHeight(op.font);
-    int i = 0;
+void PaintPrint(Canvas& canvas, const DrawOp& op, const Rect& inner, Color color, bool mirrored) {
+    Backend& b = GetBackend();
+    float lh = b.LineHeight(op.font);
+    int h = static_cast<int>(std::ceil(lh)), i = 0;
     for (const auto& line : text::SplitLines(op.text)) {
-        int x = inner.left + RoundPixel(op.x1), y = inner.top + RoundPixel(op.y1 + lh * static_cast<float>(i));
-        canvas.DrawText(op.font, color, TextBox(x, y, op.font, line, false), line, false);
+        int w = static_cast<int>(std::ceil(b.TextWidth(op.font, line)));
+        int x = mirrored ? inner.right - RoundPixel(op.x1) - w : inner.left + RoundPixel(op.x1);
+        int y = inner.top + RoundPixel(op.y1 + lh * static_cast<float>(i));
+        canvas.DrawText(op.font, color, Rect{x, y, x + w, y + h}, line, false, false, kAlignLeft);
         ++i;
     }
 }
@@ -62,24 +48,24 @@ void PaintPrint(Canvas& canvas, const DrawOp& op, const Rect& inner, Color color
 // High Contrast: boxes in the highlight colour, texts in the window text's,
 // and where a filled box lies under a text, that part of it in the
 // highlighted text's colour (as the system's progress bar does).
-void PaintDrawing(Canvas& canvas, const std::vector<DrawOp>& ops, const Rect& inner, bool highContrast) {
+void PaintDrawing(Canvas& canvas, const std::vector<DrawOp>& ops, const Rect& inner, bool mirrored, bool highContrast) {
     for (const DrawOp& op : ops) {
         if (op.type == DrawOp::Text) {
-            PaintPrint(canvas, op, inner, highContrast ? kSysWindowText : op.color);
+            PaintPrint(canvas, op, inner, highContrast ? kSysWindowText : op.color, mirrored);
             continue;
         }
         Color color = highContrast ? kSysHighlight : op.color;
         if (op.filled)
-            canvas.FillRect(BoxOf(op, inner), color);
+            canvas.FillRect(BoxOf(op, inner, mirrored), color);
         else
-            canvas.FrameRect(BoxOf(op, inner), color);
+            canvas.FrameRect(BoxOf(op, inner, mirrored), color);
     }
     if (!highContrast) return;
     for (const DrawOp& box : ops) {
         if (box.type != DrawOp::Box || !box.filled) continue;
-        canvas.PushClip(BoxOf(box, inner));
+        canvas.PushClip(BoxOf(box, inner, mirrored));
         for (const DrawOp& op : ops)
-            if (op.type == DrawOp::Text) PaintPrint(canvas, op, inner, kSysHighlightText);
+            if (op.type == DrawOp::Text) PaintPrint(canvas, op, inner, kSysHighlightText, mirrored);
         canvas.PopClip();
     }
 }
@@ -125,7 +111,7 @@ void Form::PaintChildren(Canvas& canvas, const std::vector<Control*>& list, bool
         switch (c->kind_) {
             case Kind::Label:
                 if (c->backStyle_ == 1) canvas.FillRect(r, highContrast ? kSysWindow : c->backColor_);
-                PaintLabel(canvas, *c, r, c->font_, c->alignment_, LabelColor(*c, highContrast));
+                PaintLabel(canvas, *c, LabelColor(*c, highContrast));
                 break;
             case Kind::Image:
                 if (highContrast)
@@ -140,7 +126,7 @@ void Form::PaintChildren(Canvas& canvas, const std::vector<Control*>& list, bool
                 if (frame) canvas.FrameRect(r, highContrast ? kSysWindowText : c->foreColor_);
                 Rect inner{r.left + frame, r.top + frame, r.right - frame, r.bottom - frame};
                 canvas.PushClip(inner);
-                PaintDrawing(canvas, c->ops_, inner, highContrast);
+                PaintDrawing(canvas, c->ops_, inner, rightToLeft_, highContrast);
                 PaintChildren(canvas, c->children_, highContrast);
                 canvas.PopClip();
                 break;

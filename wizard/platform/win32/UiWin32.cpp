@@ -160,7 +160,12 @@ public:
             hwnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0,
                                    parent, id, Instance(), nullptr);
         } else if (control.GetKind() == Kind::ListBox) {
-            hwnd = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
+            // Right to left: the styles that the Hebrew and Arabic editions
+            // of every Windows since 95 honour (and the others ignore), not
+            // WS_EX_LAYOUTRTL, which the form's own mirroring does without.
+            // Wine's list box ignores WS_EX_RIGHT and draws from the left.
+            DWORD rtl = control.RightToLeft() ? WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR : 0;
+            hwnd = CreateWindowExA(WS_EX_CLIENTEDGE | rtl, "LISTBOX", "",
                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, 0, 0, 0, 0, parent, id,
                                    Instance(), nullptr);
         }

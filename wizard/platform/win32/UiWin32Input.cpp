@@ -12,6 +12,10 @@ namespace win32ui {
 
 namespace {
 
+static_assert(kKeyTab == VK_TAB && kKeyReturn == VK_RETURN && kKeyEscape == VK_ESCAPE && kKeySpace == VK_SPACE &&
+                  kKeyLeft == VK_LEFT && kKeyUp == VK_UP && kKeyRight == VK_RIGHT && kKeyDown == VK_DOWN,
+              "the toolkit's key codes are the virtual-key codes that WM_KEYDOWN brings");
+
 // Windows 2000 and later: NT 5.0 and up. The version decides, not the
 // answers of the messages: Wine takes them on any system it reports and
 // keeps no state (WM_QUERYUISTATE answers 0), so the form window keeps its

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "platform/ui/Text.h"
 #include "platform/win32/Dib.h"
 #include "platform/win32/ScopedGdi.h"
 #include "platform/win32/UiWin32.h"
@@ -43,6 +44,11 @@ static_assert(kSysWindow == SystemColor(COLOR_WINDOW) && kSysWindowText == Syste
                   kSysGrayText == SystemColor(COLOR_GRAYTEXT) && kSysButtonText == SystemColor(COLOR_BTNTEXT),
               "system colours are COLOR_ indices");
 
+// GDI on Windows 95, 98 and ME keeps coordinates in 16 bits: a corner past
+// 32767 wraps round to a negative one.
+int Clamp16(int v) { return std::max(-32767, std::min(32767, v)); }
+RECT Gdi(const Rect& r) { return RECT{Clamp16(r.left), Clamp16(r.top), Clamp16(r.right), Clamp16(r.bottom)}; }
+
 class GdiCanvas : public Canvas {
 public:
     // The DC's state as it came is restored at the end, whatever clips are
@@ -53,12 +59,12 @@ public:
     }
 
     void FillRect(const Rect& r, Color c) override {
-        RECT rc{r.left, r.top, r.right, r.bottom};
+        RECT rc = Gdi(r);
         ::win32::AutoDeleteBrush brush(CreateSolidBrush(Colour(c)));
         if (brush.IsValid()) ::FillRect(dc_, &rc, brush.Get());
     }
     void FrameRect(const Rect& r, Color c) override {
-        RECT rc{r.left, r.top, r.right, r.bottom};
+        RECT rc = Gdi(r);
         ::win32::AutoDeleteBrush brush(CreateSolidBrush(Colour(c)));
         if (brush.IsValid()) ::FrameRect(dc_, &rc, brush.Get());
     }
@@ -80,23 +86,38 @@ public:
                    std::min<int>(dest.Height(), info.bmHeight), bitmapDc_.Get(), 0, 0, SRCCOPY);
         }
     }
-    void DrawText(const Font& font, Color color, const Rect& box, const std::wstring& line, bool mnemonic) override {
+    void DrawText(const Font& font, Color color, const Rect& box, const std::wstring& line, bool mnemonic,
+                  bool rightToLeft, int align) override {
         std::string text = sys::ToAnsi(line);
         ::win32::ScopedSelectObject selected(dc_, FontFor(font));
         SetTextColor(dc_, Colour(color));
-        if (mnemonic) {
+        RECT rc = Gdi(box);
+        if (rightToLeft) {
+            // Ordered as a Hebrew or Arabic Windows reads (a sentence's "?"
+            // at its left end), held to the box's right edge or centre.
+            // TextOut places the text as drawn; Wine's DrawText places it by
+            // the width of the unshaped text, which is wider than shaped
+            // Arabic (as is Wine's measure, so the box too). Right to left
+            // the mnemonic goes without its underline.
+            if (mnemonic) text = sys::ToAnsi(text::StripMnemonic(line));
+            bool centred = align == kAlignCenter;
+            UINT old = SetTextAlign(dc_, (centred ? TA_CENTER : TA_RIGHT) | TA_TOP | TA_RTLREADING);
+            TextOutA(dc_, centred ? (rc.left + rc.right) / 2 : rc.right, rc.top, text.c_str(),
+                     static_cast<int>(text.size()));
+            SetTextAlign(dc_, old);
+        } else if (mnemonic) {
             // DrawText underlines the mnemonic and shows "&&" as '&'. The
             // box only places the line (DT_NOCLIP): the clip is the label's.
-            RECT rc{box.left, box.top, box.right, box.bottom};
             DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &rc,
                       DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP);
         } else {
-            TextOutA(dc_, box.left, box.top, text.c_str(), static_cast<int>(text.size()));
+            TextOutA(dc_, rc.left, rc.top, text.c_str(), static_cast<int>(text.size()));
         }
     }
     void PushClip(const Rect& r) override {
         SaveDC(dc_);
-        IntersectClipRect(dc_, r.left, r.top, r.right, r.bottom);
+        RECT rc = Gdi(r);
+        IntersectClipRect(dc_, rc.left, rc.top, rc.right, rc.bottom);
     }
     void PopClip() override { RestoreDC(dc_, -1); }
     void FocusMark(const Rect& r) override {
@@ -105,7 +126,7 @@ public:
         // DC the pattern's two colours are exactly "keep" and "invert".
         SetTextColor(dc_, RGB(0, 0, 0));
         SetBkColor(dc_, RGB(255, 255, 255));
-        RECT rc{r.left, r.top, r.right, r.bottom};
+        RECT rc = Gdi(r);
         DrawFocusRect(dc_, &rc);
     }
     void SystemButton(const Rect& r, Button kind, bool checked, bool disabled) override {

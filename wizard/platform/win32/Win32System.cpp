@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "platform/sys/Errors.h"
 #include "platform/sys/Library.h"
 #include "platform/sys/Process.h"
@@ -87,26 +89,35 @@ std::wstring DecimalSeparator() {
 uint32_t TickCount() { return GetTickCount(); }
 void Sleep(uint32_t milliseconds) { ::Sleep(milliseconds); }
 
-Handle CreateProcessInherit(const std::wstring& commandLine) {
+Handle CreateProcessInherit(const std::wstring& commandLine, uint32_t* error) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     std::string cmd = ToAnsi(commandLine);
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi)) {
+        *error = GetLastError();
         return 0;
+    }
+    *error = ERROR_SUCCESS;
     win32::AutoCloseHandle thread(pi.hThread);
     return reinterpret_cast<Handle>(pi.hProcess);  // the caller's to close
 }
 
-void WaitForever(Handle process) {
-    if (!process) return;
+uint32_t WaitForProcess(Handle process) {
+    if (!process) return ERROR_SUCCESS;
     HANDLE h = reinterpret_cast<HANDLE>(process);
     // A setup program may broadcast with SendMessage (WM_SETTINGCHANGE) and
     // wait for every top-level window to answer: a thread blocked in
     // WaitForSingleObject would never answer, and both would wait for good.
-    // Sent messages are let through (PeekMessage delivers them, even with
-    // PM_NOREMOVE); posted ones, paint, timers and input stay queued.
-    while (MsgWaitForMultipleObjects(1, &h, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+    // PeekMessage delivers the sent messages to our window procedures (even
+    // with PM_NOREMOVE): a WM_QUERYENDSESSION too, so the forms' close
+    // handling can run in here. Posted messages, paint, timers and input
+    // stay queued.
+    for (;;) {
+        DWORD woken = MsgWaitForMultipleObjects(1, &h, FALSE, INFINITE, QS_SENDMESSAGE);
+        if (woken == WAIT_OBJECT_0) return ERROR_SUCCESS;
+        // Not "ended": a handle without SYNCHRONIZE access, for one, fails.
+        if (woken != WAIT_OBJECT_0 + 1) return woken == WAIT_FAILED ? GetLastError() : woken;
         MSG msg;
         PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
     }
@@ -116,15 +127,18 @@ void CloseHandle(Handle handle) {
     if (handle) ::CloseHandle(reinterpret_cast<HANDLE>(handle));
 }
 
-bool StartMinimisedWithFocus(const std::wstring& commandLine) {
+bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_SHOWMINIMIZED;
     PROCESS_INFORMATION pi = {};
     std::string cmd = ToAnsi(commandLine);
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi)) {
+        *error = GetLastError();
         return false;
+    }
+    *error = ERROR_SUCCESS;
     // Nobody waits for it.
     win32::AutoCloseHandle thread(pi.hThread), process(pi.hProcess);
     return true;
@@ -168,12 +182,35 @@ void* GetProcAddress(Handle module, const char* name) {
 }
 Handle ProgramModule() { return reinterpret_cast<Handle>(GetModuleHandleA(nullptr)); }
 
-uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out) {
-    std::string buf(bufferChars + 1, '\0');
-    int n =
-        LoadStringA(module ? Module(module) : GetModuleHandleA(nullptr), id, &buf[0], static_cast<int>(bufferChars));
-    *out = n > 0 ? FromAnsi(buf.substr(0, static_cast<size_t>(n))) : std::wstring();
-    return n > 0 ? static_cast<uint32_t>(n) : 0;
+namespace {
+// String id of the module's table in that language alone, through the ANSI
+// code page and cut to bufferChars - 1 bytes as LoadStringA gives it; false
+// when the module has no block of that language. A block holds 16 strings,
+// each a length and that many UTF-16 units.
+bool StringOfLanguage(HINSTANCE module, uint32_t id, uint16_t language, uint32_t bufferChars, Ansi* out) {
+    HRSRC res = FindResourceExA(module, MAKEINTRESOURCEA(6) /* RT_STRING */, MAKEINTRESOURCEA((id >> 4) + 1), language);
+    HGLOBAL data = res ? LoadResource(module, res) : nullptr;
+    const WCHAR* p = data ? static_cast<const WCHAR*>(LockResource(data)) : nullptr;
+    if (!p) return false;
+    const WCHAR* end = p + SizeofResource(module, res) / sizeof(WCHAR);
+    for (uint32_t i = 0; i < (id & 15) && p < end; ++i) p += 1 + *p;
+    std::wstring text;
+    if (p < end) text.assign(p + 1, std::min<size_t>(*p, static_cast<size_t>(end - p - 1)));
+    *out = ToAnsi(text).substr(0, bufferChars > 0 ? bufferChars - 1 : 0);
+    return true;
+}
+}  // namespace
+
+uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out, uint16_t language) {
+    HINSTANCE m = module ? Module(module) : GetModuleHandleA(nullptr);
+    Ansi text;
+    if (!language || !StringOfLanguage(m, id, language, bufferChars, &text)) {
+        std::string buf(bufferChars + 1, '\0');
+        int n = LoadStringA(m, id, &buf[0], static_cast<int>(bufferChars));
+        text = buf.substr(0, n > 0 ? static_cast<size_t>(n) : 0);
+    }
+    *out = FromAnsi(text);
+    return static_cast<uint32_t>(text.size());
 }
 
 bool GetFileTranslations(const std::wstring& path, std::vector<uint32_t>* entries) {

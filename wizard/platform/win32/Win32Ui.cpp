@@ -4,6 +4,9 @@
 
 namespace sys {
 
+static_assert(kSwpNoSize == SWP_NOSIZE && kSwpNoMove == SWP_NOMOVE && kSwpNoActivate == SWP_NOACTIVATE &&
+              kSwpShowWindow == SWP_SHOWWINDOW && kSwpHideWindow == SWP_HIDEWINDOW);
+
 Handle FindWindow(const std::wstring& className, const std::wstring& title) {
     Ansi c = ToAnsi(className), t = ToAnsi(title);
     return reinterpret_cast<Handle>(FindWindowA(c.c_str(), t.c_str()));

@@ -14,6 +14,7 @@ link map that holds it, which names the library member that brought it in.
 """
 import argparse
 import bisect
+import os
 import re
 import subprocess
 import sys
@@ -24,6 +25,10 @@ REFUSED = re.compile(
 REGISTERS = re.compile(r'%(x|y|z)mm\d|%mm\d')
 # Labels of data that the linker places in .text; their bytes are not code.
 DATA_LABELS = ('.gcc_except_table', '___CTOR_LIST__', '___DTOR_LIST__', '__CTOR_LIST__', '__DTOR_LIST__')
+# The same tables by their input sections in the link map: a stripped program
+# has no labels, and a constructor's address in the table can read as CMOVcc
+# (0F 4x).
+DATA_SECTIONS = ('.ctors', '.dtors')
 
 
 def findings(objdump, path):
@@ -82,11 +87,9 @@ def read_map(path):
     return spans
 
 
-def owner(spans, starts, address):
+def span_at(spans, starts, address):
     i = bisect.bisect_right(starts, address) - 1
-    if i >= 0 and spans[i][0] <= address < spans[i][1]:
-        return '%s %s' % (spans[i][3], spans[i][2])
-    return '?'
+    return spans[i] if i >= 0 and spans[i][0] <= address < spans[i][1] else None
 
 
 def main():
@@ -99,11 +102,17 @@ def main():
     starts = [s[0] for s in spans]
     total = 0
     for path in args.files:
-        found = list(findings(args.objdump, path))
+        # The map describes the program of its own name (wizard.map: wizard.exe).
+        mapped = args.map and os.path.splitext(os.path.basename(path))[0] == \
+            os.path.splitext(os.path.basename(args.map))[0]
+        found = []
+        for address, text, label in findings(args.objdump, path):
+            span = span_at(spans, starts, address) if mapped else None
+            if not span or span[2] not in DATA_SECTIONS:
+                found.append((address, text, label, '%s %s' % (span[3], span[2]) if span else '?' if mapped else ''))
         total += len(found)
         print('%s: %d instruction(s) beyond the Pentium' % (path, len(found)))
-        for address, text, label in found:
-            where = owner(spans, starts, address) if spans else ''
+        for address, text, label, where in found:
             print('  %08x  %-40s <%s> %s' % (address, text[:40], label[:80], where))
     return 1 if total else 0
 

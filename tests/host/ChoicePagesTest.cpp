@@ -9,7 +9,7 @@
 #include "choice/CreateComChoice.h"
 #include "choice/CreateComList.h"
 #include "choice/CreateIRDAChoice.h"
-#include "choice/optionclick.h"
+#include "choice/OptionGroups.h"
 #include "core/frmMain.h"
 #include "fakes/FakeUi.h"
 #include "localisation/ResHandling.h"
@@ -155,7 +155,7 @@ TEST_F(ChoicePagesTest, OptionKeysSkipADisabledOptionStopAtTheEndsAndAreRemember
     ui::Form& form = *Rs.CurrentForm;
     auto open = [](void (*build)()) {
         build();
-        optionclick::FocusOptions();
+        OptionGroups::Focus();
     };
     Rs.IrDAPresent = false;
     open(CreateIRDAChoice::BuildIRDAChoice);
@@ -219,7 +219,7 @@ TEST_F(ChoicePagesTest, ARightToLeftLibraryMirrorsThePage) {
                                 Rs.HoverLeft, Rs.HoverRight}),
               (std::vector<int>{196, 132, forward.left, forward.right}));
     CreateIRDAChoice::BuildIRDAChoice();
-    optionclick::FocusOptions();
+    OptionGroups::Focus();
     ui::Rect face = Item(L"optIRDA").FormRect(), text = Item(L"lblIRDA").FormRect();
     EXPECT_EQ((std::vector<int>{face.right - page.left, face.left - text.right}), (std::vector<int>{430, 5}));
     fake::Key(form, ui::kKeyLeft);

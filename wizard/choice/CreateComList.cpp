@@ -18,6 +18,7 @@ void BuildComList() {
     }
     list->SetWidth(ChoiceParts::PageLabel().Width());
     list->SetHeight(100);
+    if (heading) list->SetNamedBy(heading);  // as a screen reader names it
     list->SetVisible(true);
 }
 

@@ -1,5 +1,6 @@
 // Selection of the option images of pages 2 and 4: the faces of both options
-// of a page and the choice recorded in the run state.
+// of a page and the choice recorded in the run state. The faces, keys and
+// focus that the options share are OptionGroups'.
 #pragma once
 
 #include "platform/ui/Ui.h"
@@ -13,15 +14,5 @@ void SelectIRDAOption(ui::Control& option);
 // Page 4: `option` is optCom or optManCom. Sets AutoPortSearch and
 // PortChoiceName.
 void SelectComOption(ui::Control& option);
-
-// The keyboard of both pages: the option texts take the focus, one per page
-// at a time, that of the chosen option (or the first enabled one when the
-// chosen option is disabled); it follows each selection while it is there.
-// A key on the text with the focus: Up/Left and Down/Right click the
-// previous or next enabled option of the page, as the mouse would (nothing
-// past either end), Space the option of the text.
-void OptionKey(ui::Control& text, int key);
-// The page's options take the focus (as the page opens).
-void FocusOptions();
 
 }  // namespace optionclick

@@ -3,7 +3,7 @@
 #include "choice/CreateComChoice.h"
 #include "choice/CreateComList.h"
 #include "choice/CreateIRDAChoice.h"
-#include "choice/optionclick.h"
+#include "choice/OptionGroups.h"
 #include "core/RunState.h"
 #include "core/frmMain.h"
 #include "core/runApp.h"
@@ -63,7 +63,7 @@ void ShowChoice(int16_t page, const wchar_t* logLine, void (*build)()) {
     ToBack();
     if (page == 2) CheckIRDA::CheckIRDA();
     build();
-    optionclick::FocusOptions();
+    OptionGroups::Focus();
     SetCancel(true);
     SetForward(true);
     Show(page, true);

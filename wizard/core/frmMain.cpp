@@ -1,5 +1,6 @@
 #include "core/frmMain.h"
 
+#include "choice/OptionGroups.h"
 #include "choice/optionclick.h"
 #include "core/BrowseFolder.h"
 #include "core/Clicks.h"
@@ -56,6 +57,7 @@ void Design(ui::Form& f) {
     bar.SetBorderStyle(1);
     bar.SetForeColor(FormParts::kTextColor);
     bar.SetBackColor(ui::kWhite);
+    bar.SetRole(ui::Role::ProgressBar);
     bar.SetVisible(false);
     ctl.Progressbar = bar;
     ui::Control& status = Place(f, ui::Kind::Label, L"trglabel", page, 24, 360, 393, 25);
@@ -150,18 +152,8 @@ bool PageAreaOnScreen(int32_t* x, int32_t* y) {
 }
 
 void AttachEvents(ui::Control& control) {
-    static const struct {
-        const wchar_t* name;
-        void (*click)();
-    } kEvents[] = {{L"optIRDA", optIRDA_Click},     {L"lblIRDA", optIRDA_Click},     {L"optNoIRDA", optNoIRDA_Click},
-                   {L"lblNoIRDA", optNoIRDA_Click}, {L"optCom", optCom_Click},       {L"lblCom", optCom_Click},
-                   {L"optManCom", optManCom_Click}, {L"lblManCom", optManCom_Click}, {L"lstCom", lstCom_Click}};
-    for (const auto& e : kEvents)
-        if (ui::SameName(control.Name(), e.name)) control.OnClick = e.click;
-    // The option texts carry the keyboard of pages 2 and 4.
-    for (const wchar_t* text : {L"lblIRDA", L"lblNoIRDA", L"lblCom", L"lblManCom"})
-        if (ui::SameName(control.Name(), text))
-            control.OnKeyDown = [option = &control](int key) { optionclick::OptionKey(*option, key); };
+    if (OptionGroups::Attach(control)) return;
+    if (ui::SameName(control.Name(), L"lstCom")) control.OnClick = lstCom_Click;
 }
 
 void Form_Load() {

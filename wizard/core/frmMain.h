@@ -35,7 +35,8 @@ extern int16_t ProgressValue;
 bool PageAreaOnScreen(int32_t* x, int32_t* y);
 
 // Connects a control created at run time on picPage (option images, their
-// captions, the port list) to its handler below, by name.
+// texts, the port list) to its handler below, by name: the options through
+// their table in OptionGroups.
 void AttachEvents(ui::Control& control);
 
 // Event handlers.

@@ -83,11 +83,16 @@ void PictureButton(ui::Form& form, ui::Control* box, const wchar_t* name, Button
     image = Place(form, ui::Kind::Image, name, box, at.left, at.top, 96, 23);
     caption = Caption(form, (std::wstring(L"lbl") + name).c_str(), box, at.left, at.captionTop);
     PictureButtons::Wire(*image, *caption, mouseMove, click);
+    // One push button for a screen reader, named by its caption.
+    image->SetRole(ui::Role::PushButton);
+    caption->SetRole(ui::Role::None);
+    image->SetNamedBy(&*caption);
 }
 
 void DesignDialog(ui::Form& form, const wchar_t* caption) {
     form.SetRightToLeft(ResHandling::RightToLeft());
     form.SetCaption(caption);
+    form.SetRole(ui::Role::Dialog);
     form.SetBorderStyle(0);
     form.SetClientSize(kDialogWidth, kDialogHeight);
     form.SetMouseIcon(IDC_POINTER);

@@ -19,6 +19,9 @@ void Design(ui::Form& f) {
                             {{L"Cancel", {132, 360, 365}, &ctl.Cancel, &ctl.lblCancel, Cancel_Click},
                              {L"Forward", {232, 360, 365}, &ctl.Forward, &ctl.lblForward, Forward_Click}},
                             {Forward_Click, Cancel_Click, Timer_Timer, DebugImg_MouseDown});
+    // The keys' focus shows on the buttons they press.
+    ctl.DefaultButton->SetFocusShownOn(&*ctl.Forward);
+    ctl.CancelButton->SetFocusShownOn(&*ctl.Cancel);
 }
 
 }  // namespace

@@ -90,6 +90,11 @@ void Form_Load() {
     ctl.Label->SetCaption(ResHandling::GetLanguageString(Rs.MessageId));
     // The buttons of the layout, centred.
     float inner = f.ScaleWidth();
+    // The keys' focus shows on the buttons they press: a stop's Esc, as its
+    // Enter, on OK. A stop is told to screen readers as an alert.
+    f.SetRole(AsksRepeat() ? ui::Role::Dialog : ui::Role::Alert);
+    ctl.DefaultButton->SetFocusShownOn(AsksRepeat() ? &*ctl.Repeat : &*ctl.Ok);
+    ctl.CancelButton->SetFocusShownOn(AsksRepeat() ? &*ctl.Cancel : &*ctl.Ok);
     if (Rs.MessageButtons == 0) {
         ctl.Ok->SetVisible(true);
         ctl.lblOk->SetVisible(true);

@@ -16,6 +16,9 @@ void Design(ui::Form& f) {
                             {{L"Back", {132, 340, 345}, &ctl.Back, &ctl.lblBack, Back_Click},
                              {L"Cancel", {232, 340, 345}, &ctl.Cancel, &ctl.lblCancel, Cancel_Click}},
                             {Back_Click, Cancel_Click, Timer_Timer, DebugImg_MouseDown});
+    // The keys' focus shows on the buttons they press.
+    ctl.DefaultButton->SetFocusShownOn(&*ctl.Back);
+    ctl.CancelButton->SetFocusShownOn(&*ctl.Cancel);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ void ShowProgress(ui::Control& bar, int16_t& value, int16_t min, int16_t max) {
     // Whole part of 100 * (value - min) / (max - min); never negative here.
     int32_t percent = 100 * (int32_t{value} - min) / (int32_t{max} - min);
     value = static_cast<int16_t>(percent);
+    bar.SetAccessibleValue(std::to_wstring(percent) + L" %");
     bar.Cls();
     if (percent <= 0) return;
     float scaleWidth = bar.ScaleWidth(), scaleHeight = bar.ScaleHeight();

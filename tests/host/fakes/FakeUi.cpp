@@ -18,6 +18,7 @@ namespace {
 bool gSuspended = false;
 
 std::wstring Hex(ui::Color c) {
+    if (ui::IsSystemColor(c)) return L"sys" + std::to_wstring(c & 0xFF);
     wchar_t buf[16];
     std::swprintf(buf, 16, L"#%02X%02X%02X", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     return buf;
@@ -64,6 +65,11 @@ public:
     void FocusMark(const ui::Rect& r) override {
         Saw(r);
         log.push_back(L"focus " + RectText(r));
+    }
+    void SystemButton(const ui::Rect& r, Button kind, bool checked, bool disabled) override {
+        Saw(r);
+        log.push_back(std::wstring(kind == Button::Radio ? L"radio " : L"button ") + RectText(r) +
+                      (checked ? L" checked" : L"") + (disabled ? L" disabled" : L""));
     }
 
 private:
@@ -149,6 +155,7 @@ public:
         Ui().focusWindow = control ? control->ChildWindow() : form.HandleIfLoaded();
         form.DispatchFocus(control ? control->ChildId() : 0);
     }
+    void Announce(ui::Form&, ui::Control&, ui::AccessEvent) override {}
     void SetTimer(ui::Form& form, int id, uint32_t ms) override {
         if (gSuspended) return;
         auto key = std::make_pair(form.HandleIfLoaded(), id);
@@ -243,7 +250,7 @@ void Click(ui::Control& control, int button, int shift) {
     MouseUp(control, button, shift);
 }
 
-void Key(ui::Form& form, int key) { form.DispatchKey(key); }
+void Key(ui::Form& form, int key, int shift) { form.DispatchKey(key, shift); }
 
 void SelectListEntry(ui::Control& list, int index) {
     if (!list.Owner()) return;
@@ -351,6 +358,8 @@ bool ClientToScreen(Handle window, int32_t* x, int32_t* y) {
 }
 
 void DiscardPendingInput() { ++fake::Ui().inputDiscarded; }
+
+bool HighContrastOn() { return fake::Ui().highContrast; }
 
 FolderAnswer BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path) {
     fake::UiWorld& u = fake::Ui();

@@ -81,6 +81,7 @@ struct UiWorld {
     std::deque<std::wstring> folderAnswers;
     std::function<void()> onBrowse;
     int inputDiscarded = 0;  // DiscardPendingInput calls
+    bool highContrast = false;
 };
 
 // A folder answer: the dialog failed without showing.
@@ -96,9 +97,10 @@ void MouseUp(ui::Control& control, int button = ui::kLeftButton, int shift = 0);
 // Down and up at the centre of a windowless control; BN_CLICKED for a
 // command button.
 void Click(ui::Control& control, int button = ui::kLeftButton, int shift = 0);
-// Enter or Esc, whichever control of the form has the focus; another key
-// (ui::kKeyDown ...) for the windowless control with the focus.
-void Key(ui::Form& form, int key);
+// Enter or Esc, whichever control of the form has the focus; Tab (shift:
+// ui::kShiftMask); another key (ui::kKeyDown ...) for the windowless control
+// with the focus.
+void Key(ui::Form& form, int key, int shift = 0);
 void SelectListEntry(ui::Control& list, int index);
 // Fires the timer if it is running; false otherwise.
 bool Tick(ui::Control& timer);

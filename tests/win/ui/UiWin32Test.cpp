@@ -533,11 +533,11 @@ TEST_F(UiWin32Test, APaintBuffersItsAreaOrGoesWithoutABuffer) {
                         UpdateWindow(H(form.Handle()));
                         hover = ui::win32ui::LastPaint();
                         lit = pixel();
-                        ui::win32ui::LastPaint().denyBuffer = true;
+                        ui::win32ui::Hooks().denyPaintBuffer = true;
                         ok->SetPicture(120);
                         UpdateWindow(H(form.Handle()));
                         direct = ui::win32ui::LastPaint();
-                        ui::win32ui::LastPaint().denyBuffer = false;
+                        ui::win32ui::Hooks().denyPaintBuffer = false;
                         plain = pixel();
                     },
                     [&] { form.Unload(); },

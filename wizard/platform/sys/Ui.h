@@ -28,6 +28,11 @@ bool GetCursorPos(int32_t* x, int32_t* y);
 // ClientToScreen(window, point).
 bool ClientToScreen(Handle window, int32_t* x, int32_t* y);
 
+// SystemParametersInfoA(SPI_GETHIGHCONTRAST): the user chose High Contrast
+// (HCF_HIGHCONTRASTON). Alone in its own file on the Win32 side, so that a
+// test program can link its own answer in its place.
+bool HighContrastOn();
+
 // Removes the keyboard and mouse messages waiting in this thread's queue
 // (PeekMessageA with PM_REMOVE over both ranges): what the user typed or
 // clicked while a long call blocked the window.

@@ -30,6 +30,10 @@ public:
     // The keyboard focus mark (a dotted rectangle), where the window system
     // shows it: it may hide it until the keyboard is used.
     virtual void FocusMark(const Rect& r) = 0;
+    // A button as the window system draws its own (High Contrast): a push
+    // button's face, or a radio button's circle, checked or not.
+    enum class Button { Push, Radio };
+    virtual void SystemButton(const Rect& r, Button kind, bool checked, bool disabled) = 0;
 };
 
 class Backend {
@@ -64,6 +68,10 @@ public:
     virtual void SyncChild(Form& form, Control& control) = 0;
     virtual void DestroyChild(Control& control) = 0;
     virtual void FocusChild(Form& form, Control* control) = 0;  // null: the form's window
+
+    // What changed for screen readers and magnifiers (Form::AccessibleItems):
+    // `item` has the focus, came, went, was renamed...
+    virtual void Announce(Form& form, Control& item, AccessEvent what) = 0;
 
     // Timers of the form's window: ms 0 stops it.
     virtual void SetTimer(Form& form, int timerId, uint32_t ms) = 0;

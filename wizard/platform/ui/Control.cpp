@@ -21,14 +21,14 @@ int NextChildId() {
     return ++next;
 }
 
+}  // namespace
+
 Rect Union(const Rect& a, const Rect& b) {
     if (a.Width() <= 0 || a.Height() <= 0) return b;
     if (b.Width() <= 0 || b.Height() <= 0) return a;
     return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
                 std::max(a.bottom, b.bottom)};
 }
-
-}  // namespace
 
 int RoundPixel(float v) { return static_cast<int>(std::floor(v + 0.5f)); }
 
@@ -47,7 +47,9 @@ Control::Control(Form* form, Kind kind, const std::wstring& name, Control* conta
     : form_(form), kind_(kind), name_(name), container_(container) {
     if (form) rightToLeft_ = form->RightToLeft();
     if (kind == Kind::Timer) enabled_ = false;
-    if (IsWindowed() || kind == Kind::Timer) childId_ = NextChildId();
+    if (kind != Kind::None) childId_ = NextChildId();
+    if (kind == Kind::Label) role_ = Role::Text;
+    if (kind == Kind::ListBox) role_ = Role::List;
     if (kind == Kind::PictureBox) backColor_ = Rgb(192, 192, 192);
     if (kind == Kind::None) alive_ = false;
 }
@@ -124,13 +126,12 @@ void Control::Mutate(F&& change) {
     if (!alive_) return;
     Rect before = FormRect();
     // The focus mark reaches past a label's left edge.
-    bool marked = form_ && form_->MarksFocusOn(this);
-    if (marked) form_->InvalidateFocusMark();
+    Form::FocusMarkMove mark(form_ && form_->MarksFocusOn(this) ? form_ : nullptr);
+    Form::AccessWatch watch(form_, this);
     change();
     Resize();
     if (!form_ || !form_->IsLoaded()) return;
     form_->Invalidate(Union(before, FormRect()));
-    if (marked) form_->InvalidateFocusMark();
     SyncWindows();
 }
 
@@ -269,6 +270,12 @@ void Control::SetCaption(const std::wstring& text) {
         caption_ = text;
         Rewrap();
     });
+    // A keyboard proxy carries the caption of the picture it stands for, so
+    // that what the system tells of its window names the button.
+    if (partOf_ && form_)
+        for (Control* c : form_->Controls())
+            if (c->kind_ == Kind::CommandButton && c->focusShownOn_ == partOf_ && partOf_->namedBy_ == this)
+                c->SetCaption(text);
 }
 
 void Control::SetFont(const Font& f) {
@@ -458,10 +465,11 @@ void Control::SetTabStop(bool v) {
 
 void Control::SetFocusShownOn(Control* shown) {
     if (!alive_) return;
-    bool focused = form_ && form_->focused_ == this;
-    if (focused) form_->InvalidateFocusMark();
-    focusShownOn_ = shown;
-    if (focused) form_->InvalidateFocusMark();
+    {
+        Form::FocusMarkMove mark(form_ && form_->focused_ == this ? form_ : nullptr);
+        focusShownOn_ = shown;
+    }
+    if (shown && shown->namedBy_ && shown->namedBy_->alive_) SetCaption(shown->namedBy_->caption_);
 }
 
 // A windowless control takes the focus as the form's window, whose keys the
@@ -475,6 +483,30 @@ void Control::SetFocus() {
 
 void Control::Press() {
     if (EffectivelyEnabled() && EffectivelyVisible()) Fire(OnClick);
+}
+
+void Control::SetRole(Role role) {
+    if (alive_) role_ = role;
+}
+
+void Control::SetNamedBy(Control* label) {
+    if (!alive_ || !label) return;
+    Mutate([&] { namedBy_ = label; });
+    label->partOf_ = this;
+}
+
+void Control::SetFace(Control* face) {
+    if (!alive_ || !face) return;
+    Mutate([&] { face_ = face; });
+    face->partOf_ = this;
+}
+
+void Control::SetChecked(bool v) {
+    if (v != checked_) Mutate([&] { checked_ = v; });
+}
+
+void Control::SetAccessibleValue(const std::wstring& value) {
+    if (value != accessibleValue_) Mutate([&] { accessibleValue_ = value; });
 }
 
 void Control::SetInterval(uint32_t ms) {
@@ -513,6 +545,9 @@ void Control::Detach() {
     OnMouseMove = nullptr;
     OnKeyDown = nullptr;
     focusShownOn_ = nullptr;
+    namedBy_ = nullptr;
+    face_ = nullptr;
+    partOf_ = nullptr;
 }
 
 }  // namespace ui

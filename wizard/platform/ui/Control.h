@@ -163,6 +163,19 @@ public:
     Control* FocusShownOn() const { return focusShownOn_; }
     void SetFocusShownOn(Control* shown);
 
+    // What a screen reader is told of the control (Form::AccessibleItems):
+    // its role; the label whose caption names it (a picture button's
+    // caption, the list's prompt); the picture drawn as its face (an option's
+    // image beside its text), which counts as part of it; whether it is
+    // checked; a value (a progress bar's percentage).
+    Role GetRole() const { return role_; }
+    void SetRole(Role role);
+    void SetNamedBy(Control* label);
+    void SetFace(Control* face);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool v);
+    void SetAccessibleValue(const std::wstring& value);
+
     // Timer: Interval in ms (0 stops it), Enabled starts/stops (SetEnabled).
     uint32_t Interval() const { return interval_; }
     void SetInterval(uint32_t ms);
@@ -177,7 +190,8 @@ public:
     // ---- for the backend and the toolkit (not for form code) ----
     Control(Form* form, Kind kind, const std::wstring& name, Control* container);
     sys::Handle ChildWindow() const { return childWindow_; }  // list box, button
-    int ChildId() const { return childId_; }                  // WM_COMMAND id / timer id
+    // Unique in the process: WM_COMMAND id, timer id, accessible child id.
+    int ChildId() const { return childId_; }
     bool IsWindowed() const { return kind_ == Kind::ListBox || kind_ == Kind::CommandButton; }
     // Shown on screen: alive, visible, and every container visible.
     bool EffectivelyVisible() const;
@@ -239,6 +253,12 @@ private:
     int tabIndex_ = 0;
     bool tabStop_ = false;
     Control* focusShownOn_ = nullptr;
+    Role role_ = Role::None;
+    Control* namedBy_ = nullptr;
+    Control* face_ = nullptr;
+    Control* partOf_ = nullptr;  // the item whose label or face this is
+    bool checked_ = false;
+    std::wstring accessibleValue_;
     uint32_t interval_ = 0;
     sys::Handle childWindow_ = 0;
     int childId_ = 0;

@@ -61,6 +61,7 @@ void Form::ResetProperties() {
     mousePointer_ = 0;
     mouseIcon_ = 0;
     font_ = Font();
+    role_ = Role::Client;
     rightToLeft_ = false;
 }
 
@@ -305,6 +306,7 @@ Control* Form::Add(Kind kind, const std::wstring& name, Control* container) {
         c->childWindow_ = GetBackend().CreateChild(*this, *c);
         GetBackend().SyncChild(*this, *c);
     }
+    if (c->role_ != Role::None && c->EffectivelyVisible()) Announce(c, AccessEvent::Show);
     return c;
 }
 
@@ -324,6 +326,7 @@ void Form::RemoveTree(Control* c) {
     if (focused_ == c) SetFocused(nullptr);
     if (MarksFocusOn(c)) InvalidateFocusMark();
     if (captured_ == c) captured_ = nullptr;
+    if (c->role_ != Role::None) Announce(c, AccessEvent::Destroy);
     c->Detach();
     for (auto it = owned_.begin(); it != owned_.end(); ++it)
         if (it->get() == c) {

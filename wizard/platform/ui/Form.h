@@ -115,9 +115,10 @@ public:
     void DispatchCaptureLost();
     // A key pressed while this form (or one of its children) has the focus.
     // Enter and Esc press the default and cancel buttons, whichever control
-    // has the focus; other keys go to a windowless control with the focus.
-    // Returns true when the toolkit used the key.
-    bool DispatchKey(int key);
+    // has the focus; Tab (shift: kShiftMask) moves the focus; other keys go
+    // to a windowless control with the focus. Returns true when the toolkit
+    // used the key.
+    bool DispatchKey(int key, int shift = 0);
     void DispatchTimer(int timerId);
     void DispatchCommand(int childId);              // button clicked
     void DispatchListSelect(int childId, int idx);  // list box selection changed
@@ -129,7 +130,6 @@ public:
     void DispatchFocus(int childId);
     void DispatchMoved(int left, int top);
     void DispatchMinimized(bool minimized);
-    Control* Focused() const { return focused_; }
     Control* DefaultButton() const;  // the one Enter presses, or null
     Control* CancelButton() const;   // the one Esc presses, or null
     Control* ByChildId(int id) const;
@@ -138,14 +138,48 @@ public:
     Control* HitTest(float x, float y) const;
     // The pointer to show at a client point.
     void CursorAt(int x, int y, int* pointer, int* cursorResourceId) const;
+
+    // ---- the keyboard focus (Focus.cpp) ----
+    Control* Focused() const { return focused_; }
+    // The tab stops that can take the focus now, by TabIndex (creation order
+    // among equals).
+    std::vector<Control*> TabOrder() const;
+    // Tab and Shift+Tab: the next or previous of TabOrder, round the ends.
+    void MoveFocus(bool back);
     // Where the focus is marked (client pixels), or false: no mark.
     bool FocusMarkRect(Rect* r) const;
     bool MarksFocusOn(const Control* c) const;
     // The mark is to be drawn again (the focus came or went, the window
     // system shows or hides such marks from now on).
     void InvalidateFocusMark();
-    // Paints the client area.
+
+    // Paints the client area; with High Contrast on (sys::HighContrastOn)
+    // in the user's colours, without the decorative pictures, the option
+    // faces and picture buttons drawn as the system draws its own.
     void Paint(Canvas& canvas) const;
+
+    // ---- what a screen reader is told (Access.cpp) ----
+    // Client for a window of pages, Dialog or Alert (a stopping message); a
+    // property of the design, Client again at each load.
+    Role GetRole() const { return role_; }
+    void SetRole(Role role) { role_ = role; }
+    // Every visible control with a role as one item, in reading order (from
+    // the top, each line from the left).
+    std::vector<AccessibleItem> AccessibleItems() const;
+    // The item of a live control of this form with a role, a hidden one too
+    // (kAccInvisible); false for any other.
+    bool AccessibleItemOf(const Control* c, AccessibleItem* item) const;
+    // The control whose item `c` is drawn as or part of (itself, the radio
+    // button of a face, the push button of a caption), or null.
+    const Control* AccessibleOwner(const Control* c) const;
+    // The item with the focus (a proxy's picture button), or null.
+    Control* AccessibleFocus() const;
+    // The item's default action, exactly what a click does; false where it
+    // has none or cannot now (hidden, disabled).
+    bool DoAccessibleAction(int id);
+    // The focus to the item (to the proxy of a picture button); false where
+    // it cannot take it.
+    bool FocusAccessible(int id);
 
     // Destroys every loaded form without raising events (tests, program end).
     static void ResetAll();
@@ -161,10 +195,41 @@ private:
     void ResetProperties();
     void Invalidate(const Rect& r);
     void InvalidateAll();
-    void PaintChildren(Canvas& canvas, const std::vector<Control*>& list) const;
+    void PaintChildren(Canvas& canvas, const std::vector<Control*>& list, bool highContrast) const;
+    Color LabelColor(const Control& c, bool highContrast) const;
+    void PaintSystemButton(Canvas& canvas, const Control& image, const Rect& r) const;
     Control* HitIn(const std::vector<Control*>& list, float x, float y) const;
     void RemoveTree(Control* c);
+    // The one way the focus changes (Focus.cpp).
     void SetFocused(Control* c);
+    // Repaints the focus mark where it is and, at the end of its scope, where
+    // it went: around a change of the focus or of the marked control.
+    class FocusMarkMove {
+    public:
+        explicit FocusMarkMove(Form* form);
+        ~FocusMarkMove();
+        FocusMarkMove(const FocusMarkMove&) = delete;
+        FocusMarkMove& operator=(const FocusMarkMove&) = delete;
+
+    private:
+        Form* form_;
+    };
+    // Tells the backend what a change did to the items `c` is part of or
+    // shows the focus of (Control::Mutate): shown or hidden, renamed, a new
+    // state or value, the focused item moved.
+    class AccessWatch {
+    public:
+        AccessWatch(Form* form, const Control* c);
+        ~AccessWatch();
+        AccessWatch(const AccessWatch&) = delete;
+        AccessWatch& operator=(const AccessWatch&) = delete;
+
+    private:
+        Form* form_;
+        AccessibleItem before_[2];
+        int count_ = 0;
+    };
+    void Announce(const Control* c, AccessEvent what);
 
     std::wstring name_;
     bool loaded_ = false;
@@ -184,6 +249,7 @@ private:
     Font font_;
     bool rightToLeft_ = false;
     sys::Handle window_ = 0;
+    Role role_ = Role::Client;
     std::vector<std::unique_ptr<Control>> owned_;  // creation order
     std::vector<Control*> children_;               // container = form, back to front
     Control* focused_ = nullptr;

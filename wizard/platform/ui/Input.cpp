@@ -83,8 +83,12 @@ Control* Form::CancelButton() const {
     return nullptr;
 }
 
-bool Form::DispatchKey(int key) {
+bool Form::DispatchKey(int key, int shift) {
     if (!loaded_) return false;
+    if (key == kKeyTab) {
+        MoveFocus((shift & kShiftMask) != 0);
+        return true;
+    }
     if (key != kKeyReturn && key != kKeyEscape) {
         // Right to left, the next of a row lies to the left (as in the
         // mirrored windows of Hebrew and Arabic Windows).
@@ -93,8 +97,7 @@ bool Form::DispatchKey(int key) {
         if (!f || f->IsWindowed() || !f->OnKeyDown || !f->EffectivelyEnabled() || !f->EffectivelyVisible())
             return false;
         KeyHandler handler = f->OnKeyDown;
-        handler(key);
-        return true;
+        return handler(key);
     }
     Control* b = key == kKeyReturn ? DefaultButton() : CancelButton();
     if (!b) return false;
@@ -119,18 +122,6 @@ void Form::DispatchListSelect(int childId, int idx) {
 }
 
 bool Form::DispatchClose(int mode) { return UnloadWith(mode); }
-
-void Form::DispatchFocus(int childId) {
-    if (childId == 0 && focused_ && !focused_->IsWindowed()) return;
-    SetFocused(childId ? ByChildId(childId) : nullptr);
-}
-
-void Form::SetFocused(Control* c) {
-    if (c == focused_) return;
-    InvalidateFocusMark();
-    focused_ = c;
-    InvalidateFocusMark();
-}
 
 void Form::DispatchMoved(int left, int top) {
     left_ = static_cast<float>(left);

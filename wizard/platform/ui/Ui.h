@@ -20,6 +20,7 @@
 //   Control.h  Control.cpp: control properties, a picture box's drawing
 //   Form.h     Form.cpp: form properties, life and the modal loop;
 //              Input.cpp: mouse, keys, timers, commands and closing;
+//              Focus.cpp: the keyboard focus, its mark and Tab's order;
 //              Paint.cpp: the paint of a form
 //   Backend.h  what the model asks of the window system
 //   Text.h     line splitting, mnemonics and word wrap

@@ -74,8 +74,9 @@ public:
         }
         return S(hwnd);
     }
-    void DestroyForm(Form&, sys::Handle window) override {
+    void DestroyForm(Form& form, sys::Handle window) override {
         HWND hwnd = H(window);
+        if (IsWindowVisible(hwnd)) AnnounceWindow(hwnd, form, false);
         if (GetCapture() == hwnd) ReleaseCapture();
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         DestroyWindow(hwnd);
@@ -116,8 +117,10 @@ public:
             ShowWindow(hwnd, SW_HIDE);
             return;
         }
+        bool wasShown = IsWindowVisible(hwnd) != FALSE;
         ShowWindow(hwnd, form.WindowState() == kStateMinimized ? SW_SHOWMINIMIZED : SW_SHOW);
         SetForegroundWindow(hwnd);
+        if (!wasShown) AnnounceWindow(hwnd, form, true);
     }
     void BlockForm(Form& form, bool blocked) override {
         HWND hwnd = H(form.HandleIfLoaded());
@@ -230,6 +233,8 @@ public:
         HWND hwnd = control ? H(control->ChildWindow()) : H(form.HandleIfLoaded());
         if (hwnd) SetFocus(hwnd);
     }
+
+    void Announce(Form& form, Control& item, AccessEvent what) override { win32ui::Announce(form, item, what); }
 
     void SetTimer(Form& form, int id, uint32_t ms) override {
         HWND hwnd = H(form.HandleIfLoaded());

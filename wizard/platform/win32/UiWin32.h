@@ -61,20 +61,37 @@ const ::win32::Dib* DibFor(int id);
 bool RealizeFormPalette(HWND hwnd, bool background);
 HDC MeasureDc();
 void PaintForm(HWND hwnd, Form& form);
-// The last paint's back buffer (0 x 0: painted straight into the window);
-// denyBuffer makes the paints go without one, as when memory is short.
+// The last paint's back buffer (0 x 0: painted straight into the window).
 struct PaintStats {
     int width = 0, height = 0;
-    bool denyBuffer = false;
 };
 PaintStats& LastPaint();
+// Faults a test brings about; the program never sets them.
+struct TestHooks {
+    bool denyPaintBuffer = false;  // the paints go without a buffer, as when memory is short
+};
+TestHooks& Hooks();
 
 // UiWin32Input: the keyboard cues. Windows 2000 and later hide focus marks
 // in a window until the keyboard is used in it (the UI state of
-// WM_CHANGEUISTATE); earlier systems know no such state and always show them.
+// WM_CHANGEUISTATE), unless the user chose to see them always; earlier
+// systems know no such state and always show them.
 void HideFocusCues(HWND form);
 // The keyboard focus is in the form's window (or a child) and marks show.
 bool FocusMarkShown(HWND form);
+
+// UiWin32Access: Active Accessibility. The answer to WM_GETOBJECT of a form
+// window (control null), a keyboard proxy or a list box (0: none, the
+// caller passes the message on); a default action that a client asked for,
+// run from the message loop (true when `msg` was that); the events of the
+// model's changes; the form window took or lost the keyboard; a dialog
+// shown or gone.
+LRESULT AnswerGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam, Control* control);
+bool DoDefaultAction(Form& form, UINT msg, WPARAM wParam);
+void Announce(Form& form, Control& item, AccessEvent what);
+void FocusCameToWindow(HWND top, Form& form);
+void FocusLeftWindow(HWND top, HWND to);
+void AnnounceWindow(HWND top, Form& form, bool shown);
 
 // UiWin32Input: the cursor of a pointer; the form under the cursor; the
 // window procedures.

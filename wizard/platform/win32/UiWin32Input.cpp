@@ -5,9 +5,6 @@
 // nothing can be thrown through a window procedure, so none is caught here.
 // A fault in a handler ends the program where it happens instead of being
 // passed over.
-#include <algorithm>
-#include <vector>
-
 #include "platform/win32/UiWin32.h"
 
 namespace ui {
@@ -15,24 +12,9 @@ namespace win32ui {
 
 namespace {
 
-static_assert(kKeyReturn == VK_RETURN && kKeyEscape == VK_ESCAPE && kKeySpace == VK_SPACE && kKeyLeft == VK_LEFT &&
-                  kKeyUp == VK_UP && kKeyRight == VK_RIGHT && kKeyDown == VK_DOWN,
+static_assert(kKeyTab == VK_TAB && kKeyReturn == VK_RETURN && kKeyEscape == VK_ESCAPE && kKeySpace == VK_SPACE &&
+                  kKeyLeft == VK_LEFT && kKeyUp == VK_UP && kKeyRight == VK_RIGHT && kKeyDown == VK_DOWN,
               "the toolkit's key codes are the virtual-key codes that WM_KEYDOWN brings");
-
-// Tab and Shift+Tab move the focus among the form's tab stops by TabIndex.
-void MoveFocus(Form& form, bool back) {
-    std::vector<Control*> order;
-    for (Control* c : form.Controls())
-        if (c->TabStop() && c->EffectivelyVisible() && c->EffectivelyEnabled()) order.push_back(c);
-    if (order.empty()) return;
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
-    size_t i = 0;
-    for (; i < order.size(); ++i)
-        if (order[i] == form.Focused()) break;
-    size_t next = i == order.size() ? 0 : (back ? (i + order.size() - 1) : (i + 1)) % order.size();
-    order[next]->SetFocus();
-}
 
 // Windows 2000 and later: NT 5.0 and up. The version decides, not the
 // answers of the messages: Wine takes them on any system it reports and
@@ -55,7 +37,9 @@ bool IsNavigationKey(WPARAM key) {
 }
 
 // A top-level window passes the change to itself and its children
-// (WM_UPDATEUISTATE), the list box's own mark included.
+// (WM_UPDATEUISTATE), the list box's own mark included. That message comes
+// back here (FormProc's WM_UPDATEUISTATE, which follows the system's own
+// changes, Alt for one): the flag, cleared first, ends the round.
 void ShowFocusCues(HWND top) {
     auto it = Windows().find(top);
     if (it == Windows().end() || !it->second.focusCuesHidden) return;
@@ -74,12 +58,9 @@ bool RouteKey(HWND top, UINT msg, WPARAM wParam) {
     }
     if (msg != WM_KEYDOWN) return false;
     if (IsNavigationKey(wParam)) ShowFocusCues(top);
-    if (wParam == VK_TAB) {
-        MoveFocus(*form, GetKeyState(VK_SHIFT) < 0);
-        return true;
-    }
-    // Enter and Esc; other keys only when a windowless control has the focus.
-    return form->DispatchKey(static_cast<int>(wParam));
+    // Enter, Esc and Tab; other keys only when a windowless control with the
+    // focus takes them.
+    return form->DispatchKey(static_cast<int>(wParam), GetKeyState(VK_SHIFT) < 0 ? kShiftMask : 0);
 }
 
 // The characters of the keys routed above, which would beep in a list box.
@@ -140,12 +121,12 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONUP: Mouse(hwnd, *form, Form::MouseEvent::Up, kRightButton, wParam, lParam); return 0;
         case WM_MBUTTONUP: Mouse(hwnd, *form, Form::MouseEvent::Up, kMiddleButton, wParam, lParam); return 0;
         // Windows takes the mouse away between a press and its release (a
-        // window that sets the capture, a menu, a dialog, WM_CANCELMODE):
-        // the release goes elsewhere, so the pressed control lets go here.
+        // window that sets the capture, a menu, a dialog, WM_CANCELMODE,
+        // whose DefWindowProc releases it): the release goes elsewhere, so
+        // the pressed control lets go here.
         case WM_CAPTURECHANGED:
             if (reinterpret_cast<HWND>(lParam) != hwnd) form->DispatchCaptureLost();
             return 0;
-        case WM_CANCELMODE: form->DispatchCaptureLost(); break;  // DefWindowProc releases the capture
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd) {
                 SetCursorAt(hwnd, *form);
@@ -177,7 +158,20 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == UIS_CLEAR && (HIWORD(wParam) & UISF_HIDEFOCUS)) ShowFocusCues(hwnd);
             break;
         case WM_SETFOCUS:
-        case WM_KILLFOCUS: form->InvalidateFocusMark(); break;
+            form->InvalidateFocusMark();
+            FocusCameToWindow(hwnd, *form);
+            break;
+        case WM_KILLFOCUS:
+            form->InvalidateFocusMark();
+            FocusLeftWindow(hwnd, reinterpret_cast<HWND>(wParam));
+            break;
+        case WM_GETOBJECT:
+            if (LRESULT object = AnswerGetObject(hwnd, wParam, lParam, nullptr)) return object;
+            break;
+        // High Contrast came or went, or the colours changed: painted afresh
+        // in them (Form::Paint asks each time).
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE: InvalidateRect(hwnd, nullptr, FALSE); break;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_CLOSE) {
                 form->DispatchClose(kUnloadControlMenu);
@@ -211,7 +205,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        default: break;
+        default:
+            if (DoDefaultAction(*form, msg, wParam)) return 0;
+            break;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
@@ -261,6 +257,10 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS:
             // A proxy's mark on its picture goes with the focus.
             if (Form* form = FormOf(top)) form->InvalidateFocusMark();
+            FocusLeftWindow(top, reinterpret_cast<HWND>(wParam));
+            break;
+        case WM_GETOBJECT:
+            if (LRESULT object = AnswerGetObject(hwnd, wParam, lParam, ControlOf(hwnd))) return object;
             break;
         case WM_SETCURSOR: {
             Form* form = FormOf(top);
@@ -280,8 +280,13 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(old, hwnd, msg, wParam, lParam);
 }
 
+// Only where the user did not choose to see the marks (and the underlined
+// letters) at all times: "Hide underlined letters for keyboard navigation"
+// in Display, Effects, which SPI_GETKEYBOARDCUES reports as FALSE.
 void HideFocusCues(HWND form) {
     if (!HasUiState()) return;
+    BOOL alwaysShown = FALSE;
+    if (SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0) && alwaysShown) return;
     Windows()[form].focusCuesHidden = true;
     SendMessageA(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
 }

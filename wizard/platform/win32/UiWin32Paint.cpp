@@ -33,7 +33,16 @@ int Dpi() {
 // A colour as GDI should take it: on a palette display the nearest entry of
 // the program's palette (PALETTERGB), where a plain RGB brush would be
 // dithered from the reserved colours.
-COLORREF Colour(Color c) { return DisplayPalette() ? (c | 0x02000000u) : c; }
+// A system colour (High Contrast) is the user's.
+COLORREF Colour(Color c) {
+    if (IsSystemColor(c)) c = GetSysColor(static_cast<int>(c & 0xFF));
+    return DisplayPalette() ? (c | 0x02000000u) : c;
+}
+static_assert(kSysWindow == SystemColor(COLOR_WINDOW) && kSysWindowText == SystemColor(COLOR_WINDOWTEXT) &&
+                  kSysHighlight == SystemColor(COLOR_HIGHLIGHT) &&
+                  kSysHighlightText == SystemColor(COLOR_HIGHLIGHTTEXT) &&
+                  kSysGrayText == SystemColor(COLOR_GRAYTEXT) && kSysButtonText == SystemColor(COLOR_BTNTEXT),
+              "system colours are COLOR_ indices");
 
 // GDI on Windows 95, 98 and ME keeps coordinates in 16 bits: a corner past
 // 32767 wraps round to a negative one.
@@ -119,6 +128,12 @@ public:
         SetBkColor(dc_, RGB(255, 255, 255));
         RECT rc = Gdi(r);
         DrawFocusRect(dc_, &rc);
+    }
+    void SystemButton(const Rect& r, Button kind, bool checked, bool disabled) override {
+        RECT rc{r.left, r.top, r.right, r.bottom};
+        UINT state = (kind == Button::Radio ? DFCS_BUTTONRADIO : DFCS_BUTTONPUSH) | (checked ? DFCS_CHECKED : 0) |
+                     (disabled ? DFCS_INACTIVE : 0);
+        DrawFrameControl(dc_, &rc, DFC_BUTTON, state);
     }
 
 private:
@@ -231,6 +246,11 @@ PaintStats& LastPaint() {
     return stats;
 }
 
+TestHooks& Hooks() {
+    static TestHooks hooks;
+    return hooks;
+}
+
 // The back buffer covers only the area to paint: a hover repaints one
 // button, not the screen. Where even that cannot be had (a bitmap of the
 // screen's depth is scarce memory on a 16 MB Windows 95), the form is painted
@@ -246,8 +266,8 @@ void PaintForm(HWND hwnd, Form& form) {
     HPALETTE palette = DisplayPalette();
     ::win32::ScopedSelectPalette onScreen(paint.Dc(), palette);
     ::win32::AutoDeleteDC mem(CreateCompatibleDC(paint.Dc()));
-    ::win32::AutoDeleteBitmap bmp(mem.IsValid() && !LastPaint().denyBuffer ? CreateCompatibleBitmap(paint.Dc(), w, h)
-                                                                           : nullptr);
+    ::win32::AutoDeleteBitmap bmp(mem.IsValid() && !Hooks().denyPaintBuffer ? CreateCompatibleBitmap(paint.Dc(), w, h)
+                                                                            : nullptr);
     LastPaint().width = bmp.IsValid() ? w : 0;
     LastPaint().height = bmp.IsValid() ? h : 0;
     if (!bmp.IsValid()) {

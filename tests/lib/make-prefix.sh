@@ -12,6 +12,8 @@ test -d "$DRIVE_C/windows" || { echo "no prefix at $WINEPREFIX" >&2; exit 1; }
 # until the keyboard is used (SPI_GETKEYBOARDCUES FALSE: bit 0x20 of the
 # mask clear); Wine's own default shows them.
 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY /d 1000028012000000 /f >/dev/null 2>&1
+# reg hands the value to the wineserver, which writes user.reg when it ends.
+wine_wait
 # "MS Sans Serif" as Windows draws it: Wine's own bitmap font, a file a code
 # page (fonts-wine). Debian's Wine does not load it from its data directory.
 # Its Thai, Hebrew and Arabic files hold no letters of those scripts (they

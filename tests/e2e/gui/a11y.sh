@@ -87,7 +87,7 @@ dots=$(convert "$SHOTS/a11y-page1.png" -crop 1x12+518+526 +repage -colorspace Gr
 pass "page 1: a dialog of text, Cancel and Next (default, focused, marked at once); Tab is heard"
 
 cable='radio button "With a data cable (serial COM port)"'
-heard "key Return|page 2" "event FOCUS $cable [focused,checked,focusable] action \"Check\" @338,338,379,15"
+heard "key Return|page 2" "event FOCUS $cable [focused,checked,focusable] action \"Check\" @338,338,379,16"
 heard "page 2" 'radio button "By infrared (IrDA)" [focusable] action "Check"'
 heard "page 2" 'push button "Next" [default,focusable] action "Press" @540,531,96,23'
 # The caret where the focus is marked: around the text, one pixel wider.

@@ -14,5 +14,6 @@ ctest --test-dir build/host --output-on-failure -j"$(nproc)" || status=1
 echo "== fuzzers, a short run each (libFuzzer, clang)"
 JOBS=$(nproc) tools/fuzz.sh 30000 || status=1
 echo "== Windows tests and end-to-end tests under Wine ($arch)"
-ctest --test-dir build/win-$arch --output-on-failure --timeout 900 || status=1
+# Two lanes of Wine tests (tests/CMakeLists.txt), one test of each at a time.
+ctest --test-dir build/win-$arch --output-on-failure --timeout 900 -j2 || status=1
 exit $status

@@ -26,7 +26,7 @@ const Row* RowOf(const std::wstring& name) {
     return nullptr;
 }
 
-bool Usable(const ui::Control* c) { return c && c->EffectivelyEnabled() && c->EffectivelyVisible(); }
+bool Usable(const ui::Control* c) { return c && c->Usable(); }
 
 // An option that can be chosen now: it and its text usable.
 bool Offered(const Row& row) { return Usable(ChoiceParts::Find(row.option)) && Usable(ChoiceParts::Find(row.text)); }
@@ -34,7 +34,7 @@ bool Offered(const Row& row) { return Usable(ChoiceParts::Find(row.option)) && U
 // A click as the mouse gives it: none on a disabled option.
 void ClickOn(const Row& row) {
     ui::Control* option = ChoiceParts::Find(row.option);
-    if (option && Usable(option) && option->OnClick) {
+    if (Usable(option) && option->OnClick) {
         ui::Handler click = option->OnClick;
         click();
     }

@@ -25,8 +25,6 @@ std::wstring Readable(const std::wstring& caption) {
     return out;
 }
 
-bool Usable(const Control* c) { return c && c->EffectivelyEnabled() && c->EffectivelyVisible(); }
-
 }  // namespace
 
 const Control* Form::AccessibleOwner(const Control* c) const {
@@ -64,14 +62,14 @@ bool Form::AccessibleItemOf(const Control* c, AccessibleItem* out) const {
         case Role::PushButton:
             for (const auto& p : owned_) {
                 if (p->focusShownOn_ != c) continue;
-                if (Usable(p.get())) it.state |= kAccFocusable;
+                if (p->Usable()) it.state |= kAccFocusable;
                 if (p->default_ && p->EffectivelyEnabled()) it.state |= kAccDefault;
                 if (focused_ == p.get()) it.state |= kAccFocused;
             }
             it.action = L"Press";
             break;
         case Role::List:
-            if (Usable(c)) it.state |= kAccFocusable;
+            if (c->Usable()) it.state |= kAccFocusable;
             break;
         default: break;
     }
@@ -99,7 +97,7 @@ Control* Form::AccessibleFocus() const {
 
 bool Form::DoAccessibleAction(int id) {
     Control* c = ByChildId(id);
-    if (!c || (c->role_ != Role::PushButton && c->role_ != Role::RadioButton) || !Usable(c) || blockCount_ > 0)
+    if (!c || (c->role_ != Role::PushButton && c->role_ != Role::RadioButton) || !c->Usable() || blockCount_ > 0)
         return false;
     c->Press();
     return true;
@@ -111,7 +109,7 @@ bool Form::FocusAccessible(int id) {
     Control* target = c->TabStop() ? c : nullptr;
     if (c->role_ == Role::PushButton)
         for (const auto& p : owned_)
-            if (p->focusShownOn_ == c && Usable(p.get())) target = p.get();
+            if (p->focusShownOn_ == c && p->Usable()) target = p.get();
     if (target) target->SetFocus();
     return target && focused_ == target;
 }

@@ -482,7 +482,7 @@ void Control::SetFocus() {
 }
 
 void Control::Press() {
-    if (EffectivelyEnabled() && EffectivelyVisible()) Fire(OnClick);
+    if (Usable()) Fire(OnClick);
 }
 
 void Control::SetRole(Role role) {

@@ -196,6 +196,8 @@ public:
     // Shown on screen: alive, visible, and every container visible.
     bool EffectivelyVisible() const;
     bool EffectivelyEnabled() const;
+    // A click or the keyboard can reach it: enabled and shown.
+    bool Usable() const { return EffectivelyEnabled() && EffectivelyVisible(); }
     const std::vector<std::wstring>& Items() const { return items_; }
     // Static "nothing" control: where a lookup or a design found no control.
     static Control& Inert();

@@ -63,7 +63,7 @@ bool Form::FocusMarkRect(Rect* out) const {
 std::vector<Control*> Form::TabOrder() const {
     std::vector<Control*> order;
     for (const auto& c : owned_)
-        if (c->TabStop() && c->EffectivelyVisible() && c->EffectivelyEnabled()) order.push_back(c.get());
+        if (c->TabStop() && c->Usable()) order.push_back(c.get());
     std::stable_sort(order.begin(), order.end(),
                      [](const Control* a, const Control* b) { return a->tabIndex_ < b->tabIndex_; });
     return order;

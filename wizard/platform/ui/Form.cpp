@@ -107,9 +107,7 @@ void Form::Show() {
     // window itself, so that Enter and Esc reach the form at once.
     Control* first = nullptr;
     for (Control* c : Controls())
-        if (c->IsWindowed() && c->EffectivelyVisible() && c->EffectivelyEnabled() &&
-            (!first || c->tabIndex_ < first->tabIndex_))
-            first = c;
+        if (c->IsWindowed() && c->Usable() && (!first || c->tabIndex_ < first->tabIndex_)) first = c;
     if (first)
         first->SetFocus();
     else

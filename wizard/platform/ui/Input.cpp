@@ -94,8 +94,7 @@ bool Form::DispatchKey(int key, int shift) {
         // mirrored windows of Hebrew and Arabic Windows).
         if (rightToLeft_ && (key == kKeyLeft || key == kKeyRight)) key = key == kKeyLeft ? kKeyRight : kKeyLeft;
         Control* f = focused_;
-        if (!f || f->IsWindowed() || !f->OnKeyDown || !f->EffectivelyEnabled() || !f->EffectivelyVisible())
-            return false;
+        if (!f || f->IsWindowed() || !f->OnKeyDown || !f->Usable()) return false;
         KeyHandler handler = f->OnKeyDown;
         return handler(key);
     }

@@ -198,7 +198,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             // that Enter and Esc reach the form.
             if (LOWORD(wParam) != WA_INACTIVE) {
                 Control* f = form->Focused();
-                if (f && f->IsAlive() && f->ChildWindow() && f->EffectivelyEnabled() && f->EffectivelyVisible())
+                if (f && f->IsAlive() && f->ChildWindow() && f->Usable())
                     SetFocus(H(f->ChildWindow()));
                 else
                     SetFocus(hwnd);

@@ -531,6 +531,14 @@ void PlaceCaret(HWND top, const Form& form) {
     }
 }
 
+// The system tells of a window's focus itself; a windowless item's focus is
+// told once the keyboard is in its form's window (on WM_SETFOCUS, after the
+// system's event for the window) and no window of the form holds it.
+void NotifyItemFocus(HWND top, const Form& form, const Control* item) {
+    if (item && !item->IsWindowed() && GetFocus() == top && !(form.Focused() && form.Focused()->IsWindowed()))
+        Notify(EVENT_OBJECT_FOCUS, top, OBJID_CLIENT, item->ChildId());
+}
+
 }  // namespace
 
 LRESULT AnswerGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam, Control* control) {
@@ -568,13 +576,7 @@ void Announce(Form& form, Control& item, AccessEvent what) {
     HWND hwnd = item.IsWindowed() ? H(item.ChildWindow()) : top;
     LONG child = item.IsWindowed() ? CHILDID_SELF : item.ChildId();
     switch (what) {
-        // The system tells of a window's focus itself; a windowless item's
-        // focus is told once the keyboard is in its form's window (on
-        // WM_SETFOCUS, after the system's event for the window).
-        case AccessEvent::Focus:
-            if (!item.IsWindowed() && GetFocus() == top && !(form.Focused() && form.Focused()->IsWindowed()))
-                Notify(EVENT_OBJECT_FOCUS, top, OBJID_CLIENT, child);
-            break;
+        case AccessEvent::Focus: NotifyItemFocus(top, form, &item); break;
         case AccessEvent::Show: Notify(EVENT_OBJECT_SHOW, hwnd, OBJID_CLIENT, child); break;
         case AccessEvent::Hide: Notify(EVENT_OBJECT_HIDE, hwnd, OBJID_CLIENT, child); break;
         case AccessEvent::Destroy: Notify(EVENT_OBJECT_DESTROY, hwnd, OBJID_CLIENT, child); break;
@@ -587,9 +589,7 @@ void Announce(Form& form, Control& item, AccessEvent what) {
 
 void FocusCameToWindow(HWND top, Form& form) {
     PlaceCaret(top, form);
-    Control* item = form.AccessibleFocus();
-    if (item && !item->IsWindowed() && !(form.Focused() && form.Focused()->IsWindowed()) && GetFocus() == top)
-        Notify(EVENT_OBJECT_FOCUS, top, OBJID_CLIENT, item->ChildId());
+    NotifyItemFocus(top, form, form.AccessibleFocus());
 }
 
 void FocusLeftWindow(HWND top, HWND to) {

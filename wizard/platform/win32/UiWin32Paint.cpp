@@ -130,7 +130,7 @@ public:
         DrawFocusRect(dc_, &rc);
     }
     void SystemButton(const Rect& r, Button kind, bool checked, bool disabled) override {
-        RECT rc{r.left, r.top, r.right, r.bottom};
+        RECT rc = Gdi(r);
         UINT state = (kind == Button::Radio ? DFCS_BUTTONRADIO : DFCS_BUTTONPUSH) | (checked ? DFCS_CHECKED : 0) |
                      (disabled ? DFCS_INACTIVE : 0);
         DrawFrameControl(dc_, &rc, DFC_BUTTON, state);

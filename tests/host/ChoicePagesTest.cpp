@@ -177,8 +177,7 @@ TEST_F(ChoicePagesTest, OptionKeysSkipADisabledOptionStopAtTheEndsAndAreRemember
     EXPECT_EQ(form.Focused(), &Item(L"lblIRDA"));
     // Marked around the text, a pixel wider on either side (18 characters).
     ui::Rect text = Item(L"lblIRDA").FormRect();
-    std::wstring mark = L"focus " + std::to_wstring(text.left - 1) + L"," + std::to_wstring(text.top) + L"," +
-                        std::to_wstring(text.left + 181) + L"," + std::to_wstring(text.top + 20);
+    std::wstring mark = L"focus " + fake::RectText({text.left - 1, text.top, text.left + 181, text.top + 20});
     std::vector<std::wstring> paint = fake::PaintLog(form);
     EXPECT_EQ(std::count(paint.begin(), paint.end(), mark), 1) << mark;
 
@@ -203,6 +202,27 @@ TEST_F(ChoicePagesTest, OptionKeysSkipADisabledOptionStopAtTheEndsAndAreRemember
     open(CreateComChoice::BuildComChoice);
     EXPECT_EQ(Item(L"optCom").Picture(), 202);
     EXPECT_EQ(form.Focused(), &Item(L"lblCom"));
+}
+
+// High Contrast draws no picture, the faces and buttons as the system draws its own (infrared unavailable here), every
+// colour a system one; with it off, none is.
+TEST_F(ChoicePagesTest, HighContrastDrawsTheSystemsOwnButtonsInItsColours) {
+    Rs.IrDAPresent = false;
+    CreateIRDAChoice::BuildIRDAChoice();
+    std::vector<std::wstring> usual = fake::PaintLog(*Rs.CurrentForm);
+    fake::Ui().highContrast = true;
+    std::vector<std::wstring> log = fake::PaintLog(*Rs.CurrentForm);
+    auto has = [](const std::vector<std::wstring>& log, const std::wstring& start) {
+        return std::any_of(log.begin(), log.end(), [&](const std::wstring& l) { return l.rfind(start, 0) == 0; });
+    };
+    EXPECT_TRUE(has(usual, L"picture ") && !has(log, L"picture "));
+    EXPECT_TRUE(has(log, L"radio " + fake::RectText(Item(L"optNoIRDA").FormRect()) + L" checked"));
+    EXPECT_TRUE(has(log, L"radio " + fake::RectText(Item(L"optIRDA").FormRect()) + L" disabled"));
+    EXPECT_TRUE(has(log, L"button " + fake::RectText(Item(L"Forward").FormRect())));
+    EXPECT_TRUE(has(log, L"fill 0,0,1024,768 sys5"));
+    for (const std::wstring& line : log)
+        EXPECT_TRUE(line.rfind(L"text ", 0) != 0 || line.find(L" sys") != std::wstring::npos) << line;
+    for (const std::wstring& line : usual) EXPECT_EQ(line.find(L"sys"), std::wstring::npos) << line;
 }
 
 // A library written right to left mirrors the page: the panel stays on the

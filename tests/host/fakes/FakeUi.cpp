@@ -12,6 +12,11 @@
 
 namespace fake {
 
+std::wstring RectText(const ui::Rect& r) {
+    return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," + std::to_wstring(r.right) + L"," +
+           std::to_wstring(r.bottom);
+}
+
 namespace {
 
 // While the old world goes away, the forms are unloaded without touching it.
@@ -22,11 +27,6 @@ std::wstring Hex(ui::Color c) {
     wchar_t buf[16];
     std::swprintf(buf, 16, L"#%02X%02X%02X", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     return buf;
-}
-
-std::wstring RectText(const ui::Rect& r) {
-    return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," + std::to_wstring(r.right) + L"," +
-           std::to_wstring(r.bottom);
 }
 
 std::wstring Num(float v) {

@@ -113,8 +113,11 @@ void Script(std::function<void()> action);
 // The form's paint as text, one line per drawing call:
 //   fill L,T,R,B #RRGGBB | frame ... | picture ID L,T,R,B stretch|plain |
 //   text X,Y #RRGGBB "line" [font size] | clip L,T,R,B | unclip |
-//   focus L,T,R,B
+//   focus L,T,R,B | radio|button L,T,R,B [checked] [disabled]; a system
+//   colour (High Contrast) as sysN
 std::vector<std::wstring> PaintLog(const ui::Form& form);
+// "left,top,right,bottom", as the paint log writes a rectangle.
+std::wstring RectText(const ui::Rect& r);
 // The largest coordinate (either sign) that the form's paint passes on.
 int PaintExtent(const ui::Form& form);
 // True when the form's window is visible / made topmost with SetWindowPos.

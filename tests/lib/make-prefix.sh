@@ -14,11 +14,9 @@ test -d "$DRIVE_C/windows" || { echo "no prefix at $WINEPREFIX" >&2; exit 1; }
 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY /d 1000028012000000 /f >/dev/null 2>&1
 # reg hands the value to the wineserver, which writes user.reg when it ends.
 wine_wait
-# "MS Sans Serif" as Windows draws it: Wine's own bitmap font, a file a code
-# page (fonts-wine). Debian's Wine does not load it from its data directory.
-# Its Thai, Hebrew and Arabic files hold no letters of those scripts (they
-# draw boxes and bars): there the font mapper's TrueType face stands in, as
-# Microsoft Sans Serif does on those editions of Windows.
+# "MS Sans Serif" as Windows draws it: Wine's bitmap font (fonts-wine), which
+# Debian's Wine does not load by itself; not its Thai, Hebrew and Arabic files,
+# which lack those letters (a TrueType face stands in, as on those Windows).
 for f in sserife sserifee sserifeg sserifer sserifet ssee1257; do
     cp "/usr/share/wine/fonts/$f.fon" "$DRIVE_C/windows/Fonts/" || { echo "no $f.fon: install fonts-wine" >&2; exit 1; }
 done

@@ -7,8 +7,7 @@
 # must be there, in their script (a caption drawn in the wrong character set
 # reads as other letters), and no text may reach a label's edge, where it
 # would be cut; right to left (the catalogue's @direction) every place is
-# mirrored, texts stand against the right edge and Cancel in its mirrored
-# slot. LANG_WALKS="RU:winxp ..." runs some rows only; the libraries'
+# mirrored and texts stand against the right edge. LANG_WALKS="RU:winxp ..." runs some rows only; the libraries'
 # catalogues are read from LANG_CATALOGUES (default wizard/resources/lang).
 . "$(dirname "$0")/gui.sh"
 . "$(dirname "$0")/cable.bash"
@@ -146,7 +145,6 @@ for walk in $WALKS; do
     gui_wait_window "$RECT_MAIN" 20 || fail "$name $ver: no main window after page 1"
     read_back "$shot-1" "$PAGE1_TEXT" 2000
     read_back "$shot-1" "$(at 200x16+132+365 page1)" 1,2 line
-    [ -z "$RTL" ] || read_back "$shot-1" "$(at 96x16+132+365 page1)" 2 line
     inside "$shot-1" "$PAGE1_TEXT" both
     for b in $PAGE1_BUTTONS; do inside "$shot-1" "$b" button; done
 
@@ -173,7 +171,6 @@ for walk in $WALKS; do
     gui_shot "$shot-4" 1
     read_back "$shot-4" "$MAIN_TEXT" 2020,2021,2022
     read_back "$shot-4" "$(at 200x16+132+344)" 1,2 line
-    [ -z "$RTL" ] || read_back "$shot-4" "$(at 96x16+132+344)" 2 line
     inside "$shot-4" "$MAIN_TEXT"
     for b in $MAIN_BUTTONS; do inside "$shot-4" "$b" button; done
     gui_key Return
@@ -184,7 +181,6 @@ for walk in $WALKS; do
     gui_shot "$shot-104" 1
     read_back "$shot-104" "$MAIN_TEXT" 104
     read_back "$shot-104" "$(at 202x16+129+344)" 8,2 line
-    [ -z "$RTL" ] || read_back "$shot-104" "$(at 96x16+235+344)" 2 line
     inside "$shot-104" "$MAIN_TEXT" both
     for b in $MESSAGE_BUTTONS; do inside "$shot-104" "$b" button; done
     gui_click "$(at_x 283)" $((PAGE_Y + 351))  # Cancel

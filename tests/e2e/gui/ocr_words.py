@@ -9,8 +9,7 @@ Words of four letters or more (pairs of characters in Chinese, Japanese and
 Korean, which have no blanks) count; at least half of them must be read back,
 and where the texts hold letters outside ASCII, some of them too: a page drawn
 in the wrong character set reads as other letters. Thai words are those its
-catalogue marks (U+200B), of three characters or more, and two lines read
-must meet at a mark or blank of the texts. Prints "found/total".
+catalogue marks (U+200B), of three characters or more. Prints "found/total".
 """
 import re
 import sys
@@ -57,19 +56,6 @@ def units(text):
     return out
 
 
-def thai_breaks_inside_words(text, ocr):
-    """Meetings of two lines read (three characters either side; specks of the
-    background left out) that the Thai texts hold, but never at a mark or blank."""
-    joined, ends = re.sub('[ \u200b]', '', text), set()
-    for m in re.finditer('[ \u200b]', text):
-        ends.add(len(re.sub('[ \u200b]', '', text[:m.start()])))
-    lines = [re.sub(r'\s+', '', l) for l in ocr.splitlines()]
-    lines = [l for l in lines if any(l[i:i + 6] in joined for i in range(len(l) - 5))]
-    at = lambda seam: {m.start() + 3 for m in re.finditer(re.escape(seam), joined)}
-    seams = [a[-3:] + b[:3] for a, b in zip(lines, lines[1:])]
-    return [s[:3] + '|' + s[3:] for s in seams if THAI.fullmatch(s) and len(s) == 6 and at(s) and not at(s) & ends]
-
-
 def main():
     catalogue, ids, ocr_file = sys.argv[1:4]
     text = ' '.join(texts(catalogue, [int(i) for i in ids.split(',')]))
@@ -86,8 +72,6 @@ def main():
         sys.exit('no words of ids %s in %s' % (ids, catalogue))
     if 2 * len(found) < len(wanted):
         sys.exit('read back %d of %d words: %s' % (len(found), len(wanted), ' '.join(sorted(set(wanted) - set(found)))))
-    if thai_breaks_inside_words(text, ocr):
-        sys.exit('lines broken inside a word: %s' % ' '.join(thai_breaks_inside_words(text, ocr)))
     foreign = [w for w in wanted if any(ord(c) > 127 for c in w)]
     if foreign and not any(any(ord(c) > 127 for c in w) for w in found):
         sys.exit('none of the words with letters outside ASCII read back: %s' % ' '.join(foreign))

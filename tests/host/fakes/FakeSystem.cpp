@@ -49,8 +49,9 @@ void Sleep(uint32_t milliseconds) { W().ticks += milliseconds; }
 Handle CreateProcessInherit(const std::wstring& commandLine, uint32_t* error) {
     W().waited.push_back(commandLine);
     if (W().onRun) W().onRun(commandLine);
-    *error = W().missingPrograms.count(Fold(ProgramOf(commandLine))) ? kErrorFileNotFound : kErrorSuccess;
-    return *error ? 0 : gNextProcess++;
+    bool missing = W().missingPrograms.count(Fold(ProgramOf(commandLine))) != 0;
+    *error = missing ? kErrorFileNotFound : kErrorSuccess;
+    return missing ? 0 : gNextProcess++;
 }
 
 uint32_t WaitForProcess(Handle) { return kErrorSuccess; }
@@ -59,8 +60,9 @@ void CloseHandle(Handle) {}
 bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error) {
     W().started.push_back(commandLine);
     if (W().onRun) W().onRun(commandLine);
-    *error = W().missingPrograms.count(Fold(ProgramOf(commandLine))) ? kErrorFileNotFound : kErrorSuccess;
-    return !*error;
+    bool missing = W().missingPrograms.count(Fold(ProgramOf(commandLine))) != 0;
+    *error = missing ? kErrorFileNotFound : kErrorSuccess;
+    return !missing;
 }
 
 void ExitProgram() { throw fake::ProgramEnded(); }

@@ -153,17 +153,11 @@ TEST_F(ProbeTest, OnlyTheLineSettingsAndTimeoutsChange) {
     expected.StopBits = 0;
     expected.fOutxCtsFlow = 1;
     expected.fRtsControl = 2;
-    // What another program may have left, which NT keeps between opens.
-    expected.fBinary = 1;
-    expected.fParity = 0;
-    expected.fOutxDsrFlow = 0;
-    expected.fDsrSensitivity = 0;
-    expected.fDtrControl = 1;  // DTR_CONTROL_ENABLE
-    expected.fOutX = 0;
-    expected.fInX = 0;
-    expected.fErrorChar = 0;
-    expected.fNull = 0;
-    expected.fAbortOnError = 0;
+    // What another program may have left, which NT keeps between opens: binary, DTR_CONTROL_ENABLE; no parity check,
+    // DSR flow or sensitivity, XON/XOFF, byte replacement or abort on error.
+    expected.fBinary = expected.fDtrControl = 1;
+    expected.fParity = expected.fOutxDsrFlow = expected.fDsrSensitivity = expected.fOutX = expected.fInX = 0;
+    expected.fErrorChar = expected.fNull = expected.fAbortOnError = 0;
 
     EXPECT_EQ(detectModemPort("1", " 19200 bit/s", "25", "7", "ATI9", "VALMOR", "72", "73", "", ""), 1);
     EXPECT_EQ(p.dcbLengthsPassed, std::vector<uint32_t>{28});

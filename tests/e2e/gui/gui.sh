@@ -73,12 +73,14 @@ gui_mask() {
 # Number of pixels in which the text masks of region $3 of shots $1 and $2
 # differ; fails when the region of $1 holds no text at all.
 gui_mask_diff() {
-    gui_mask "$1" "$3" mask-a
-    gui_mask "$2" "$3" mask-b
+    # Named after the shots, which are the test's own: the other lane's test
+    # writes its masks beside these at the same time.
+    gui_mask "$1" "$3" "$1-mask"
+    gui_mask "$2" "$3" "$2-mask"
     local dark
-    dark=$(convert "$SHOTS/mask-a.pbm" -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)
+    dark=$(convert "$SHOTS/$1-mask.pbm" -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)
     [ "$dark" -gt 0 ] || { echo "no text in $1 at $3" >&2; echo 999999; return; }
-    compare -metric AE "$SHOTS/mask-a.pbm" "$SHOTS/mask-b.pbm" null: 2>&1 | awk '{print int($1)}'
+    compare -metric AE "$SHOTS/$1-mask.pbm" "$SHOTS/$2-mask.pbm" null: 2>&1 | awk '{print int($1)}'
 }
 
 # Left and right margins of the text in region $2 of shot $1: "left right".

@@ -80,7 +80,6 @@ pass "page 1: a dialog of text, Cancel and Next (default, focused, marked at onc
 cable='radio button "With a data cable (serial COM port)"'
 heard "key Return|page 2" "event FOCUS $cable [focused,checked,focusable] action \"Check\" @338,338,379,16"
 heard "page 2" 'radio button "By infrared (IrDA)" [focusable] action "Check"'
-heard "page 2" 'push button "Next" [default,focusable] action "Press" @540,531,96,23'
 # The caret where the focus is marked: around the text, one pixel wider.
 heard "page 2" 'caret @356,338,'
 heard "key Down" 'event STATECHANGE radio button "By infrared (IrDA)" [focused,checked,focusable]'

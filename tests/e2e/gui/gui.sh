@@ -73,8 +73,7 @@ gui_mask() {
 # Number of pixels in which the text masks of region $3 of shots $1 and $2
 # differ; fails when the region of $1 holds no text at all.
 gui_mask_diff() {
-    # Named after the shots, which are the test's own: the other lane's test
-    # writes its masks beside these at the same time.
+    # Named after the test's own shots: the other lane's test writes masks too.
     gui_mask "$1" "$3" "$1-mask"
     gui_mask "$2" "$3" "$2-mask"
     local dark

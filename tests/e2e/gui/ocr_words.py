@@ -58,8 +58,7 @@ def units(text):
 
 def main():
     catalogue, ids, ocr_file = sys.argv[1:4]
-    text = ' '.join(texts(catalogue, [int(i) for i in ids.split(',')]))
-    wanted = units(text)
+    wanted = units(' '.join(texts(catalogue, [int(i) for i in ids.split(',')])))
     with open(ocr_file, encoding='utf-8', errors='replace') as f:
         ocr = fold(f.read())
     # Tesseract puts blanks between East Asian characters, drops Arabic ones.

@@ -1,6 +1,7 @@
 // An accessibility client in a process of its own, as a screen reader is:
-//   a11yclient listen FILE   appends each WinEvent of the wizard's windows to
-//                            FILE with the object it names, until killed
+//   a11yclient listen FILE   appends "listening" to FILE once hooked, then
+//                            each WinEvent of the wizard's windows with the
+//                            object it names, until killed
 //   a11yclient dump          the topmost wizard window's object and children
 //   a11yclient do NAME       accDoDefaultAction on its child named NAME
 // One line per object: role "name" [states] value action @left,top,width,height;
@@ -130,6 +131,8 @@ int Listen(const char* path) {
     SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, Heard, 0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
     FILE* out = fopen(path, "ab");
     if (!out) return 2;
+    fprintf(out, "listening\n");
+    fflush(out);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         DispatchMessageA(&msg);

@@ -13,13 +13,19 @@ HEARD="$SHOTS/heard.txt"
 COLORS='HKCU\Control Panel\Colors'
 client() { "$WINE" "$GUI_BIN/a11yclient.exe" "$@" 2>/dev/null | tr -d '\r' >>"$HEARD"; }
 note() { printf '== %s\n' "$*" >>"$HEARD"; }
-key() { note "key $*" && gui_key "$@" && sleep 1.5; }
-dump() { sleep 1 && note "$1" && client dump; }
-act() { note "accDoDefaultAction $1" && client do "$1" && sleep 1.5; }
 # What steps $1 (a|b: either) made heard holds a line with $2.
 part() { awk -v t="$1" 'BEGIN {n = split(t, w, "|"); for (i = 1; i <= n; i++) want[w[i]] = 1}
     /^== / {on = substr($0, 4) in want; next} on' "$HEARD"; }
-heard() { part "$1" | grep -qF -- "$2" || fail "$1: not heard: $2"; }
+has_heard() { part "$1" | grep -qF -- "$2"; }
+heard() { has_heard "$1" "$2" || fail "$1: not heard: $2"; }
+# A step waits until it has made heard its last event, $1, within 10 s: the
+# next step's events are then its own.
+hear() { gui_until 10 has_heard "$2" "$1" || fail "$2: not heard within 10 s: $1"; }
+key() { local last=$1; shift; note "key $*" && gui_key "$@" && hear "$last" "key $*"; }
+act() { note "accDoDefaultAction $1" && client do "$1" && hear "$2" "accDoDefaultAction $1"; }
+dump() { note "$1" && client dump; }
+# The client has hooked the events ($1 listeners started so far).
+listening() { [ "$(grep -cx listening "$HEARD")" -ge "$1" ]; }
 # The focus-mark setting and the colours go back with the rest of the registry.
 restore() {
     cable_cleanup
@@ -33,51 +39,57 @@ cable_port_map 1 2
 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY /d 3000028012000000 /f >/dev/null 2>&1
 : >"$HEARD"
 "$WINE" "$GUI_BIN/a11yclient.exe" listen "$(win_path "$HEARD")" >/dev/null 2>&1 &
-sleep 2
+gui_until 20 listening 1 || fail "the client did not start listening"
 note "page 1 opens"
 cable_start
 gui_wait_window "$RECT_CENTRED" 40 || fail "page 1 did not appear: $(e2e_log | tail -3)"
-gui_shot a11y-page1 2
+# The mark inside Next at once: dots in its left edge, where the face is light.
+next_dots() {
+    convert "$SHOTS/$1.png" -crop 1x12+518+526 +repage -colorspace Gray -threshold 50% -negate \
+        -format '%[fx:int(w*h*mean+0.5)]' info:
+}
+next_marked() { [ "$(next_dots "$1")" -gt 3 ]; }
+gui_shot_until a11y-page1 10 next_marked a11y-page1 ||
+    fail "no focus mark on page 1's Next before a key ($(next_dots a11y-page1) dots)"
+hear 'event FOCUS push button "Next"' "page 1 opens"
 dump "page 1"
-key Tab
-key Return
+key 'event FOCUS push button "Cancel"' Tab
+cable='radio button "With a data cable (serial COM port)"'
+infrared='radio button "By infrared (IrDA)"'
+key "event FOCUS $cable" Return
 e2e_wait_log "IRDA detected: True" 10 || fail "page 2 not reached: $(e2e_log | tail -3)"
 dump "page 2"
-key Down
-key Up
-key Tab
-key Tab
-key Tab
-act "By infrared (IrDA)"
-key Up
-act "Next"
+key "event FOCUS $infrared" Down
+key "event FOCUS $cable" Up
+key 'event FOCUS push button "Cancel"' Tab
+key 'event FOCUS push button "Next"' Tab
+key "event FOCUS $cable" Tab
+act "By infrared (IrDA)" "event FOCUS $infrared"
+key "event FOCUS $cable" Up
+act "Next" 'event STATECHANGE push button "Next"'
 e2e_wait_log "user choice automatic or manuel COM-Selection" 10 || fail "page 4 not reached: $(e2e_log | tail -3)"
 dump "page 4"
-key Up
-key Return
+key 'event FOCUS radio button "Search for the phone automatically"' Up
+key 'event FOCUS push button "Try again"' Return
 gui_wait_window "$RECT_PAGE" 30 || fail "no message 104: $(e2e_log | tail -3)"
 dump "message 104"
-key Tab
-key Escape
+key 'event FOCUS push button "Cancel"' Tab
+prompt='"Please select the COM port your phone is connected to, then click "Next"."'
+key "event FOCUS list $prompt" Escape
 e2e_wait_log "user choice manuel COM-Port" 10 || fail "page 5 not reached: $(e2e_log | tail -3)"
 dump "page 5"
-key Down
+key 'event STATECHANGE push button "Next"' Down
 dump "page 5 after Down"
-key Escape
+key 'event FOCUS push button "Back"' Escape
 gui_wait_window "$RECT_PAGE" 10 || fail "no cancel query: $(gui_windows)"
 dump "cancel query"
-key Return
+key "event FOCUS list $prompt" Return
 
 heard "page 1 opens" 'event DIALOGSTART'
 heard "page 1 opens|page 1" 'event FOCUS push button "Next" [focused,default,focusable] action "Press" @514,520,96,23'
 heard "key Tab" 'event FOCUS push button "Cancel" [focused,focusable] action "Press" @414,520,96,23'
-# The mark inside Next at once: dots in its left edge, where the face is light.
-dots=$(convert "$SHOTS/a11y-page1.png" -crop 1x12+518+526 +repage -colorspace Gray -threshold 50% -negate \
-    -format '%[fx:int(w*h*mean+0.5)]' info:)
-[ "$dots" -gt 3 ] || fail "no focus mark on page 1's Next before a key ($dots dots)"
 pass "page 1: a dialog of text, Cancel and Next (default, focused, marked at once); Tab is heard"
 
-cable='radio button "With a data cable (serial COM port)"'
 heard "key Return|page 2" "event FOCUS $cable [focused,checked,focusable] action \"Check\" @338,338,379,16"
 heard "page 2" 'radio button "By infrared (IrDA)" [focusable] action "Check"'
 # The caret where the focus is marked: around the text, one pixel wider.
@@ -93,7 +105,6 @@ heard "message 104" 'static text "Your phone could not be found on any serial po
 heard "key Escape" 'event DIALOGEND'
 pass "Next's default action opens page 4; message 104 is a dialog of its text, Try again and Cancel"
 
-prompt='"Please select the COM port your phone is connected to, then click "Next"."'
 heard "key Escape|page 5" "event FOCUS list $prompt [focused,focusable]"
 heard "page 5" '    list item "COM2" [focusable,selectable]'
 heard "key Down|page 5 after Down" 'event SHOW push button "Next"'
@@ -118,30 +129,31 @@ for c in Window=0 WindowText=255 ButtonFace=0 ButtonText=255 GrayText=0,255,0 Hi
     "$WINE" reg add "$COLORS" /v "${c%%=*}" /d "${v//,/ }" /f >/dev/null 2>&1
 done
 "$WINE" "$GUI_BIN/a11yclient.exe" listen "$(win_path "$HEARD")" >/dev/null 2>&1 &
+gui_until 20 listening 2 || fail "the client did not start listening again"
 note "High Contrast: pages 1, 2, 4, message 104, pages 5 and 3"
 cable_start
 cable_page1 a11y-hc-page1
 e2e_wait_log "IRDA detected: True" 10 || fail "page 2 not reached in High Contrast"
-gui_shot a11y-hc-page2 1
+gui_shot a11y-hc-page2
 gui_key Return
 e2e_wait_log "user choice automatic or manuel COM-Selection" 10 || fail "page 4 not reached in High Contrast"
 gui_key Up Return
 gui_wait_window "$RECT_PAGE" 30 || fail "no message 104 in High Contrast"
-gui_shot a11y-hc-message-104 1
+gui_shot a11y-hc-message-104
 gui_key Escape
 e2e_wait_log "user choice manuel COM-Port" 10 || fail "page 5 not reached in High Contrast"
 gui_key Down Return
 e2e_wait_log "writing init data END" 10 || fail "page 3 not reached in High Contrast"
-gui_shot a11y-hc-page3 1
+gui_shot a11y-hc-page3
 note "the installer runs"
 gui_key Return
 cable_wait_line "$TRIGGER_HOST" 20 "trigger=40" || fail "the installer reported nothing"
-gui_shot a11y-hc-page3-progress 2.5
-gui_wait_window "$RECT_PAGE" 20 || fail "no message 101"
-dump "message 101"
 # The bar in the scheme's highlight colour (GetSysColor, which the host tests' fake cannot show).
-[ "$(gui_pixel a11y-hc-page3-progress $((PAGE_X + 40)) $((PAGE_Y + 340)))" = "srgb(128,0,128)" ] ||
-    fail "the bar is not in the highlight colour"
+bar_highlit() { [ "$(gui_pixel a11y-hc-page3-progress $((PAGE_X + 40)) $((PAGE_Y + 340)))" = "srgb(128,0,128)" ]; }
+gui_shot_until a11y-hc-page3-progress 10 bar_highlit || fail "the bar is not in the highlight colour"
+gui_wait_window "$RECT_PAGE" 20 || fail "no message 101"
+hear 'event FOCUS push button "OK"' "the installer runs"
+dump "message 101"
 pass "High Contrast: pages 2 and 3 and message 104 photographed, the bar in the scheme's highlight colour"
 heard "the installer runs" 'event VALUECHANGE progress bar "" [read only] value "60 %"'
 heard "the installer runs" 'event NAMECHANGE static text "Copying files..." [read only]'

@@ -21,22 +21,40 @@ WIZARD_PID=""
 fail() { echo "FAIL: $*" >&2; e2e_cleanup; exit 1; }
 pass() { echo "PASS: $*"; }
 
-# The Windows temporary directory of the prefix, as a host path and as Windows text.
-e2e_temp_win() { "$WINE" cmd /c echo %TEMP% 2>/dev/null | tr -d '\r'; }
-e2e_temp_host() { "$WINE" winepath -u "$(e2e_temp_win)" 2>/dev/null | tr -d '\r'; }
+# The Windows temporary directory of the prefix, as Windows text and as a
+# host path ($TEMP_WIN, $TEMP_HOST); asked once per prefix, which is made
+# afresh for each test run.
+e2e_temp() {
+    local cache="$WINEPREFIX/.e2e-temp"
+    if [ ! -s "$cache" ]; then
+        TEMP_WIN=$("$WINE" cmd /c echo %TEMP% 2>/dev/null | tr -d '\r')
+        TEMP_HOST=$("$WINE" winepath -u "$TEMP_WIN" 2>/dev/null | tr -d '\r')
+        [ -n "$TEMP_HOST" ] || { echo "no temporary directory in the prefix" >&2; exit 1; }
+        printf '%s\n%s\n' "$TEMP_WIN" "$TEMP_HOST" >"$cache"
+    fi
+    { read -r TEMP_WIN && read -r TEMP_HOST; } <"$cache"
+}
+
+# Applies the registry file lines $@ (REGEDIT4 syntax) in one run of reg.
+e2e_reg() {
+    local file="$WINEPREFIX/.e2e-$$.reg"
+    printf '%s\r\n' REGEDIT4 '' "$@" >"$file"
+    "$WINE" reg import "$(win_path "$file")" >/dev/null 2>&1
+    rm -f "$file"
+}
 
 # Fresh state: no log, no markers, no product key, a clean kt directory.
+# Every program of the prefix is ended first, but with $1 = keep (a session
+# that was just started for the test).
 e2e_reset() {
-    wine_kill
-    wine_set_version "${E2E_VERSION:-winxp}"
-    TEMP_HOST=$(e2e_temp_host)
-    TEMP_WIN=$(e2e_temp_win)
-    [ -n "$TEMP_HOST" ] || { echo "no temporary directory in the prefix" >&2; exit 1; }
+    [ "${1:-}" = keep ] || wine_kill
+    e2e_temp
+    e2e_reg '[HKEY_CURRENT_USER\Software\Wine]' "\"Version\"=\"${E2E_VERSION:-winxp}\"" \
+        '[-HKEY_LOCAL_MACHINE\Software\Valmor GPRS]' \
+        '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Run]' '"kt"=-'
     rm -f "$LOG" "$DRIVE_C/gprs.kti" "$TEMP_HOST/kti.kti" "$TEMP_HOST"/KTI*.[Tt][Mm][Pp]
     rm -rf "$TEMP_HOST/kt"
     mkdir -p "$TEMP_HOST/kt"
-    "$WINE" reg delete 'HKLM\Software\Valmor GPRS' /f >/dev/null 2>&1
-    "$WINE" reg delete 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v kt /f >/dev/null 2>&1
     KT="$TEMP_HOST/kt"
 }
 

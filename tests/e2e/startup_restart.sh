@@ -22,7 +22,8 @@ printf 'before reboot\t1\t2\r\n' >"$LOG"
 "$WINE" reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v kt /d "${TEMP_WIN}\\kt\\wizard.exe" /f >/dev/null 2>&1
 e2e_start
 e2e_wait_log "get system directories END" || fail "resume: no log"
-sleep 2
+# The port list of the resume ends the start-up.
+e2e_wait_log "user choice manuel COM-Port" || fail "resume: no port list: $(e2e_log | tail -2)"
 [ "$(e2e_log | sed -n 1p)" = "before reboot" ] || fail "resume lost the old log"
 [ "$(e2e_log | sed -n 2p)" = "ReStart after Reboot" ] || fail "resume: second line $(e2e_log | sed -n 2p)"
 [ -e "$DRIVE_C/gprs.kti" ] && fail "restart marker still there"

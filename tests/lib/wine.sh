@@ -13,6 +13,9 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-winemenubuilder.exe=d;mshtml=d;msco
 
 DRIVE_C="$WINEPREFIX/drive_c"
 
+# A host path as Wine sees it on drive Z:.
+win_path() { local p; p=$(cd "$(dirname "$1")" && pwd)/$(basename "$1"); echo "Z:${p//\//\\}"; }
+
 # Runs a Windows program (path on the host) in the prefix and returns its code.
 wine_run() { "$WINE" "$@"; }
 

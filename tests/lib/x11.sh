@@ -58,7 +58,6 @@ x11_move() { xdotool mousemove --sync "$1" "$2"; }
 
 x11_click() {
     xdotool mousemove --sync "$1" "$2"
-    sleep 0.1
     xdotool click "${3:-1}"
 }
 

@@ -18,9 +18,6 @@ _ports_saved=()
 _ports_session=0
 _ports_numbers="1 2 3 4 5 6 7 8 9 10 11 12"
 
-# A directory as Wine sees it on drive Z:.
-win_path() { local p; p=$(cd "$(dirname "$1")" && pwd)/$(basename "$1"); echo "Z:${p//\//\\}"; }
-
 ports_begin() {
     PORTS_TOOLS=$1
     PORTS_WORK=$2
@@ -31,6 +28,9 @@ ports_begin() {
     # start one that outlasts the gaps between programs (and ends by itself
     # soon after an interrupted run), then lay the links. The server opens
     # the files of all programs: the shim makes terminals exclusive there.
+    # A session still running is ended first (not waited for: it would stay
+    # for its persistence time).
+    "$WINESERVER" -k >/dev/null 2>&1
     timeout 120 "$WINESERVER" -w 2>/dev/null
     if MODEMSHIM_EXCLUSIVE=1 LD_PRELOAD="$PORTS_TOOLS/modemshim.so" "$WINESERVER" -p30 >/dev/null 2>&1; then
         _ports_session=1

@@ -1,6 +1,11 @@
 // Lists the visible top-level windows: title, class, screen rectangle and
 // whether the window is topmost, one per line, tab-separated.
+//   winlist sync   first waits until the thread of each of those windows
+//                  (but its own) is back in its message loop: a sent WM_NULL
+//                  is answered there, so what it was doing is done and only
+//                  its paint can be pending; the list follows.
 #include <stdio.h>
+#include <string.h>
 #include <windows.h>
 
 static BOOL CALLBACK Each(HWND window, LPARAM unused) {
@@ -18,7 +23,19 @@ static BOOL CALLBACK Each(HWND window, LPARAM unused) {
     return TRUE;
 }
 
-int main(void) {
+// A thread busy in a search gives no answer: after 3 s the list goes on.
+static BOOL CALLBACK Sync(HWND window, LPARAM unused) {
+    DWORD pid = 0;
+    DWORD_PTR answer;
+    (void)unused;
+    GetWindowThreadProcessId(window, &pid);
+    if (IsWindowVisible(window) && pid != GetCurrentProcessId())
+        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 3000, &answer);
+    return TRUE;
+}
+
+int main(int argc, char** argv) {
+    if (argc > 1 && strcmp(argv[1], "sync") == 0) EnumWindows(Sync, 0);
     EnumWindows(Each, 0);
     return 0;
 }

@@ -33,14 +33,14 @@ cable_cleanup() {
 # session that keeps the COM links, no phone yet and an empty serial-port map.
 cable_begin() {
     E2E_VERSION=$1
-    e2e_reset
-    e2e_deploy
     rm -rf "$CABLE_DIR"
     mkdir -p "$CABLE_DIR"
-    : >"$COMPANIONS_LOG"
-    ln "$COMPANIONS_LOG" "$KT/companions.log"
     trap cable_cleanup EXIT
     ports_begin "$WIZ_BUILD/serial-tools" "$CABLE_DIR/ports"
+    e2e_reset keep
+    e2e_deploy
+    : >"$COMPANIONS_LOG"
+    ln "$COMPANIONS_LOG" "$KT/companions.log"
     "$WINE" reg delete "$SERIAL_MAP" /va /f >/dev/null 2>&1
 }
 
@@ -48,15 +48,16 @@ cable_begin() {
 # the system ($E2E_VERSION): value names "COMn" on the 9x family, where the
 # wizard reads them by name, "\Device\SerialN" on NT.
 cable_port_map() {
-    local n i=0
+    local n i=0 values=()
     "$WINE" reg delete "$SERIAL_MAP" /va /f >/dev/null 2>&1
     for n in "$@"; do
         case ${E2E_VERSION:-winxp} in
-            win95 | win98 | winme) "$WINE" reg add "$SERIAL_MAP" /v "COM$n" /d "COM$n" /f >/dev/null 2>&1 ;;
-            *) "$WINE" reg add "$SERIAL_MAP" /v "\\Device\\Serial$i" /d "COM$n" /f >/dev/null 2>&1 ;;
+            win95 | win98 | winme) values+=("\"COM$n\"=\"COM$n\"") ;;
+            *) values+=("\"\\\\Device\\\\Serial$i\"=\"COM$n\"") ;;
         esac
         i=$((i + 1))
     done
+    [ $# -eq 0 ] || e2e_reg "[HKEY_LOCAL_MACHINE\\Hardware\\DeviceMap\\SerialComm]" "${values[@]}"
 }
 
 # A phone on COM$1 that answers as the wizard wants; more simphone options may follow.
@@ -102,7 +103,7 @@ cable_page1() {
     gui_wait_window "$RECT_CENTRED" 40 || fail "page 1 did not appear: $(e2e_log | tail -3)"
     TRIGGER_WIN=$(e2e_log | sed -n 's/^tempfile: \(.*\) created\.$/\1/p' | tail -1)
     TRIGGER_HOST=$(gui_trigger_host)
-    gui_shot "${1:-${CABLE_NAME}-page1}" 1
+    gui_shot "${1:-${CABLE_NAME}-page1}"
     gui_key Return
     gui_wait_window "$RECT_MAIN" 20 || fail "no main window after page 1"
 }
@@ -118,7 +119,7 @@ cable_click() { gui_click $((PAGE_X + $1)) $((PAGE_Y + $2)); }
 cable_click_automatic() {
     local shot=${1:-${CABLE_NAME}-page4-options} rows top bottom x=48 click=142
     [ -n "${CABLE_RTL:-}" ] && x=$((460 - 48 - 150)) click=$((460 - 142))
-    gui_shot "$shot" 1
+    gui_shot "$shot"
     rows=$(cable_text_rows "$shot" 150x230+$((PAGE_X + x))+$((PAGE_Y + 100)) | tail -2)
     [ "$(wc -l <<<"$rows")" -eq 2 ] || fail "page 4 shows no two option texts: $rows"
     read -r top bottom <<<"$(head -1 <<<"$rows")"
@@ -143,6 +144,11 @@ cable_text_rows() {
 # The number of text lines in region $2 (WxH+X+Y) of screenshot $1.
 cable_text_lines() { cable_text_rows "$1" "$2" | wc -l; }
 
+# The entries in the port list (34,176 on the page, 13 pixels an entry) of
+# screenshot $1, counted as text lines; there are $2 of them.
+cable_list_lines() { cable_text_lines "$1" 100x88+$((PAGE_X + 34))+$((PAGE_Y + 176)); }
+cable_list_holds() { [ "$(cable_list_lines "$1")" -eq "$2" ]; }
+
 # Fails unless the log holds the lines $@ in this order (others may lie between).
 cable_log_order() {
     local missing
@@ -156,35 +162,15 @@ cable_log_order() {
 cable_log_count() { e2e_log | grep -cxF -- "$1"; }
 
 # Waits up to $2 seconds for the log line $1 to be there $3 times (default 1).
-cable_wait_log_count() {
-    local i
-    for ((i = 0; i < $2 * 4; i++)); do
-        [ "$(cable_log_count "$1")" -ge "${3:-1}" ] && return 0
-        sleep 0.25
-    done
-    return 1
-}
+cable_log_count_at_least() { [ "$(cable_log_count "$1")" -ge "$2" ]; }
+cable_wait_log_count() { gui_until "$2" cable_log_count_at_least "$1" "${3:-1}"; }
 
 # Waits up to $1 seconds until the command $2... succeeds.
-cable_until() {
-    local limit=$1 i
-    shift
-    for ((i = 0; i < limit * 4; i++)); do
-        "$@" && return 0
-        sleep 0.25
-    done
-    return 1
-}
+cable_until() { gui_until "$@"; }
 
 # Waits up to $2 seconds until the file $1 holds a line $3.
-cable_wait_line() {
-    local file=$1 limit=$2 line=$3 i
-    for ((i = 0; i < limit * 4; i++)); do
-        [ -f "$file" ] && tr -d '\r' <"$file" | grep -qxF -- "$line" && return 0
-        sleep 0.25
-    done
-    return 1
-}
+cable_has_line() { [ -f "$1" ] && tr -d '\r' <"$1" | grep -qxF -- "$2"; }
+cable_wait_line() { gui_until "$2" cable_has_line "$1" "$3"; }
 
 # The command lines the stand-ins recorded for program $1, one a line.
 cable_started() { tr -d '\r' <"$COMPANIONS_LOG" | sed -n "s/^$1|//p"; }

@@ -40,15 +40,15 @@ cable_page1
 
 # Page 2: cable is the default; the taskbar went with page 1.
 e2e_wait_log "IRDA detected: False" 10 || fail "page 2 not reached: $(e2e_log | tail -3)"
-gui_shot cable_xp-page2 1
+gui_shot cable_xp-page2
 [ "$(cable_taskbar_notes)" = "shown hidden" ] || fail "taskbar not hidden: $(cable_taskbar_notes)"
 gui_key Return
 
 # Page 4: the automatic search chosen by a click on its text.
 e2e_wait_log "user choice automatic or manuel COM-Selection" 10 || fail "page 4 not reached: $(e2e_log | tail -3)"
-gui_shot cable_xp-page4 1
+gui_shot cable_xp-page4
 cable_click_automatic
-gui_shot cable_xp-page4-automatic 1
+gui_shot cable_xp-page4-automatic
 gui_key Return
 e2e_wait_log "Modem detected on port: COM3" 30 || fail "phone not found: $(e2e_log | tail -3)"
 cable_log_order "user choice IRDA or COM" "IRDA detected: False" "user choice IRDA or COM : COM" \
@@ -61,28 +61,33 @@ pass "the automatic search passes COM1 (no CTS, nothing sent) and finds the phon
 
 # Page 3: Forward starts the installer in cable mode and shows its progress.
 e2e_wait_log "writing init data END" 10 || fail "no setup data"
-gui_shot cable_xp-page3 1
+gui_shot cable_xp-page3
 gui_key Return
 e2e_wait_log "starting systemcheck and modeminstallation" 10 || fail "the installer was not started"
 # Each report is read at the next tick of the watch (2 s); values that are no
 # numbers leave the bar and the status text as they were.
 bar_and_status=409x60+$((PAGE_X + 24))+$((PAGE_Y + 328))
+# The bar (30,328 409x25 on the page) filled at $2 % of shot $1, and the
+# status line under it holding text.
+shows_progress() {
+    [ "$(gui_pixel "$1" $((PAGE_X + 30 + 409 * $2 / 100)) $((PAGE_Y + 340)))" != \
+        "$(gui_pixel "$1" $((PAGE_X + 30 + 409 * 40 / 100)) $((PAGE_Y + 334)))" ] || return 1
+    gui_mask "$1" 393x25+$((PAGE_X + 24))+$((PAGE_Y + 360)) "$1-status"
+    [ "$(convert "$SHOTS/$1-status.pbm" -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)" -gt 50 ]
+}
 cable_wait_line "$TRIGGER_HOST" 20 "trigger=5" || fail "the installer reported nothing"
-gui_shot cable_xp-page3-5 2.5
+gui_shot_until cable_xp-page3-5 10 shows_progress cable_xp-page3-5 3 || fail "no progress shown at 5 %"
 cable_wait_line "$TRIGGER_HOST" 10 "trigger=abc" || fail "the installer did not report abc"
-gui_shot cable_xp-page3-abc 2.5
+# That "abc" changes nothing shows only once the watch has read it: a tick
+# of 2 s after its report.
+sleep 2.5
+gui_shot cable_xp-page3-abc
 [ "$(gui_mask_diff cable_xp-page3-5 cable_xp-page3-abc "$bar_and_status")" -eq 0 ] ||
     fail "\"abc\" and a 3000-digit text changed the progress or the status"
 [ "$(cable_log_count "systemcheck and modeminstallation ready")" -eq 0 ] || fail "page 3 ended on \"abc\""
 cable_wait_line "$TRIGGER_HOST" 10 "trigger=30" || fail "the installer did not report 30"
-gui_shot cable_xp-page3-progress 2.5
-# The bar (30,328 409x25 on the page) is filled up to 30 %; the status line holds text.
-fill=$(gui_pixel cable_xp-page3-progress $((PAGE_X + 30 + 409 * 25 / 100)) $((PAGE_Y + 340)))
-empty=$(gui_pixel cable_xp-page3-progress $((PAGE_X + 30 + 409 * 40 / 100)) $((PAGE_Y + 334)))
-[ "$fill" != "$empty" ] || fail "no progress drawn at 30 %: $fill"
-gui_mask cable_xp-page3-progress 393x25+$((PAGE_X + 24))+$((PAGE_Y + 360)) status
-dark=$(convert "$SHOTS/status.pbm" -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)
-[ "$dark" -gt 50 ] || fail "no status text under the bar"
+gui_shot_until cable_xp-page3-progress 10 shows_progress cable_xp-page3-progress 25 ||
+    fail "no progress drawn up to 30 % with a status text under the bar"
 expected="$TEMP_WIN\\kt\\cm_32.exe $TEMP_WIN\\\\kt\\ $TRIGGER_WIN 0"
 [ "$(cable_started cm_32)" = "$expected" ] || fail "installer command: $(cable_started cm_32) (not $expected)"
 pass "page 3 starts \"$expected\" and shows its progress and status, ignoring values that are no numbers"
@@ -113,22 +118,18 @@ pass "the installer saw the setup data of XP for COM3 and mdmvlm.inf from mdmvlm
 # The folder request: the dialog comes; cancelled, it comes again; a folder
 # chosen in it reaches the installer.
 gui_wait_window_titled "Browse for Folder" 30 || fail "no folder dialog: $(gui_windows)"
-gui_shot cable_xp-folder 1
+gui_shot cable_xp-folder
 read -r left top right bottom < <(cable_window_rect "Browse for Folder")
 gui_point $(((left + right) / 2)) $(((top + bottom) / 2))
-sleep 0.3
 xdotool key Escape
-for _ in 1 2 3 4 5 6 7 8 9 10; do
-    gui_windows | grep -q '^Browse for Folder' || break
-    sleep 0.5
-done
+no_folder_dialog() { ! gui_window_titled "Browse for Folder"; }
+gui_until 5 no_folder_dialog
 gui_wait_window_titled "Browse for Folder" 20 || fail "the cancelled folder dialog did not come back"
-gui_shot cable_xp-folder-again 1
+gui_shot cable_xp-folder-again
 read -r left top right bottom < <(cable_window_rect "Browse for Folder")
 gui_click $((left + 101)) $((top + 128)) # "Documents", the third entry of the tree
-gui_shot cable_xp-folder-chosen 0.5
+gui_shot cable_xp-folder-chosen
 gui_point $(((left + right) / 2)) $(((top + bottom) / 2))
-sleep 0.3
 xdotool key Return
 cable_until 20 grep -q '^cm_32|path|' "$COMPANIONS_LOG" || fail "the installer got no folder"
 chosen=$(cable_started cm_32 | sed -n 's/^path|//p')
@@ -139,7 +140,7 @@ pass "the folder dialog came back after Cancel; the installer got $chosen"
 # Page 14 after the report above 100.
 e2e_wait_log "systemcheck and modeminstallation ready" 20 || fail "page 3 did not end: $(e2e_log | tail -3)"
 tr -d '\r' <"$TRIGGER_HOST" | grep -qx 'GetDirectory=0' || fail "GetDirectory not answered with 0"
-gui_shot cable_xp-page14 1
+gui_shot cable_xp-page14
 [ "$(cable_log_count "systemcheck and modeminstallation ready")" -eq 1 ] || fail "page 3 ended twice"
 
 # Finish: the modem in the product key, the dialer setup, kt emptied, the

@@ -10,27 +10,30 @@ RECT_MAIN="0,0,1024,768"        # the main window
 RECT_PAGE="308,191,768,638"     # the cancel query and later messages: on the page area
 
 # The visible top-level windows: title TAB class TAB rectangle TAB topmost|normal.
-gui_windows() { "$WINE" "$GUI_BIN/winlist.exe" 2>/dev/null | tr -d '\r'; }
+# With "sync", once their threads are back in their message loops.
+gui_windows() { "$WINE" "$GUI_BIN/winlist.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# Runs the command $2... every 0.2 s until it succeeds, for up to $1 seconds.
+gui_until() {
+    local limit=$1 end
+    shift
+    end=$((SECONDS + limit))
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.2
+    done
+}
+
+# A visible window "Wizard" at rectangle $1, or none ($2 = gone).
+gui_window_at() {
+    gui_windows | awk -F'\t' -v r="$1" -v gone="${2:-}" '$1 == "Wizard" && $3 == r {f = 1} END {exit gone ? f : !f}'
+}
 
 # Waits up to $2 seconds (default 30) for a visible window "Wizard" at rectangle $1.
-gui_wait_window() {
-    local rect=$1 limit=${2:-30} i
-    for ((i = 0; i < limit * 2; i++)); do
-        gui_windows | awk -F'\t' -v r="$rect" '$1 == "Wizard" && $3 == r {f = 1} END {exit !f}' && return 0
-        sleep 0.5
-    done
-    return 1
-}
+gui_wait_window() { gui_until "${2:-30}" gui_window_at "$1"; }
 
 # Waits up to $2 seconds until no window "Wizard" is at rectangle $1.
-gui_wait_gone() {
-    local rect=$1 limit=${2:-20} i
-    for ((i = 0; i < limit * 2; i++)); do
-        gui_windows | awk -F'\t' -v r="$rect" '$1 == "Wizard" && $3 == r {f = 1} END {exit f}' && return 0
-        sleep 0.5
-    done
-    return 1
-}
+gui_wait_gone() { gui_until "${2:-20}" gui_window_at "$1" gone; }
 
 gui_topmost() { gui_windows | awk -F'\t' -v r="$1" '$1 == "Wizard" && $3 == r && $4 == "topmost" {f = 1} END {exit !f}'; }
 
@@ -38,13 +41,11 @@ gui_topmost() { gui_windows | awk -F'\t' -v r="$1" '$1 == "Wizard" && $3 == r &&
 # middle of the screen first, where every window of the wizard lies.
 gui_key() {
     gui_point 512 384
-    sleep 0.3
     xdotool key --delay 100 "$@"
 }
 
 gui_click() {
     gui_point "$1" "$2"
-    sleep 0.3
     xdotool click 1
 }
 
@@ -54,10 +55,44 @@ gui_point() {
     [ "$(xdotool getmouselocation --shell | head -2 | tr -d '\n')" = "X=$1Y=$2" ] || xdotool mousemove --sync "$1" "$2"
 }
 
-# Screenshot of the whole screen, after the windows have had time to paint.
+# The screen's pixels into file $1.
+gui_grab() { import -display "$DISPLAY" -window root -depth 8 "rgb:$1" 2>/dev/null; }
+
+# Screenshot $1 of the whole screen as it stands once the windows have done
+# what they were given: their threads back in their message loops (winlist
+# sync), then two looks at the screen 0.1 s apart alike, so what they had
+# left to paint is painted. Fails when the screen is still changing after $2
+# seconds (default 10).
 gui_shot() {
-    sleep "${2:-1}"
-    import -display "$DISPLAY" -window root "$SHOTS/$1.png" 2>/dev/null || fail "no screenshot $1"
+    local raw="$SHOTS/$1.rgb" end=$((SECONDS + ${2:-10}))
+    # A window whose thread is held in a search answers no round trip; it
+    # shows what it painted before (GUI_SHOT_SYNC=no).
+    [ "${GUI_SHOT_SYNC:-yes}" = no ] || gui_windows sync >/dev/null
+    gui_grab "$raw.0" || fail "no screenshot $1"
+    while sleep 0.1 && gui_grab "$raw.1" && ! cmp -s "$raw.0" "$raw.1"; do
+        mv -f "$raw.1" "$raw.0"
+        [ "$SECONDS" -lt "$end" ] || fail "screenshot $1: the screen kept changing for ${2:-10} s"
+    done
+    convert -size "$(xdpyinfo -display "$DISPLAY" | awk '/dimensions:/ {print $2}')" -depth 8 "rgb:$raw.1" \
+        "$SHOTS/$1.png" || fail "no screenshot $1"
+    rm -f "$raw.0" "$raw.1"
+}
+
+# The windows have taken the keys and clicks given before: two round trips
+# through their message loops, the second after input that the first may
+# have overtaken. For what must change nothing, where there is nothing to
+# wait for.
+gui_taken() { gui_windows sync >/dev/null && gui_windows sync >/dev/null; }
+
+# Screenshots $1 until the command $3... succeeds on it, for up to $2 seconds;
+# fails with the last one kept.
+gui_shot_until() {
+    local shot=$1 end=$((SECONDS + $2))
+    shift 2
+    until gui_shot "$shot" && "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.2
+    done
 }
 
 # The colour of one pixel of a screenshot, as ImageMagick names it.
@@ -101,18 +136,12 @@ gui_reference() {
     wine_kill
     "$WINE" "$GUI_BIN/textref.exe" "$@" >/dev/null 2>&1 &
     gui_wait_window_titled textref 30 || fail "no reference window"
-    gui_shot "$shot" 1
+    gui_shot "$shot"
     wine_kill
 }
 
-gui_wait_window_titled() {
-    local title=$1 limit=${2:-30} i
-    for ((i = 0; i < limit * 2; i++)); do
-        gui_windows | awk -F'\t' -v t="$title" '$1 == t {f = 1} END {exit !f}' && return 0
-        sleep 0.5
-    done
-    return 1
-}
+gui_window_titled() { gui_windows | awk -F'\t' -v t="$1" '$1 == t {f = 1} END {exit !f}'; }
+gui_wait_window_titled() { gui_until "${2:-30}" gui_window_titled "$1"; }
 
 # The exchange file of this run, as a host path ("" before it is logged).
 gui_trigger_host() {

@@ -98,16 +98,9 @@ ir_button_shown() {
 # Waits up to $1 seconds for Forward to be drawn, and with $3 = alone for
 # Cancel to be gone too; the last look is shot $2. (A window that waits for a
 # program shows no button until the page after the wait is drawn.)
-ir_wait_forward() {
-    local i
-    for ((i = 0; i < $1 * 2; i++)); do
-        gui_shot "$2" 0.2
-        if ir_button_shown "$FORWARD_PIXEL" "$2"; then
-            [ "${3:-}" = alone ] && ir_button_shown "$CANCEL_PIXEL" "$2" || return 0
-        fi
-        sleep 0.3
-    done
-    return 1
+ir_wait_forward() { gui_shot_until "$2" "$1" ir_forward_drawn "$2" "${3:-}"; }
+ir_forward_drawn() {
+    ir_button_shown "$FORWARD_PIXEL" "$1" && ! { [ "$2" = alone ] && ir_button_shown "$CANCEL_PIXEL" "$1"; }
 }
 
 # Dark (text) pixels in region $2 (WxH+X+Y) of screenshot $1.

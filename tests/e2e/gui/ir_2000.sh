@@ -24,11 +24,11 @@ cable_page1
 # Its English text wraps at the label's fixed width: two lines in the fonts
 # installed for the walks (Liberation, metric-compatible with Windows' own).
 note=360x50+355+414
-gui_shot ir2000-page2-cable 0.5
-ir_click_infrared
-gui_shot ir2000-page2-infrared 1
+gui_shot ir2000-page2-cable
 [ "$(ir_text_pixels ir2000-page2-cable $note)" -eq 0 ] || fail "a note is shown with the cable chosen"
-[ "$(cable_text_lines ir2000-page2-infrared $note)" -eq 2 ] || fail "no note 2006 (2 lines) with infrared chosen"
+ir_click_infrared
+note_lines() { [ "$(cable_text_lines "$1" $note)" -eq 2 ]; }
+gui_shot_until ir2000-page2-infrared 5 note_lines ir2000-page2-infrared || fail "no note 2006 (2 lines) with infrared chosen"
 pass "Windows 2000: choosing infrared shows the note"
 
 # Forward: the hotfix in the language of the system, waited for (3 s here);
@@ -40,7 +40,8 @@ e2e_wait_log "installing IRDA-patch" 10 || fail "no hotfix: $(e2e_log | tail -3)
 gui_key Return
 gui_click 625 534 && xdotool click 1
 [ -n "$(cable_started w2kEN-broadcast)" ] && fail "the hotfix had ended before the keys were given"
-ir_wait_forward 8 ir2000-page6 alone && sleep 2 || fail "no page 6 after the hotfix"
+ir_wait_forward 8 ir2000-page6 alone || fail "no page 6 after the hotfix"
+gui_taken
 e2e_log | grep -qx "reboot system after installing IRDA-Patches" && fail "type-ahead pressed Forward on page 6"
 [ "$(cable_started w2kEN)" = "$TEMP_WIN\\kt\\w2kEN.exe -q -m -z" ] || fail "hotfix command: $(cable_started 'w2k[A-Z]*')"
 [ "$(ir_sections "$MDMIRMDM")" = "Version Manufacturer " ] || fail "sections left in the INF: $(ir_sections "$MDMIRMDM")"
@@ -49,7 +50,7 @@ tr -d '\r' <"$MDMIRMDM" | grep -qxF '%Mfg%=Models' || fail "the kept section los
 pass "the hotfix ran as w2kEN.exe -q -m -z, keys given meanwhile dropped; Valmor and Standard removed, Manufacturer kept, the .pnf deleted"
 
 gui_key Escape
-sleep 1
+gui_taken
 gui_windows | grep -qF "$RECT_PAGE" && fail "Esc on page 6 opened the cancel query"
 pass "page 6: the reboot request with OK only, Esc does nothing"
 
@@ -67,11 +68,11 @@ pass "the reboot: Wine ran wineboot --end-session --force, which started $run_va
 
 e2e_wait_log "user choice manuel COM-Port" 15 || fail "the resume did not open page 5: $(e2e_log | tail -3)"
 gui_wait_window "$RECT_MAIN" 15 || fail "no main window after the resume"
-sleep 1
+gui_taken
 [ -e "$DRIVE_C/gprs.kti" ] && fail "c:\\gprs.kti left after the resume"
 [ -e "$TEMP_HOST/kti.kti" ] && fail "kti.kti left after the resume"
 wine_reg_query "$RUN_KEY" kt >/dev/null && fail "Run value kt left after the resume"
-gui_shot ir2000-resume-page5 0.5
+gui_shot ir2000-resume-page5
 ir_button_shown "$FORWARD_PIXEL" ir2000-resume-page5 && fail "page 5 shows Forward before a port is chosen"
 pass "the resume opens page 5 with the markers and the Run value gone"
 
@@ -82,10 +83,10 @@ ir_forward
 e2e_wait_log "user choice manuel COM-Port: COM3" 10 || fail "COM3 not taken: $(e2e_log | tail -3)"
 ir_forward
 e2e_wait_log "user must put his handy to the IRDA-Device on the pc" 15 || fail "no page 7: $(e2e_log | tail -3)"
-sleep 1
 trigger=$(e2e_log | sed -n 's/^tempfile: \(.*\) created\.$/\1/p' | tail -1)
 cmd="$TEMP_WIN\\kt\\cm_32.exe $TEMP_WIN\\\\kt\\ $trigger"
-[ "$(cable_started cm_32)" = "$cmd 0"$'\n'"$cmd 1" ] || fail "installer commands: $(cable_started cm_32)"
+installer_twice() { [ "$(cable_started cm_32)" = "$cmd 0"$'\n'"$cmd 1" ]; }
+gui_until 10 installer_twice || fail "installer commands: $(cable_started cm_32)"
 variables=$(cable_variables "$KT/seen-trigger.ini")
 grep -qx "ComPort=COM3" <<<"$variables" && grep -qx "os=Win2K" <<<"$variables" &&
     grep -qx "ModInst2K=1" <<<"$variables" || fail "setup data: $variables"
@@ -98,11 +99,14 @@ ir_modem 0000 REG_DWORD 23
 ir_modem 0001 REG_SZ "$(printf 'x%.0s' $(seq 3000))GPRS via IRDA"
 ir_modem 0002 REG_SZ "gprs via irda"
 ir_modem 0010 REG_SZ "GPRS via IRDA"
-gui_shot ir2000-page7-waiting 2.5
+# Nothing comes of them to wait for: the watch (500 ms) has read them three
+# times before the shot.
+sleep 1.5
+gui_shot ir2000-page7-waiting
 ir_button_shown "$FORWARD_PIXEL" ir2000-page7-waiting && fail "Forward shown for a modem that does not count"
 ir_button_shown "$CANCEL_PIXEL" ir2000-page7-waiting || fail "page 7 shows no Cancel"
 ir_forward
-sleep 1.5
+gui_taken
 e2e_log | grep -qx "detect IRDA-Port" && fail "Enter on page 7 searched before Forward was shown"
 gui_windows | grep -qF "$RECT_MAIN" || fail "the wizard ended on page 7"
 pass "page 7 waits: no modem under 0000-0002 (a number, 3000 characters, other case) or 0010; Enter does nothing"
@@ -118,7 +122,7 @@ e2e_wait_log "detect IRDA-Port" 10 || fail "no infrared search"
 cable_wait_log_count "Modem detected on port: COM3" 30 2 || fail "phone not found: $(e2e_log | tail -3)"
 cable_phone_heard 3 | grep -qx ATI9 || fail "the phone on COM3 was not asked"
 e2e_log | grep -q '^Try detected' && fail "failed attempts logged"
-gui_shot ir2000-page14 1.5
+gui_shot ir2000-page14
 ir_button_shown "$FORWARD_PIXEL" ir2000-page14 && fail "page 14 shows Forward"
 pass "the infrared search found the phone on COM3 at the first attempt"
 

@@ -47,7 +47,7 @@ fi
 [ -e "${MDMIRMDM%.inf}.pnf" ] && fail "mdmirmdm.pnf is still there"
 pass "XP: no hotfix, the read-only INF kept whole, its .pnf deleted"
 
-gui_shot irxp-page3 0.5
+gui_shot irxp-page3
 ir_button_shown "$FORWARD_PIXEL" irxp-page3 || fail "page 3 shows no Forward"
 cmp -s "$KT/mdmvlmxp.in_" "$DRIVE_C/windows/inf/mdmvlm.inf" || fail "mdmvlm.inf is not the XP driver in the Windows inf directory"
 cmp -s "$KT/mdmvlmxp.in_" "$KT/mdmvlm.inf" || fail "mdmvlm.inf is not the XP driver in kt"
@@ -69,7 +69,7 @@ for ((i = 0; i < 600; i++)); do
     tries=$(e2e_log | grep -c "^Try detected on IRDA-Port Try-Nr\.: ")
     e2e_log | grep -qx "Modem detected on port: COM0" && break
     if [ "$tries" -gt 0 ] && [[ " $attempts_seen " != *" $tries "* ]]; then
-        gui_shot "irxp-attempt-$tries" 0.3
+        GUI_SHOT_SYNC=no gui_shot "irxp-attempt-$tries"
         attempts_seen="$attempts_seen $tries"
     fi
     sleep 0.1
@@ -88,7 +88,7 @@ done
 cable_log_order "detect IRDA-Port" "Try detected on IRDA-Port Try-Nr.: 1" "Try detected on IRDA-Port Try-Nr.: 10" \
     "Modem detected on port: COM0"
 [ "$(e2e_log | tail -1)" = "Modem detected on port: COM0" ] || fail "the search ended with $(e2e_log | tail -1)"
-gui_shot irxp-page14 1
+gui_shot irxp-page14
 ir_button_shown "$CANCEL_PIXEL" irxp-page14 && fail "page 14 shows Cancel"
 pass "the phone never answers: ten attempts logged, then page 14"
 

@@ -18,7 +18,7 @@ gui_topmost "$RECT_CENTRED" || fail "the message is not topmost"
 e2e_log | grep -q "language file" && fail "a language library was loaded: $(e2e_log | grep 'language file')"
 e2e_log | grep -q "detected Internet Explorer" && fail "the start-up went on past the language library"
 trigger_host=$(gui_trigger_host)
-gui_shot message-9999 1.5
+gui_shot message-9999
 
 # OK at 182,340 on the window.
 gui_click 512 511
@@ -45,7 +45,7 @@ e2e_log | grep -q "^language file EN.DLL not loaded, error [1-9]" ||
     fail "the failed load is not logged: $(e2e_log | grep 'language file')"
 e2e_log | grep -q "detected Internet Explorer" && fail "the start-up went on with a truncated EN.dll"
 trigger_host=$(gui_trigger_host)
-gui_shot message-9999-truncated 1.5
+gui_shot message-9999-truncated
 d=$(gui_mask_diff message-9999-truncated message-9999-reference 409x217+312+272)
 [ "$d" -eq 0 ] || fail "the message for a truncated EN.dll is not message 9999 ($d pixels differ)"
 gui_click 512 511

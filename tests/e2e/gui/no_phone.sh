@@ -14,16 +14,16 @@ e2e_wait_log "IRDA detected: False" 10 || fail "page 2 not reached: $(e2e_log | 
 gui_key Return
 e2e_wait_log "user choice automatic or manuel COM-Selection" 10 || fail "page 4 not reached: $(e2e_log | tail -3)"
 cable_click_automatic
-gui_shot no_phone-page4 1
+gui_shot no_phone-page4
 gui_key Return
 
 e2e_wait_log "Modem detected on port: COM0" 30 || fail "no failed search: $(e2e_log | tail -3)"
 gui_wait_window "$RECT_PAGE" 10 || fail "no message 104: $(gui_windows)"
-gui_shot no_phone-message-104 1
+gui_shot no_phone-message-104
 cable_message_repeat
 cable_wait_log_count "Modem detected on port: COM0" 30 2 || fail "Repeat did not search again: $(e2e_log | tail -3)"
 gui_wait_window "$RECT_PAGE" 10 || fail "no message 104 after the repeated search"
-gui_shot no_phone-message-104-again 1
+gui_shot no_phone-message-104-again
 [ "$(cable_log_count "Modem detected on port: COM0")" -eq 2 ] || fail "searches: $(e2e_log | grep -c COM0)"
 pass "no phone: message 104, and Repeat searches again and asks again"
 
@@ -34,8 +34,7 @@ cable_log_order "user choice automatic or manuel COM-Selection: Automatic" "Mode
     "Modem detected on port: COM0" "Modem detected on port: COM99" "user choice manuel COM-Port"
 e2e_log | grep -q '^writing init data' && fail "setup data written without a port"
 gui_key Tab # the focus to Cancel: the list draws no focus mark over its entries
-gui_shot no_phone-page5 1
-entries=$(cable_text_lines no_phone-page5 100x88+$((PAGE_X + 34))+$((PAGE_Y + 176)))
-[ "$entries" -eq 2 ] || fail "the port list holds $entries entries, not 2"
+gui_shot_until no_phone-page5 5 cable_list_holds no_phone-page5 2 ||
+    fail "the port list holds $(cable_list_lines no_phone-page5) entries, not 2"
 pass "Cancel on message 104 gives the search up (COM99) and shows the port list with COM1 and COM2"
 exit 0

@@ -17,7 +17,7 @@ printf 'trigger 30\nsleep 2500\ntext error\n' >"$KT/cm_32-0.scn"
 cable_start
 cable_page1
 e2e_wait_log "user choice automatic or manuel COM-Selection" 10 || fail "page 4 not reached: $(e2e_log | tail -3)"
-gui_shot nt4-page4 1
+gui_shot nt4-page4
 e2e_log | grep -q '^user choice IRDA or COM\|^IRDA detected' && fail "page 2 was shown on NT"
 [ "$(e2e_log | grep -A1 -x 'frmain after topmost' | tail -1)" = "user choice automatic or manuel COM-Selection" ] ||
     fail "page 4 does not follow the main window: $(e2e_log | tail -3)"
@@ -29,14 +29,14 @@ pass "NT 4: page 1 leads to page 4, InstalledDevices is 3"
 gui_key Return
 e2e_wait_log "user choice manuel COM-Port" 10 || fail "page 5 not reached: $(e2e_log | tail -3)"
 cable_list_entry 0
-gui_shot nt4-page5-chosen 1
+gui_shot nt4-page5-chosen
 gui_key Return
 e2e_wait_log "writing init data END" 10 || fail "COM1 did not go forward: $(e2e_log | tail -3)"
-gui_shot nt4-page3 1
+gui_shot nt4-page3
 gui_key Return
 e2e_wait_log "starting systemcheck and modeminstallation" 10 || fail "the installer was not started"
 gui_wait_window "$RECT_PAGE" 20 || fail "no message after the installer's error: $(gui_windows)"
-gui_shot nt4-message-101 1
+gui_shot nt4-message-101
 [ "$(cable_log_count "systemcheck and modeminstallation ready")" -eq 0 ] || fail "page 3 ended as finished"
 cable_message_ok
 cable_expect_ended "OK on message 101"

@@ -15,7 +15,7 @@ gui_wait_window "$RECT_CENTRED" 40 || fail "page 1 did not appear: $(e2e_log | t
 gui_topmost "$RECT_CENTRED" || fail "page 1 is not topmost: $(gui_windows)"
 e2e_log | grep -qx "language file EN.DLLloaded." || fail "EN.dll not loaded: $(e2e_log | grep -i language)"
 trigger_host=$(gui_trigger_host)
-gui_shot page1 1.5
+gui_shot page1
 
 # The version text in Wine's own "MS Sans Serif" (Liberation Sans draws it 1
 # px wider), right-aligned inside the frame of the panel's last column, 741:
@@ -31,14 +31,15 @@ gui_centred "$left" "$right" ||
 pass "page 1 is topmost with its text centred (margins $left, $right), the version in MS Sans Serif"
 
 # Hover: Forward (232,360 on the window) lights while the mouse is over it.
-gui_shot hover-before 0.5
+gui_shot hover-before
+before=$(gui_pixel hover-before 524 523)
+face_is() { [ "$(gui_pixel "$1" 524 523)" "$2" "$before" ]; }
 xdotool mousemove --sync 562 531
-gui_shot hover-lit 1
+gui_shot_until hover-lit 5 face_is hover-lit != || fail "Forward did not light up ($(gui_pixel hover-lit 524 523))"
 xdotool mousemove --sync 100 700
-gui_shot hover-left 1
-before=$(gui_pixel hover-before 524 523) lit=$(gui_pixel hover-lit 524 523) after=$(gui_pixel hover-left 524 523)
-[ "$lit" != "$before" ] || fail "Forward did not light up ($lit)"
-[ "$after" = "$before" ] || fail "Forward not restored after leaving ($after, was $before)"
+gui_shot_until hover-left 5 face_is hover-left = ||
+    fail "Forward not restored after leaving ($(gui_pixel hover-left 524 523), was $before)"
+lit=$(gui_pixel hover-lit 524 523) after=$(gui_pixel hover-left 524 523)
 pictures="$WIZ_BUILD/wizard/resources/pictures"
 if [ -f "$pictures/button_lit.bmp" ]; then
     [ "$lit" = "$(convert "$pictures/button_lit.bmp" -format '%[pixel:p{10,3}]' info:)" ] ||
@@ -55,17 +56,17 @@ gui_wait_gone "$RECT_CENTRED" 10 || fail "page 1 still shown after Enter"
 gui_topmost "$RECT_MAIN" || fail "main window not topmost"
 e2e_wait_log "user choice IRDA or COM" 10 || fail "page 2 not reached: $(e2e_log | tail -3)"
 e2e_log | grep -qx "frmain after topmost" || fail "no 'frmain after topmost' in the log"
-gui_shot page2 1.5
+gui_shot page2
 pass "Enter on page 1 goes forward to the main window"
 
 # Cancel asks over the page area; Enter on the query returns to the page.
 gui_key Escape
 gui_wait_window "$RECT_PAGE" 10 || fail "no cancel query: $(gui_windows)"
 gui_topmost "$RECT_PAGE" || fail "cancel query not topmost"
-gui_shot cancel-query 1.5
+gui_shot cancel-query
 gui_key Return
 gui_wait_gone "$RECT_PAGE" 10 || fail "Enter did not close the cancel query"
-sleep 1
+gui_windows sync >/dev/null # the wizard took its Enter and answers: it did not end
 kill -0 "$WIZARD_PID" 2>/dev/null || fail "Back on the cancel query ended the run"
 gui_windows | grep -q "$RECT_MAIN" || fail "the main window went with the query"
 pass "Enter on the cancel query returns to the wizard"

@@ -29,7 +29,7 @@ e2e_log | grep -qx "detected language id: 0407" || fail "not detected as German:
 e2e_log | grep -qx "language file DE.DLLloaded." || fail "DE.dll not loaded: $(e2e_log | grep -i 'language file')"
 gui_topmost "$RECT_CENTRED" || fail "page 1 is not topmost"
 trigger_host=$(gui_trigger_host)
-gui_shot page1-de 1.5
+gui_shot page1-de
 read -r left right < <(gui_text_margins page1-de 409x217+306+272)
 gui_centred "$left" "$right" ||
     fail "page text not centred: margins $left and $right"

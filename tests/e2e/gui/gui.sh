@@ -55,8 +55,8 @@ gui_point() {
     [ "$(xdotool getmouselocation --shell | head -2 | tr -d '\n')" = "X=$1Y=$2" ] || xdotool mousemove --sync "$1" "$2"
 }
 
-# The screen's pixels into file $1.
-gui_grab() { import -display "$DISPLAY" -window root -depth 8 "rgb:$1" 2>/dev/null; }
+# The screen's pixels (or those of the X window $GUI_SHOT_WINDOW) into file $1.
+gui_grab() { import -display "$DISPLAY" -window "${GUI_SHOT_WINDOW:-root}" "miff:$1" 2>/dev/null; }
 
 # Screenshot $1 of the whole screen as it stands once the windows have done
 # what they were given: their threads back in their message loops (winlist
@@ -64,7 +64,7 @@ gui_grab() { import -display "$DISPLAY" -window root -depth 8 "rgb:$1" 2>/dev/nu
 # left to paint is painted. Fails when the screen is still changing after $2
 # seconds (default 10).
 gui_shot() {
-    local raw="$SHOTS/$1.rgb" end=$((SECONDS + ${2:-10}))
+    local raw="$SHOTS/$1.miff" end=$((SECONDS + ${2:-10}))
     # A window whose thread is held in a search answers no round trip; it
     # shows what it painted before (GUI_SHOT_SYNC=no).
     [ "${GUI_SHOT_SYNC:-yes}" = no ] || gui_windows sync >/dev/null
@@ -73,8 +73,7 @@ gui_shot() {
         mv -f "$raw.1" "$raw.0"
         [ "$SECONDS" -lt "$end" ] || fail "screenshot $1: the screen kept changing for ${2:-10} s"
     done
-    convert -size "$(xdpyinfo -display "$DISPLAY" | awk '/dimensions:/ {print $2}')" -depth 8 "rgb:$raw.1" \
-        "$SHOTS/$1.png" || fail "no screenshot $1"
+    convert "miff:$raw.1" "$SHOTS/$1.png" || fail "no screenshot $1"
     rm -f "$raw.0" "$raw.1"
 }
 

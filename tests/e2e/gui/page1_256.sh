@@ -20,10 +20,9 @@ xdotool mousemove --sync 100 700
 e2e_start
 gui_wait_window "$RECT_CENTRED" 40 || fail "page 1 did not appear: $(e2e_log | tail -3)"
 trigger_host=$(gui_trigger_host)
-sleep 1.5
 window=$(xdotool search --onlyvisible --name '^Wizard$' | head -1)
 [ -n "$window" ] || fail "no window to capture"
-import -window "$window" "$SHOTS/page1-256.png" 2>/dev/null || fail "no screenshot"
+GUI_SHOT_WINDOW=$window gui_shot page1-256
 luma() { convert "$SHOTS/page1-256.png" -colorspace gray -format "%[fx:int(255*p{$1,$2})]" info:; }
 # Window coordinates: the white header, the dark frame, the light body, the
 # light Forward face, the black text of page 1.

@@ -56,7 +56,8 @@ gui_point() {
 }
 
 # The screen's pixels (or those of the X window $GUI_SHOT_WINDOW) into file $1.
-gui_grab() { import -display "$DISPLAY" -window "${GUI_SHOT_WINDOW:-root}" "miff:$1" 2>/dev/null; }
+# ImageMagick in the C locale: under the Turkish one it misreads "miff".
+gui_grab() { LC_ALL=C import -display "$DISPLAY" -window "${GUI_SHOT_WINDOW:-root}" "miff:$1" 2>/dev/null; }
 
 # Screenshot $1 of the whole screen as it stands once the windows have done
 # what they were given: their threads back in their message loops (winlist
@@ -73,7 +74,7 @@ gui_shot() {
         mv -f "$raw.1" "$raw.0"
         [ "$SECONDS" -lt "$end" ] || fail "screenshot $1: the screen kept changing for ${2:-10} s"
     done
-    convert "miff:$raw.1" "$SHOTS/$1.png" || fail "no screenshot $1"
+    LC_ALL=C convert "miff:$raw.1" "$SHOTS/$1.png" || fail "no screenshot $1"
     rm -f "$raw.0" "$raw.1"
 }
 

@@ -83,17 +83,28 @@ TEST_F(ProbeTest, PreferredPortComesFirstAndIsNotProbedTwice) {
         rest.insert(rest.begin(), first);
         return rest;
     };
+    // Past COM9 (and below COM1) in the device namespace.
     const Case cases[] = {
         {"1", oneToNine},
         {"5", {"COM5", "COM1", "COM2", "COM3", "COM4", "COM6", "COM7", "COM8", "COM9"}},
-        {"0", with("COM0", oneToNine)},
-        {"", with("COM0", oneToNine)},
-        {"not a number", with("COM0", oneToNine)},
-        {"12", with("COM12", oneToNine)},
-        {"-3", with("COM-3", oneToNine)},
+        {"0", with("\\\\.\\COM0", oneToNine)},
+        {"", with("\\\\.\\COM0", oneToNine)},
+        {"not a number", with("\\\\.\\COM0", oneToNine)},
+        {"12", with("\\\\.\\COM12", oneToNine)},
+        {"-3", with("\\\\.\\COM-3", oneToNine)},
         {" +4x", {"COM4", "COM1", "COM2", "COM3", "COM5", "COM6", "COM7", "COM8", "COM9"}},
-        {"-2147483648", with("COM-2147483648", oneToNine)},
+        {"-2147483648", with("\\\\.\\COM-2147483648", oneToNine)},
         {nullptr, oneToNine},
+        // A list: exactly its ports, in its order, each once.
+        {"1,2,3,4,5,6,7,8,9,12",
+         [&] {
+             Names n = oneToNine;
+             n.push_back("\\\\.\\COM12");
+             return n;
+         }()},
+        {"12, 3,x,,+12,256,3", {"\\\\.\\COM12", "COM3", "\\\\.\\COM256"}},
+        {"3,", {"COM3"}},
+        {",", {}},
     };
     for (const Case& c : cases) {
         fakecomm::Reset();
@@ -103,9 +114,9 @@ TEST_F(ProbeTest, PreferredPortComesFirstAndIsNotProbedTwice) {
 }
 
 TEST_F(ProbeTest, FirstAnsweringPortWins) {
-    Device("COM12");
+    Device("\\\\.\\COM12");
     EXPECT_EQ(Detect("12"), 12);
-    EXPECT_EQ(W().OpenedNames(), Names{"COM12"});
+    EXPECT_EQ(W().OpenedNames(), Names{"\\\\.\\COM12"});
 
     fakecomm::Reset();
     Device("COM2", {"\r\nERROR\r\n"});
@@ -289,6 +300,47 @@ TEST_F(ProbeTest, ASilentPortCostsTheWholeReadTimeout) {
     Device("COM1", {});
     EXPECT_EQ(Detect("1"), 0);
     EXPECT_EQ(W().ticks, 10u * 512 + 10);
+}
+
+// A loopback plug returns the command alone: left 1.5 s after its echo, where
+// a phone answers within 1 s. Bytes after the echo keep the whole budget.
+TEST_F(ProbeTest, AnEchoAloneIsGivenUpWithinOneAndAHalfSeconds) {
+    struct Case {
+        const char* echo;
+        uint32_t answerAfterMs;
+        int32_t found;
+        uint32_t ticks;
+        const char* secondRead;
+    } cases[] = {{"ATI9\r\n", 60000, 0, 1500, "read 148"}, {"\r\nATI9\r\r\n", 1000, 1, 1010, "read 148"},
+                 {"ATI9\r\n", 1500, 1, 1510, "read 148"},  {"ATI9\r\n", 1501, 0, 1500, "read 148"},
+                 {"ATI9\r\nA", 5000, 1, 5010, "read 505"}, {"ATI", 5000, 1, 5010, "read 509"}};
+    for (const Case& c : cases) {
+        fakecomm::Reset();
+        fakecomm::Port& p = Device("COM1", {c.echo});
+        p.answer = "\r\nVALMOR\r\n";
+        p.answerAfterMs = c.answerAfterMs;
+        EXPECT_EQ(Detect("1"), c.found) << c.echo << c.answerAfterMs;
+        EXPECT_EQ(W().ticks, c.ticks) << c.echo << c.answerAfterMs;
+        EXPECT_EQ(p.events.at(6), c.secondRead);
+    }
+}
+
+// After ATV0 a modem ends with a numeric code and CR alone; "NO CARRIER" and
+// "+CME ERROR: n" end a reply as "OK" and "ERROR" do, in any case.
+TEST_F(ProbeTest, EveryFinalResultEndsTheReadAtOnce) {
+    for (const char* final : {"ATI9\r0\r", "4\r", "\r\n3\r\n", "\r\nno carrier\r\n", "\r\n+CME ERROR: 100\r\n",
+                              "\r\n+cme error:4\r\n", "\r\nError\r\n"}) {
+        fakecomm::Reset();
+        Device("COM1", {final});
+        EXPECT_EQ(Detect("1"), 0);
+        EXPECT_EQ(W().ticks, 10u) << final;
+    }
+    for (const char* unended : {"\r\n40\r\n", "\r\n+CME ERROR\r\n", "\r\nNO CARRIERS\r\n", "\r\nOK"}) {
+        fakecomm::Reset();
+        Device("COM1", {unended});
+        EXPECT_EQ(Detect("1"), 0);
+        EXPECT_GT(W().ticks, 4900u) << unended;  // read on
+    }
 }
 
 TEST_F(ProbeTest, AnyOfTheThreeMatchTextsInAnyCaseAccepts) {

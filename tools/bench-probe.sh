@@ -89,7 +89,7 @@ done
 
 # A loopback plug, the echo and nothing more: given up 1.5 s after the echo.
 ports_phone 1 --loopback
-row "loopback plug (COM1)" 1510 "$(measure 1)"
+row "loopback plug (COM1)" 1500 "$(measure 1)"
 ports_clear
 
 # A modem set to ATV0 that answers ATI9 with the numeric ERROR "4": left at

@@ -240,8 +240,7 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     fake::Key(Main(), ui::kKeyEscape);
     EXPECT_FALSE(frmQueryCancel::Instance().IsLoaded());
 
-    // The dialer setup: the end of the session, WM_CLOSE and the close box
-    // meanwhile are declined, the restart follows.
+    // The dialer setup: the end of the session, WM_CLOSE, the close box meanwhile declined, the restart follows.
     bool closed = false;
     fake::W().onRun = [&](const std::wstring&) {
         EXPECT_FALSE(fake::WindowTopMost(Main().Handle()));
@@ -461,8 +460,7 @@ TEST_F(PageSequenceTest, InfraredWaitAndSearch) {
     FormHandling::ShowPage(7);
     ASSERT_EQ(fake::W().started.size(), 1u);
     EXPECT_EQ(fake::W().started[0].substr(fake::W().started[0].size() - 2), L" 1");
-    // The cancel query keeps to the main window's band: out of the topmost
-    // one while the installer may raise a dialog, in again after.
+    // The cancel query keeps the main window's band: out while the installer may raise a dialog, in after.
     fake::Key(Main(), ui::kKeyEscape);
     ui::Form& query = frmQueryCancel::Instance();
     EXPECT_FALSE(fake::WindowTopMost(query.Handle()));

@@ -5,7 +5,7 @@
 # infrared, Enter the infrared path; on page 5 the list has the focus, Down
 # Down selects the second port and Enter goes on to page 3. Windows XP: the
 # focus mark hides until a key is used; on page 4 Up selects the automatic
-# search, Enter runs it and finds the phone on COM12, a USB-serial port.
+# search, Enter runs it and finds the phone.
 . "$(dirname "$0")/gui.sh"
 . "$(dirname "$0")/cable.bash"
 e2e_display

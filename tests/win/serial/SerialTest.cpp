@@ -180,8 +180,7 @@ TEST_F(PhoneOnCom4, FoundAfterTheOthers) {
     EXPECT_TRUE(listen.New(12).empty());
 }
 
-// COM12 opens only as "\\.\COM12": the bare name is a file of the current
-// directory. A list is probed as it is.
+// COM12 opens only as "\\.\COM12" (the bare name is a file of the current directory); a list as it is.
 TEST_F(PhoneOnCom4, PreferredPortFirst) {
     Listen listen;
     EXPECT_EQ(Search("4").result, 4);
@@ -243,12 +242,9 @@ TEST_F(EchoFirst, TheAnswerIsAwaitedASecondAfterTheEcho) {
         EXPECT_LT(c.ms, std::atoi(port) == 4 ? 1500u : 1000u) << port;
     }
     Call loopback = Search("5,");  // given up 1.5 s after its echo
-    EXPECT_EQ(loopback.result, 0);
     EXPECT_GE(loopback.ms, 1450u);
     EXPECT_LT(loopback.ms, 2000u);
-    Call numeric = Search("6,");  // a final result: left at once
-    EXPECT_EQ(numeric.result, 0);
-    EXPECT_LT(numeric.ms, 500u);
+    EXPECT_LT(Search("6,").ms, 500u);  // a numeric final result: left at once
 }
 
 }  // namespace

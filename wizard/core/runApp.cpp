@@ -50,8 +50,8 @@ void RunAndWait(const std::wstring& commandLine) {
         main->Refresh();
     }
     {
-        // AbortWizard may wait inside another wait (the end of the session
-        // declined meanwhile cannot bring it, a companion's "error" can).
+        // A wait inside another (AbortWizard's, should anything bring it)
+        // leaves the outer one waiting.
         struct Flag {
             bool outer = waiting;
             Flag() { waiting = true; }

@@ -33,7 +33,10 @@ uint32_t BoundedLength(const char* s, uint32_t limit) {
     return n;
 }
 
-// "COM" + the decimal number, for any 32-bit value; out holds 16 bytes.
+// The device name of a port, for any 32-bit value; out holds kPortNameSize
+// bytes. "COM1" to "COM9" as ever; every other number in the device
+// namespace, "\\.\COM12": Windows takes a bare "COM12" for a file in the
+// current directory (Q115831), on 95 and NT alike.
 void FormatPortName(int32_t port, char* out) {
     char digits[10];
     int count = 0;
@@ -42,6 +45,12 @@ void FormatPortName(int32_t port, char* out) {
         digits[count++] = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude);
+    if (port < 1 || port > 9) {
+        *out++ = '\\';
+        *out++ = '\\';
+        *out++ = '.';
+        *out++ = '\\';
+    }
     *out++ = 'C';
     *out++ = 'O';
     *out++ = 'M';
@@ -57,7 +66,25 @@ bool IsWord(const char* s, uint32_t count, const char* word) {
     return i == count && !word[i];
 }
 
+// Whether the count bytes at s begin with word, folded.
+bool StartsWithWord(const char* s, uint32_t count, const char* word) {
+    uint32_t i = 0;
+    while (i < count && word[i] && Fold(s[i]) == Fold(word[i])) ++i;
+    return !word[i];
+}
+
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Whether text, line ends left out, is exactly command, line ends left out:
+// the echo of the command and nothing else.
+bool IsEchoAlone(const char* text, const char* command) {
+    for (;;) {
+        while (IsLineEnd(*text)) ++text;
+        while (IsLineEnd(*command)) ++command;
+        if (!*text || !*command) return !*text && !*command;
+        if (*text++ != *command++) return false;
+    }
+}
 
 }  // namespace
 
@@ -84,17 +111,52 @@ bool HoldsExpected(const char* text, const Expected& expected) {
     return false;
 }
 
-// Whether text holds a final result line, "OK" or "ERROR" in any case alone
-// on a line that has ended: what a modem sends last.
+// Whether text holds a final result line, alone on a line that has ended
+// (V.250 ends a numeric code with CR alone), in any case: what a modem sends
+// last. In words "OK", "ERROR", "NO CARRIER" and the phone's "+CME ERROR: n";
+// after ATV0, which another program may have left in a modem on the port,
+// "0" (OK), "4" (ERROR) and "3" (NO CARRIER).
+const char* const kResultLines[] = {"ok", "error", "no carrier", "0", "4", "3"};
+
 bool HoldsResultLine(const char* text) {
     for (;;) {
         const char* end = text;
         while (*end && !IsLineEnd(*end)) ++end;
         if (!*end) return false;
         uint32_t length = static_cast<uint32_t>(end - text);
-        if (IsWord(text, length, "ok") || IsWord(text, length, "error")) return true;
+        for (const char* result : kResultLines)
+            if (IsWord(text, length, result)) return true;
+        if (StartsWithWord(text, length, "+cme error:")) return true;
         text = end + 1;
     }
+}
+
+// The port list: a preferredPort that holds a comma names exactly the ports
+// to probe ("1,2,3,4,5,6,7,8,9,12"); each item is read as readNumber reads
+// it, an item without digits ("3," ends a list of one) is passed over.
+bool IsPortList(const char* text) {
+    for (; text && *text; ++text)
+        if (*text == ',') return true;
+    return false;
+}
+
+// The item after item's comma; null after the last one.
+const char* NextItem(const char* item) {
+    while (*item && *item != ',') ++item;
+    return *item ? item + 1 : nullptr;
+}
+
+bool HoldsNumber(const char* item) {
+    while (IsSpace(*item)) ++item;
+    if (*item == '-' || *item == '+') ++item;
+    return *item >= '0' && *item <= '9';
+}
+
+// Whether an item of list before item gives port.
+bool ListedBefore(const char* list, const char* item, int32_t port) {
+    for (const char* i = list; i != item; i = NextItem(i))
+        if (HoldsNumber(i) && readNumber(i) == port) return true;
+    return false;
 }
 
 }  // namespace
@@ -137,7 +199,7 @@ bool configurePort(comm::Handle port, int32_t speed, int32_t readTimeout, int32_
 }
 
 bool openPort(int32_t port, int32_t speed, int32_t readTimeout, int32_t writeTimeout, comm::Port& out) {
-    char name[16];
+    char name[kPortNameSize];
     FormatPortName(port, name);
     out.Reset(comm::CreateFileA(name, comm::kGenericRead | comm::kGenericWrite, 0, comm::kOpenExisting,
                                 comm::kAttributeNormal));
@@ -180,6 +242,9 @@ bool sendCommand(comm::Handle port, const char* command, int32_t readTimeout, co
     // no more bytes than let its total time-out (readTimeout per byte, plus
     // one) end within that time, so a read that receives nothing has used it
     // up; a silent port and a reply that comes whole take as long as before.
+    // A reply that is the echo alone, as a loopback plug returns it, is given
+    // kEchoSlots read time-outs from its last byte for the answer; the gap
+    // that ended its read was the first of them.
     char in[kReplyBufferSize];
     uint32_t got = 0;
     uint32_t ask = kMaxReply;
@@ -202,6 +267,7 @@ bool sendCommand(comm::Handle port, const char* command, int32_t readTimeout, co
         if (used >= kReplySlots - 1) break;  // not even a one-byte read fits
         ask = kReplySlots - used - 1;
         if (ask > kMaxReply - got) ask = kMaxReply - got;
+        if (IsEchoAlone(in, command) && ask > kEchoSlots - 2) ask = kEchoSlots - 2;
     }
     if (got < 2) return false;
     if (reply) {
@@ -244,6 +310,15 @@ extern "C" int32_t KTMODEM_CALL detectModemPort(const char* preferredPort, const
         return ktmodem::probePort(port, readNumber(baudRate), readNumber(readTimeout), readNumber(writeTimeout),
                                   idCommand, match1, match2, match3, followUp1, followUp2) != 0;
     };
+    if (ktmodem::IsPortList(preferredPort)) {
+        // Exactly the ports listed, in their order, each once.
+        for (const char* item = preferredPort; item; item = ktmodem::NextItem(item)) {
+            if (!ktmodem::HoldsNumber(item)) continue;
+            int32_t port = readNumber(item);
+            if (!ktmodem::ListedBefore(preferredPort, item, port) && probe(port)) return port;
+        }
+        return 0;
+    }
     int32_t preferred = 0;
     if (preferredPort) {
         preferred = readNumber(preferredPort);

@@ -78,20 +78,41 @@ ports_phone 1 --delay 200
 row "reply after 200 ms (COM1)" 210 "$(measure 1)"
 ports_clear
 
-# A phone that echoes the command at once and answers 5, 30 and 100 ms later:
-# the reply is read on after the echo, and ends readTimeout after its last byte.
-for pause in 5 30 100; do
+# A phone that echoes the command at once and answers 5, 30, 100 and 1000 ms
+# later: the reply is read on after the echo, and ends readTimeout after its
+# last byte.
+for pause in 5 30 100 1000; do
     ports_phone 1 --echo --delay $pause
     row "reply $pause ms after its echo (COM1)" $((pause + 10)) "$(measure 1)"
     ports_clear
 done
 
-# The echo and nothing more: given up within the time of a silent port.
-ports_phone 1 --echo --silent
-row "echo only (COM1)" 5130 "$(measure 1)"
+# A loopback plug, the echo and nothing more: given up 1.5 s after the echo.
+ports_phone 1 --loopback
+row "loopback plug (COM1)" 1500 "$(measure 1)"
+ports_clear
+
+# A modem set to ATV0 that answers ATI9 with the numeric ERROR "4": left at
+# once, as a reply that comes whole.
+ports_phone 1 --numeric
+row "numeric ERROR \"4\" (COM1)" 10 "$(measure 1)"
 ports_clear
 
 # The phone on COM1 answering at once.
 ports_phone 1
 row "phone on COM1 answering at once" "<100" "$(measure 1)"
+ports_clear
+
+# A whole search on a machine with USB-serial ports: COM1 on board with nothing
+# attached (CTS off), COM3 a modem that does not know ATI9 ("ERROR"), COM12 a
+# loopback plug, COM15 the phone. The list the wizard passes for COM1-9 alone,
+# then with COM12 and COM15.
+ports_phone 1
+ports_phone 3 --reply '\r\nERROR\r\n'
+ports_phone 12 --loopback
+ports_phone 15 --reply '\r\nVALMOR GPRS Z72\r\n\r\nOK\r\n'
+export MODEMSHIM_CTS_OFF="$PORTS_DOSDEVICES/com1"
+row "search COM1-9 (\"1\")" 2020 "$(measure 1)"
+row "search COM1-9,12,15" 3530 "$(measure 1,2,3,4,5,6,7,8,9,12,15)"
+unset MODEMSHIM_CTS_OFF
 ports_clear

@@ -255,7 +255,7 @@ TEST_F(ChoicePagesTest, ARightToLeftLibraryMirrorsThePage) {
     EXPECT_EQ(std::count_if(paint.begin(), paint.end(), [&](auto& p) { return p.rfind(fill, 0) == 0; }), 1) << fill;
 }
 
-TEST_F(ChoicePagesTest, PortListOffersPresentPortsOneToNine) {
+TEST_F(ChoicePagesTest, PortListOffersEveryPresentPort) {
     const wchar_t* map = L"Hardware\\DeviceMap\\SerialComm";
     Rs.OsPlatformId = 2;
     fake::SetString(RegAccess::kLocalMachine, map, L"\\Device\\Serial0", L"COM1");
@@ -265,7 +265,7 @@ TEST_F(ChoicePagesTest, PortListOffersPresentPortsOneToNine) {
     EXPECT_EQ(BoxOf(L"lblNext"), (Box{30, 112, 409, 20}));
     EXPECT_EQ(BoxOf(L"lstCom"), (Box{30, 162, 409, 100}));
     CreateComList::FillComList();
-    EXPECT_EQ(Item(L"lstCom").Items(), (std::vector<std::wstring>{L"COM1", L"COM3"}));
+    EXPECT_EQ(Item(L"lstCom").Items(), (std::vector<std::wstring>{L"COM1", L"COM3", L"COM12"}));
     EXPECT_TRUE(Rs.ComPortsFound);
     Item(L"lblForward").SetVisible(false);
     fake::SelectListEntry(Item(L"lstCom"), 1);  // the list is wired to the main window

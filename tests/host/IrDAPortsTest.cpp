@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "TestSupport.h"
 #include "inspection/CheckIRDA.h"
 #include "inspection/CheckIrComm2k.h"
@@ -70,16 +73,35 @@ TEST_F(IrDAPortsTest, NtFamilyPortsComeFromValuesNamedSerial) {
     EXPECT_FALSE(ComPorts::IsComPortPresent(4));
 }
 
-TEST_F(IrDAPortsTest, NineXPortsComeFromValuesComZeroToNine) {
-    Rs.OsPlatformId = 1;
-    fake::SetString(kLocalMachine, kMap, L"COM0", L"COM1");
-    fake::SetString(kLocalMachine, kMap, L"COM9", L"com5");
-    fake::SetString(kLocalMachine, kMap, L"COM10", L"COM6");
-    fake::SetString(kLocalMachine, kMap, L"Serial0", L"COM7");
-    EXPECT_TRUE(ComPorts::IsComPortPresent(1));
-    EXPECT_TRUE(ComPorts::IsComPortPresent(5));
-    EXPECT_FALSE(ComPorts::IsComPortPresent(6));
-    EXPECT_FALSE(ComPorts::IsComPortPresent(7));
+// Every value counts on both families but modems and Bluetooth links; data COM1 to COM256 exactly. A search
+// probes COM1 to COM9 but Bluetooth links, then the present ports above.
+TEST_F(IrDAPortsTest, PortsOfTheMapOnBothFamilies) {
+    using Ports = std::vector<int16_t>;
+    struct Case {
+        int platform;
+        std::vector<std::pair<std::wstring, std::wstring>> map;
+        Ports present, named, search;
+    } cases[] = {
+        {2,
+         {{L"\\Device\\Serial2", L"COM3"},
+          {L"\\Device\\VCP0", std::wstring(L"com12\0", 6)},
+          {L"\\Device\\BthModem0", L"COM15"},
+          {L"\\Device\\BthModem1", L"COM5"},
+          {L"\\Device\\Winachsf0", L"COM4"},
+          {L"\\Device\\Serial9", L"COM257"},
+          {L"\\Device\\Serial8", L"COM07"}},
+         {3, 12},
+         {3, 4, 5, 12, 15},
+         {1, 2, 3, 4, 6, 7, 8, 9, 12}},
+        {1, {{L"COM1", L"COM1"}, {L"Silabser0", L"COM12 "}}, {1, 12}, {1, 12}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 12}}};
+    for (const Case& c : cases) {
+        testsupport::FreshWorld();
+        Rs.OsPlatformId = c.platform;
+        for (const auto& value : c.map) fake::SetString(kLocalMachine, kMap, value.first, value.second);
+        EXPECT_EQ(ComPorts::PresentPorts(), c.present) << c.platform;
+        EXPECT_EQ(ComPorts::NamedPorts(), c.named) << c.platform;
+        EXPECT_EQ(ComPorts::SearchPorts(), c.search) << c.platform;
+    }
 }
 
 TEST_F(IrDAPortsTest, Windows2000RefusesConflictingIrComm) {

@@ -38,13 +38,17 @@ protected:
     }
 };
 
+// The ports as a list: COM1 to COM9 but a Bluetooth link, then COM12.
 TEST_F(ModemProbeTest, EverySearchPassesTheFixedArguments) {
     InstallLibrary();
+    fake::SetString(3, L"Hardware\\DeviceMap\\SerialComm", L"\\Device\\BthModem0", L"COM5");
+    fake::SetString(3, L"Hardware\\DeviceMap\\SerialComm", L"\\Device\\ProlificSerial0", L"COM12");
     gResult = 4;
     EXPECT_EQ(ModemProbe::DetectModemPort(), 4);
     gResult = 0;
     EXPECT_EQ(ModemProbe::DetectModemPort(), 0);
-    const std::vector<std::string> fixed = {"1", "57600", "10", "10", "ATI9", "VALMOR", "72", "73", "", ""};
+    const std::vector<std::string> fixed = {
+        "1,2,3,4,6,7,8,9,12", "57600", "10", "10", "ATI9", "VALMOR", "72", "73", "", ""};
     EXPECT_EQ(gCalls, (std::vector<std::vector<std::string>>{fixed, fixed}));
 }
 

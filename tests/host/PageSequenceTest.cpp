@@ -240,15 +240,16 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     fake::Key(Main(), ui::kKeyEscape);
     EXPECT_FALSE(frmQueryCancel::Instance().IsLoaded());
 
-    // The dialer setup: the end of the session meanwhile is declined, the restart follows.
-    bool endAnswer = true;
+    // The dialer setup: the end of the session, WM_CLOSE, the close box meanwhile declined, the restart follows.
+    bool closed = false;
     fake::W().onRun = [&](const std::wstring&) {
         EXPECT_FALSE(fake::WindowTopMost(Main().Handle()));
         EXPECT_EQ(Main().MousePointer(), ui::kPointerHourglass);
-        endAnswer = fake::CloseByUser(Main(), ui::kUnloadAppWindows);
+        for (int mode : {ui::kUnloadAppWindows, ui::kUnloadTaskManager, ui::kUnloadControlMenu})
+            closed = closed || fake::CloseByUser(Main(), mode);
     };
     EXPECT_THROW(Enter(), fake::ProgramEnded);
-    EXPECT_FALSE(endAnswer);
+    EXPECT_FALSE(closed);
     EXPECT_EQ(fake::W().exitWindows.size(), 1u);
     EXPECT_EQ(fake::StringOf(kLM, L"Software\\Valmor GPRS", L"ModemName"), L"GPRS via COM");
     EXPECT_EQ(fake::StringOf(kLM, L"Software\\Valmor GPRS", L"ComPort"), L"COM3");
@@ -459,6 +460,10 @@ TEST_F(PageSequenceTest, InfraredWaitAndSearch) {
     FormHandling::ShowPage(7);
     ASSERT_EQ(fake::W().started.size(), 1u);
     EXPECT_EQ(fake::W().started[0].substr(fake::W().started[0].size() - 2), L" 1");
+    // The cancel query keeps the main window's band: out while the installer may raise a dialog, in after.
+    fake::Key(Main(), ui::kKeyEscape);
+    ui::Form& query = frmQueryCancel::Instance();
+    EXPECT_FALSE(fake::WindowTopMost(query.Handle()));
     ui::Control& xpTimer = Item(L"IrDATimer");
     for (int i = 0; i < 241; ++i) fake::Tick(xpTimer);
     EXPECT_TRUE(fake::TimerRunning(xpTimer));
@@ -466,6 +471,8 @@ TEST_F(PageSequenceTest, InfraredWaitAndSearch) {
     fake::Tick(xpTimer);
     EXPECT_FALSE(fake::TimerRunning(xpTimer));
     EXPECT_EQ(Rs.IrDATimerTicks, 243);
+    EXPECT_TRUE(fake::WindowTopMost(query.Handle()) && fake::WindowTopMost(Main().Handle()));
+    fake::Key(query, ui::kKeyReturn);  // Back
 
     Rs.ComPort = L"COM1";
     Enter();  // never found: ten attempts, the label counts to ten

@@ -68,9 +68,9 @@ TEST_F(ProgramEndTest, WithAnUninstallDirectoryTheProfileIsUninstalledByCmstp) {
     fake::PutDir(L"C:\\Program Files\\Dummy Profile");
     fake::SetString(kLocalMachine, kUninstall, L"UninstallDir", L"C:\\Program Files\\Dummy Profile");
     Rs.OsName = L"Win98";
-    EXPECT_THROW(ProgramEnd::AbortWizard(), fake::ProgramEnded);
+    EXPECT_THROW(ProgramEnd::AbortWizard(), fake::ProgramEnded);  // waited for, as at Finish
     EXPECT_EQ(
-        fake::W().started,
+        fake::W().waited,
         std::vector<std::wstring>{L"C:\\WINDOWS\\SYSTEM32\\cmstp.exe /u /s C:\\PROGRA~1\\DUMMYP~1\\dummy\\dummy.inf"});
     EXPECT_FALSE(Profile());
     EXPECT_FALSE(fake::HasValue(kCurrentUser, L"RemoteAccess\\Addresses", L"dummy"));

@@ -9,14 +9,15 @@
 #                            (CTS off for the ports in MODEMSHIM_CTS_OFF)
 #   ports_clear              ends the phones, removes their links
 #   ports_end                also ends the session and puts back the links found
-# Ports not given a phone are absent. COM10 and above are no DOS device names
-# for Wine, which resolves "COM12" in the current directory: ports_phone
-# links those there too.
+# Ports not given a phone are absent. From COM10 up Windows, and Wine, open a
+# port only as "\\.\COMn": the bare "COM12" names a file in the current
+# directory, which stays empty, so a program that uses that name fails as it
+# would on Windows.
 
 _ports_sims=()
 _ports_saved=()
 _ports_session=0
-_ports_numbers="1 2 3 4 5 6 7 8 9 10 11 12"
+_ports_numbers="1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16"
 
 ports_begin() {
     PORTS_TOOLS=$1
@@ -62,7 +63,6 @@ ports_phone() {
         echo "ports: no phone on COM$n" >&2
         return 1
     fi
-    if [ "$n" -ge 10 ]; then ln -sfn "$(readlink "$link")" "$PORTS_WORK/cwd/COM$n"; fi
 }
 
 ports_wine() {
@@ -75,7 +75,7 @@ ports_clear() {
     for pid in "${_ports_sims[@]}"; do wait "$pid" 2>/dev/null; done
     _ports_sims=()
     for n in $_ports_numbers; do
-        rm -f "$PORTS_DOSDEVICES/com$n" "$PORTS_WORK/cwd/COM$n"
+        rm -f "$PORTS_DOSDEVICES/com$n"
     done
 }
 

@@ -17,6 +17,10 @@
  *     --delay MS       wait MS milliseconds before each answer
  *     --echo           echo every received byte at once, like ATE1
  *     --silent         never answer
+ *     --loopback       a loopback plug: every byte back as received, nothing
+ *                      else (--echo --silent)
+ *     --numeric        a modem set to ATV0 that knows no identification
+ *                      command: "4\r" (ERROR) to it, "0\r" (OK) to the others
  *     --log FILE       append each received line to FILE
  *
  * Ends on SIGTERM or SIGINT and removes its link.
@@ -42,7 +46,8 @@ static void on_signal(int sig) {
 static void usage(void) {
     fprintf(stderr,
             "usage: simphone --link PATH [--reply TEXT] [--id PREFIX] [--follow TEXT] [--lower-ok]\n"
-            "                [--one-byte] [--delay MS] [--echo] [--silent] [--log FILE]\n");
+            "                [--one-byte] [--delay MS] [--echo] [--silent] [--loopback] [--numeric]\n"
+            "                [--log FILE]\n");
     exit(2);
 }
 
@@ -97,7 +102,7 @@ int main(int argc, char** argv) {
     const char* id_prefix = "ATI";
     char* reply = NULL;
     char* follow = NULL;
-    int lower_ok = 0, one_byte = 0, echo = 0, silent = 0;
+    int lower_ok = 0, one_byte = 0, echo = 0, silent = 0, numeric = 0;
     long delay = 0;
 
     for (int i = 1; i < argc; ++i) {
@@ -121,14 +126,18 @@ int main(int argc, char** argv) {
             echo = 1;
         else if (!strcmp(a, "--silent"))
             silent = 1;
+        else if (!strcmp(a, "--loopback"))
+            echo = silent = 1;
+        else if (!strcmp(a, "--numeric"))
+            numeric = 1;
         else if (!strcmp(a, "--log") && has_value)
             log_path = argv[++i];
         else
             usage();
     }
     if (!link_path) usage();
-    if (!reply) reply = strdup("\\r\\nValmor GPRS Z72\\r\\n\\r\\nOK\\r\\n");
-    if (!follow) follow = strdup(lower_ok ? "\\r\\nok\\r\\n" : "\\r\\nOK\\r\\n");
+    if (!reply) reply = strdup(numeric ? "4\\r" : "\\r\\nValmor GPRS Z72\\r\\n\\r\\nOK\\r\\n");
+    if (!follow) follow = strdup(numeric ? "0\\r" : lower_ok ? "\\r\\nok\\r\\n" : "\\r\\nOK\\r\\n");
     size_t reply_len = unescape(reply);
     size_t follow_len = unescape(follow);
     if (one_byte && reply_len > 1) reply_len = 1;

@@ -25,9 +25,9 @@ void BuildComList() {
 void FillComList() {
     Rs.ComPortsFound = false;
     ui::Control* list = ChoiceParts::Find(L"lstCom");
-    // Ports from 10 up are never offered.
-    for (int16_t port = 1; port <= 9; ++port) {
-        if (!ComPorts::IsComPortPresent(port)) continue;
+    // COM1 to COM256: USB-serial cables get numbers from 10 up. The list box
+    // scrolls where they do not fit.
+    for (int16_t port : ComPorts::PresentPorts()) {
         if (!list) return;  // nowhere to put the entry: the fill ends here
         list->AddItem(L"COM" + std::to_wstring(port));
         Rs.ComPortsFound = true;

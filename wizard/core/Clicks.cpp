@@ -1,5 +1,8 @@
 #include "core/Clicks.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "choice/CreateComChoice.h"
 #include "choice/CreateComList.h"
 #include "choice/CreateIRDAChoice.h"
@@ -46,10 +49,13 @@ void ForwardFromPage1() {
     FormHandling::ShowPage(4);
 }
 
-// The Windows ME infrared patch gets the first COM port that nothing uses.
+// The Windows ME infrared patch gets the first COM port that nothing uses,
+// within COM1 to COM9 (it takes one digit): no port of the map, a modem's or
+// a Bluetooth link's neither.
 std::wstring FirstFreePort() {
+    std::vector<int16_t> named = ComPorts::NamedPorts();
     for (int16_t n = 1; n <= 9; ++n)
-        if (!ComPorts::IsComPortPresent(n)) return L"COM" + std::to_wstring(n);
+        if (std::find(named.begin(), named.end(), n) == named.end()) return L"COM" + std::to_wstring(n);
     return L"";
 }
 

@@ -55,13 +55,10 @@ void RemoveDummyProfile(bool endWizard) {
         if (shortDir.empty()) shortDir = dir;
         std::wstring inf = shortDir + L"\\dummy\\dummy.inf";
         if (inf.find(L' ') != std::wstring::npos) inf = L"\"" + inf + L"\"";
-        std::wstring uninstall = runApp::ProgramPath(Rs.SystemDir + L"cmstp.exe") + L" /u /s " + inf;
-        // The restart that follows EndWizard would end it half-way, the
-        // profile still there.
-        if (endWizard)
-            runApp::RunAndWait(uninstall);
-        else
-            runApp::StartProgram(uninstall);
+        // Waited for at either end: the restart that follows EndWizard, or an
+        // end that follows an abort, would cut it off half-way, the profile
+        // still there.
+        runApp::RunAndWait(runApp::ProgramPath(Rs.SystemDir + L"cmstp.exe") + L" /u /s " + inf);
         RegAccess::DeleteKey(RegAccess::kCurrentUser, L"RemoteAccess\\Profile", L"dummy");
         RegAccess::DeleteValue(RegAccess::kCurrentUser, L"RemoteAccess\\Addresses", L"dummy");
     } else if (endWizard && Rs.OsName == L"Win2K") {

@@ -191,12 +191,9 @@ void Form_Load() {
 }
 
 void Form_QueryUnload(bool& cancel, int mode) {
-    // While a program runs and is waited for, the window still answers what
-    // other programs send, so the end of the session arrives in the middle of
-    // the step that waits (EndWizard's dialer setup, the hotfix of page 2).
-    // An end of our own would run inside that step: the window declines and
-    // stays, and the step goes on to the restart it leads to.
-    if (mode == ui::kUnloadAppWindows && runApp::Waiting()) {
+    // The end of the session or a close sent while a program is waited for:
+    // declined, the step goes on (runApp::KeepOpen).
+    if (runApp::KeepOpen(mode)) {
         cancel = true;
         return;
     }

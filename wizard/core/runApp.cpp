@@ -1,6 +1,7 @@
 #include "core/runApp.h"
 
 #include "core/frmMain.h"
+#include "dialogs/frmQueryCancel.h"
 #include "platform/IniHand.h"
 #include "platform/TopMost.h"
 #include "platform/sys/Process.h"
@@ -12,11 +13,24 @@ namespace runApp {
 namespace {
 
 bool waiting = false;
+bool companionRunning = false;
 
 // The main window, where it is loaded: not yet during the start-up.
 ui::Form* LoadedMain() {
     ui::Form& main = frmMain::Instance();
     return main.IsLoaded() ? &main : nullptr;
+}
+
+// The main window and the cancel query over it take or leave the topmost
+// band together.
+void SetBand(bool topMost) {
+    for (ui::Form* form : {&frmMain::Instance(), &frmQueryCancel::Instance()}) {
+        if (!form->IsLoaded()) continue;
+        if (topMost)
+            TopMost::SetTopMost(form->Handle());
+        else
+            TopMost::LeaveTopMost(form->Handle());
+    }
 }
 
 void LogFailure(const wchar_t* what, uint32_t error, const std::wstring& commandLine) {
@@ -28,17 +42,20 @@ void LogFailure(const wchar_t* what, uint32_t error, const std::wstring& command
 void RunAndWait(const std::wstring& commandLine) {
     ui::Form* main = LoadedMain();
     int pointer = ui::kPointerDefault;
+    SetBand(false);
     if (main) {
-        TopMost::LeaveTopMost(main->Handle());
         pointer = main->MousePointer();
         main->SetMousePointer(ui::kPointerHourglass);
         // The page's buttons are gone before the window stops painting.
         main->Refresh();
     }
     {
+        // A wait inside another (AbortWizard's, should anything bring it)
+        // leaves the outer one waiting.
         struct Flag {
+            bool outer = waiting;
             Flag() { waiting = true; }
-            ~Flag() { waiting = false; }
+            ~Flag() { waiting = outer; }
         } flag;
         uint32_t error = 0;
         sys::ScopedHandle process(sys::CreateProcessInherit(commandLine, &error));
@@ -50,13 +67,15 @@ void RunAndWait(const std::wstring& commandLine) {
     // A double-click or an Enter given to the blocked window must not act on
     // the page that follows (page 6's Forward reboots).
     sys::DiscardPendingInput();
-    if (main && main->IsLoaded()) {
-        main->SetMousePointer(pointer);
-        TopMost::SetTopMost(main->Handle());
-    }
+    if (main && main->IsLoaded()) main->SetMousePointer(pointer);
+    SetBand(InTopMostBand());
 }
 
 bool Waiting() { return waiting; }
+
+bool KeepOpen(int mode) { return mode != ui::kUnloadFormCode && waiting; }
+
+bool InTopMostBand() { return !waiting && !companionRunning; }
 
 void StartProgram(const std::wstring& commandLine) {
     uint32_t error = 0;
@@ -64,12 +83,14 @@ void StartProgram(const std::wstring& commandLine) {
 }
 
 void StartCompanion(const std::wstring& commandLine) {
-    if (ui::Form* main = LoadedMain()) TopMost::LeaveTopMost(main->Handle());
+    companionRunning = true;
+    SetBand(false);
     StartProgram(commandLine);
 }
 
 void CompanionReported() {
-    if (ui::Form* main = LoadedMain()) TopMost::SetTopMost(main->Handle());
+    companionRunning = false;
+    SetBand(InTopMostBand());
 }
 
 std::wstring ProgramPath(const std::wstring& path) {

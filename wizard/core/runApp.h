@@ -7,22 +7,34 @@ namespace runApp {
 
 // Starts the command line and blocks until that process has ended. A command
 // that cannot be started returns at once. Once the main window is loaded it
-// is repainted, shows the hourglass and leaves the topmost band while the
-// program runs, and what the user typed or clicked on it meanwhile is
-// dropped.
+// is repainted, shows the hourglass and leaves the topmost band (with the
+// cancel query) while the program runs, and what the user typed or clicked on
+// it meanwhile is dropped.
 void RunAndWait(const std::wstring& commandLine);
 
 // True while RunAndWait waits. The window procedures still answer what other
 // programs send (a broadcast, the end of the session) in the meantime.
 bool Waiting();
 
+// Whether a window asked to close (mode of Form_QueryUnload) declines: any
+// close but the program's own while RunAndWait waits, be it the end of the
+// session, a WM_CLOSE from another program or the close box. An end of our
+// own would run inside the step that waits (EndWizard's dialer setup, the
+// hotfix of page 2, AbortWizard's profile uninstall); the step goes on.
+bool KeepOpen(int mode);
+
+// Whether the wizard's windows are in the topmost band: not while a program
+// is waited for or a companion runs (StartCompanion to CompanionReported).
+bool InTopMostBand();
+
 // Starts the command line with its window minimised and given the focus and
 // returns at once.
 void StartProgram(const std::wstring& commandLine);
 
 // A companion program that a timer watches through the exchange file: the
-// main window leaves the topmost band before it starts, so that a dialog that
-// it (or Windows for it) raises is not hidden under the full-screen wizard...
+// main window (and the cancel query over it) leaves the topmost band before
+// it starts, so that a dialog that it (or Windows for it) raises is not
+// hidden under the full-screen wizard...
 void StartCompanion(const std::wstring& commandLine);
 // ...and takes it again once the companion has reported its end.
 void CompanionReported();

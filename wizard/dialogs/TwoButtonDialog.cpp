@@ -8,7 +8,7 @@
 namespace TwoButtonDialog {
 
 void Load(ui::Form& form, const FormParts::DialogControls& controls, int background, const Button& left,
-          const Button& right, int16_t textId, bool onPageArea) {
+          const Button& right, int16_t textId, bool onPageArea, bool topMost) {
     ui::Control& image1 = *controls.Image1;
     image1.SetStretch(true);
     image1.SetPicture(background);
@@ -23,7 +23,10 @@ void Load(ui::Form& form, const FormParts::DialogControls& controls, int backgro
     form.Show();
     if (onPageArea) FormParts::PlaceOnPageArea(form);
     controls.DefaultButton->SetFocus();
-    TopMost::SetTopMost(form.Handle());
+    if (topMost)
+        TopMost::SetTopMost(form.Handle());
+    else
+        TopMost::LeaveTopMost(form.Handle());
 }
 
 void Show(ui::Form& form) {

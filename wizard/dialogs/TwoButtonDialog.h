@@ -21,9 +21,10 @@ struct Button {
 // Form_Load of either dialog: the background bitmap stretched over the
 // dialog, the version, the button faces and captions, the message text; then
 // the dialog is shown (on the main window's page area when onPageArea), the
-// focus goes to DefaultButton and the dialog becomes topmost.
+// focus goes to DefaultButton and the dialog becomes topmost, or leaves the
+// band where topMost is false.
 void Load(ui::Form& form, const FormParts::DialogControls& controls, int background, const Button& left,
-          const Button& right, int16_t textId, bool onPageArea);
+          const Button& right, int16_t textId, bool onPageArea, bool topMost);
 
 // Shows the dialog; a first showing loads it, and its load shows it.
 void Show(ui::Form& form);

@@ -3,6 +3,7 @@
 #include "core/Clicks.h"
 #include "core/ProgramEnd.h"
 #include "core/frmMain.h"
+#include "core/runApp.h"
 #include "dialogs/PictureButtons.h"
 #include "dialogs/TwoButtonDialog.h"
 #include "resources/resource_ids.h"
@@ -40,12 +41,12 @@ void Show() { TwoButtonDialog::Show(Instance()); }
 // Enter means forward.
 void Form_Load() {
     TwoButtonDialog::Load(Instance(), ctl, IDB_CLOSEAPP, {ctl.Cancel, ctl.lblCancel, 2},
-                          {ctl.Forward, ctl.lblForward, 1}, 2000, false);
+                          {ctl.Forward, ctl.lblForward, 1}, 2000, false, true);
 }
 
 void Form_QueryUnload(bool& cancel, int mode) {
-    (void)cancel;
-    if (mode != ui::kUnloadFormCode) ProgramEnd::AbortWizard();
+    if (runApp::KeepOpen(mode)) cancel = true;
+    if (mode != ui::kUnloadFormCode && !cancel) ProgramEnd::AbortWizard();
 }
 
 // Leaving page 1 brings up the main window (its first use loads and shows it).

@@ -3,6 +3,7 @@
 #include "core/Clicks.h"
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
+#include "core/runApp.h"
 #include "dialogs/PictureButtons.h"
 #include "localisation/Functions.h"
 #include "localisation/ResHandling.h"
@@ -121,8 +122,8 @@ void Form_Load() {
 }
 
 void Form_QueryUnload(bool& cancel, int mode) {
-    (void)cancel;
-    if (mode != ui::kUnloadFormCode) ProgramEnd::AbortWizard();
+    if (runApp::KeepOpen(mode)) cancel = true;
+    if (mode != ui::kUnloadFormCode && !cancel) ProgramEnd::AbortWizard();
 }
 
 void Ok_Click() { ProgramEnd::AbortWizard(); }

@@ -1,6 +1,7 @@
 #include "dialogs/frmQueryCancel.h"
 
 #include "core/ProgramEnd.h"
+#include "core/runApp.h"
 #include "dialogs/PictureButtons.h"
 #include "dialogs/TwoButtonDialog.h"
 #include "resources/resource_ids.h"
@@ -33,15 +34,17 @@ const Controls& Ctl() { return FormParts::Loaded(Instance(), ctl); }
 
 void Show() { TwoButtonDialog::Show(Instance()); }
 
-// Over the page it interrupts; Enter means back.
+// Over the page it interrupts, in the main window's band: out of the topmost
+// one while a companion runs, whose dialogs it must not cover. Enter means
+// back.
 void Form_Load() {
     TwoButtonDialog::Load(Instance(), ctl, IDB_PAGE, {ctl.Back, ctl.lblBack, 3}, {ctl.Cancel, ctl.lblCancel, 2}, 2002,
-                          true);
+                          true, runApp::InTopMostBand());
 }
 
 void Form_QueryUnload(bool& cancel, int mode) {
-    (void)cancel;
-    if (mode != ui::kUnloadFormCode) ProgramEnd::AbortWizard();
+    if (runApp::KeepOpen(mode)) cancel = true;
+    if (mode != ui::kUnloadFormCode && !cancel) ProgramEnd::AbortWizard();
 }
 
 // Back: the query goes, the wizard stays where it was.

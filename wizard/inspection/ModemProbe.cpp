@@ -4,6 +4,7 @@
 
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
+#include "inspection/ComPorts.h"
 #include "platform/sys/Library.h"
 #include "platform/sys/Process.h"
 
@@ -67,8 +68,16 @@ int32_t detectModemPort(const std::wstring& preferredPort, const std::wstring& b
                   a[7].c_str(), a[8].c_str(), a[9].c_str());
 }
 
+std::wstring SearchList() {
+    std::wstring list;
+    for (int16_t port : ComPorts::SearchPorts()) list += (list.empty() ? L"" : L",") + std::to_wstring(port);
+    // A list holds a comma; one number alone would mean that port, then COM1 to COM9.
+    if (list.find(L',') == std::wstring::npos) list += L",";
+    return list;
+}
+
 int32_t DetectModemPort() {
-    return detectModemPort(L"1", L"57600", L"10", L"10", L"ATI9", L"VALMOR", L"72", L"73", L"", L"");
+    return detectModemPort(SearchList(), L"57600", L"10", L"10", L"ATI9", L"VALMOR", L"72", L"73", L"", L"");
 }
 
 void ForgetLibrary() { gDetect = nullptr; }

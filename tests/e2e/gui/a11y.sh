@@ -34,7 +34,7 @@ restore() {
 
 cable_begin winxp
 trap restore EXIT
-cable_port_map 1 2
+cable_port_map 1 2 12
 "$WINE" reg add 'HKLM\System\CurrentControlSet\Enum\Root\Legacy_IRDA' /f >/dev/null 2>&1 || fail "reg add" # infrared
 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY /d 3000028012000000 /f >/dev/null 2>&1
 : >"$HEARD"
@@ -107,6 +107,7 @@ pass "Next's default action opens page 4; message 104 is a dialog of its text, T
 
 heard "key Escape|page 5" "event FOCUS list $prompt [focused,focusable]"
 heard "page 5" '    list item "COM2" [focusable,selectable]'
+heard "page 5" '    list item "COM12" [focusable,selectable]'
 heard "key Down|page 5 after Down" 'event SHOW push button "Next"'
 heard "page 5 after Down" '    list item "COM1" [selected,focused,focusable,selectable]'
 heard "cancel query" 'push button "Back" [focused,default,focusable] action "Press"'

@@ -82,8 +82,8 @@ pass "page 5: the list has the focus; Down, Down select COM2 and Enter goes on t
 ports_end
 wine_kill
 cable_begin winxp
-cable_port_map 1 3
-cable_phone 3
+cable_port_map 1 3 12 # a USB-serial cable past COM9, the phone on it
+cable_phone 12
 cable_start
 cable_page1 keys_xp-page1
 e2e_wait_log "IRDA detected: False" 10 || fail "page 2 not reached: $(e2e_log | tail -3)"
@@ -100,8 +100,9 @@ gui_key Up
 gui_shot_until keys_xp-page4-up 5 only_chosen keys_xp-page4-up 163 198 || fail "Up did not select the automatic search"
 [ "$(mark_dots keys_xp-page4-up $KEYS_AUTO_ROWS)" -gt 3 ] || fail "no mark on the automatic search"
 gui_key Return
-e2e_wait_log "Modem detected on port: COM3" 30 || fail "phone not found: $(e2e_log | tail -3)"
-cable_log_order "user choice automatic or manuel COM-Selection: Automatic" "Modem detected on port: COM3"
+e2e_wait_log "Modem detected on port: COM12" 30 || fail "phone not found: $(e2e_log | tail -3)"
+cable_log_order "user choice automatic or manuel COM-Selection: Automatic" "Modem detected on port: COM12"
+cable_variables "$TRIGGER_HOST" | grep -qx 'ComPort=COM12' || fail "setup data: $(cable_variables "$TRIGGER_HOST")"
 gui_shot keys_xp-page3
-pass "XP: the mark shows after the first key; Up selects the automatic search, Enter finds the phone on COM3"
+pass "XP: the mark shows after the first key; Up selects the automatic search, Enter finds the phone on COM12"
 exit 0

@@ -180,15 +180,21 @@ bool ReadFile(Handle file, void* data, uint32_t bytes, uint32_t* read) {
     if (p->failRead) return false;
     size_t index = p->commandsSinceOpen - 1;
     std::string reply = p->commandsSinceOpen && index < p->replies.size() && !p->replied ? p->replies[index] : "";
-    p->replied = true;
     const Timeouts& t = p->timeouts;
+    uint32_t total = t.ReadTotalTimeoutMultiplier * bytes + t.ReadTotalTimeoutConstant, delay = p->replyDelayMs;
+    if (p->replied && index == 0 && !p->answer.empty()) {
+        delay = std::max(p->replyEndedAt + p->answerAfterMs, W().ticks) - W().ticks;
+        if (delay <= total) reply.swap(p->answer);
+    }
     if (reply.size() >= 2) {
         // The read ends on the interval after the last byte.
-        W().ticks += p->replyDelayMs + t.ReadIntervalTimeout;
+        W().ticks += delay + t.ReadIntervalTimeout;
+        p->replyEndedAt = W().ticks - t.ReadIntervalTimeout;
     } else {
         // Nothing, or a single byte: the total time-out ends it.
-        W().ticks += t.ReadTotalTimeoutMultiplier * bytes + t.ReadTotalTimeoutConstant;
+        W().ticks += total;
     }
+    p->replied = true;
     uint32_t n = static_cast<uint32_t>(std::min<size_t>(reply.size(), bytes));
     std::copy(reply.data(), reply.data() + n, static_cast<char*>(data));
     *read = n;

@@ -24,6 +24,8 @@ struct Port {
     std::vector<std::string> replies;  // one per command of each open, in order; "" or missing: silence
                                        // (a reply comes once: later reads of the command get silence)
     uint32_t replyDelayMs = 0;         // until the first byte of a reply arrives
+    std::string answer;                // follows the first command's reply (an echo)...
+    uint32_t answerAfterMs = 0;        // ...this long after its last byte
     uint32_t shortWriteBy = 0;         // WriteFile reports this many bytes fewer
     bool failGetState = false, failSetState = false, failGetTimeouts = false, failSetTimeouts = false;
     bool failPurge = false, failModemStatus = false, failWrite = false, failRead = false;
@@ -34,6 +36,7 @@ struct Port {
     uint32_t openedAt = 0;
     size_t commandsSinceOpen = 0;
     bool replied = false;                    // the latest command's reply has been read
+    uint32_t replyEndedAt = 0;               // when its last byte came
     std::vector<uint32_t> dcbLengthsPassed;  // DCBlength as GetCommState received it
     std::vector<comm::Dcb> statesSet;
     std::vector<comm::Timeouts> timeoutsSet;

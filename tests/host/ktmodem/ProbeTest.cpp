@@ -86,14 +86,20 @@ TEST_F(ProbeTest, PreferredPortComesFirstAndIsNotProbedTwice) {
     const Case cases[] = {
         {"1", oneToNine},
         {"5", {"COM5", "COM1", "COM2", "COM3", "COM4", "COM6", "COM7", "COM8", "COM9"}},
-        {"0", with("COM0", oneToNine)},
-        {"", with("COM0", oneToNine)},
-        {"not a number", with("COM0", oneToNine)},
-        {"12", with("COM12", oneToNine)},
-        {"-3", with("COM-3", oneToNine)},
+        {"0", with("\\\\.\\COM0", oneToNine)},
+        {"", with("\\\\.\\COM0", oneToNine)},
+        {"not a number", with("\\\\.\\COM0", oneToNine)},
+        {"12", with("\\\\.\\COM12", oneToNine)},
+        {"-3", with("\\\\.\\COM-3", oneToNine)},
         {" +4x", {"COM4", "COM1", "COM2", "COM3", "COM5", "COM6", "COM7", "COM8", "COM9"}},
-        {"-2147483648", with("COM-2147483648", oneToNine)},
+        {"-2147483648", with("\\\\.\\COM-2147483648", oneToNine)},
         {nullptr, oneToNine},
+        // A list: exactly its ports, in its order, each once.
+        {"1,2,3,4,5,6,7,8,9,12",
+         {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "COM9", "\\\\.\\COM12"}},
+        {"12, 3,x,,+12,256,3", {"\\\\.\\COM12", "COM3", "\\\\.\\COM256"}},
+        {"3,", {"COM3"}},
+        {",", {}},
     };
     for (const Case& c : cases) {
         fakecomm::Reset();
@@ -103,9 +109,9 @@ TEST_F(ProbeTest, PreferredPortComesFirstAndIsNotProbedTwice) {
 }
 
 TEST_F(ProbeTest, FirstAnsweringPortWins) {
-    Device("COM12");
+    Device("\\\\.\\COM12");
     EXPECT_EQ(Detect("12"), 12);
-    EXPECT_EQ(W().OpenedNames(), Names{"COM12"});
+    EXPECT_EQ(W().OpenedNames(), Names{"\\\\.\\COM12"});
 
     fakecomm::Reset();
     Device("COM2", {"\r\nERROR\r\n"});
@@ -289,6 +295,38 @@ TEST_F(ProbeTest, ASilentPortCostsTheWholeReadTimeout) {
     Device("COM1", {});
     EXPECT_EQ(Detect("1"), 0);
     EXPECT_EQ(W().ticks, 10u * 512 + 10);
+}
+
+// A loopback plug is left 1.5 s after its echo; other bytes keep the budget.
+TEST_F(ProbeTest, AnEchoAloneIsGivenUpWithinOneAndAHalfSeconds) {
+    struct Case {
+        const char* echo;
+        uint32_t answerAfterMs, ticks;
+        int32_t found;
+    } cases[] = {{"ATI9\r\n", 60000, 1500, 0},
+                 {"\r\nATI9\r\r\n", 1000, 1010, 1},
+                 {"ATI9\r\n", 1501, 1500, 0},
+                 {"ATI", 5000, 5010, 1}};
+    for (const Case& c : cases) {
+        fakecomm::Reset();
+        fakecomm::Port& p = Device("COM1", {c.echo});
+        p.answer = "\r\nVALMOR\r\n";
+        p.answerAfterMs = c.answerAfterMs;
+        EXPECT_EQ(Detect("1"), c.found) << c.echo << c.answerAfterMs;
+        EXPECT_EQ(W().ticks, c.ticks) << c.echo << c.answerAfterMs;
+    }
+}
+
+// A numeric code after ATV0 (ended by CR alone), NO CARRIER and +CME ERROR end a reply as OK and ERROR do.
+TEST_F(ProbeTest, EveryFinalResultEndsTheReadAtOnce) {
+    int i = 0;  // the first six end the reply, the rest read on to the time-out
+    for (const char* reply : {"ATI9\r0\r", "4\r", "\r\n3\r\n", "\r\nno carrier\r\n", "\r\n+CME ERROR: 100\r\n",
+                              "\r\n+cme error:4\r\n", "\r\n40\r\n", "\r\n+CME ERROR\r\n", "\r\nNO CARRIERS\r\n"}) {
+        fakecomm::Reset();
+        Device("COM1", {reply});
+        EXPECT_EQ(Detect("1"), 0);
+        EXPECT_EQ(W().ticks == 10, i++ < 6) << reply;
+    }
 }
 
 TEST_F(ProbeTest, AnyOfTheThreeMatchTextsInAnyCaseAccepts) {

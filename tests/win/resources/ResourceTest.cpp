@@ -220,6 +220,20 @@ TEST(LanguageLibraries, VersionResourceNamesTheirTranslation) {
     EXPECT_EQ(Translation(WizardPath("ZH.dll")), 0x080403A8u) << "Simplified first";
 }
 
+// The Version tab of the shipped files (the build makes ktmodem.dll beside wizard's directory).
+TEST(ShippedFiles, VersionResourceGivesTheProductVersion) {
+    for (const std::string& path : {WizardPath("wizard.exe"), WizardPath("..\\ktmodem\\ktmodem.dll")}) {
+        DWORD handle = 0, size = GetFileVersionInfoSizeA(path.c_str(), &handle);
+        std::vector<char> data(size + 1);
+        char* text = nullptr;
+        UINT length = 0;
+        GetFileVersionInfoA(path.c_str(), 0, size, data.data());
+        VerQueryValueA(data.data(), "\\StringFileInfo\\040904E4\\FileVersion", reinterpret_cast<void**>(&text),
+                       &length);
+        EXPECT_STREQ(text, "4.1.1.0") << path;
+    }
+}
+
 // The text of id in the string table of exactly one resource language.
 std::wstring TableText(HMODULE module, UINT id, WORD language) {
     HRSRC block = FindResourceExW(module, MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(id / 16 + 1), language);

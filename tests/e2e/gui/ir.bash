@@ -105,8 +105,8 @@ ir_forward_drawn() {
 
 # Dark (text) pixels in region $2 (WxH+X+Y) of screenshot $1.
 ir_text_pixels() {
-    gui_mask "$1" "$2" ir-mask
-    convert "$SHOTS/ir-mask.pbm" -format '%[fx:int(w*h*(1-mean)+0.5)]' info:
+    gui_mask "$1" "$2" "$1-mask"
+    convert "$SHOTS/$1-mask.pbm" -format '%[fx:int(w*h*(1-mean)+0.5)]' info:
 }
 
 # Waits up to $1 seconds until no wineboot of this prefix runs: Wine carries

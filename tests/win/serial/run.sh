@@ -41,7 +41,6 @@ suite Silent
 ports_phone 1 --echo --delay 5
 ports_phone 2 --echo --delay 30
 ports_phone 3 --echo --delay 100
-ports_phone 4 --echo --delay 1000
 ports_phone 5 --loopback
 ports_phone 6 --numeric
 suite EchoFirst

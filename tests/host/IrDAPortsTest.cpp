@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
-
 #include "TestSupport.h"
 #include "inspection/CheckIRDA.h"
 #include "inspection/CheckIrComm2k.h"

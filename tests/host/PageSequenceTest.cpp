@@ -462,8 +462,7 @@ TEST_F(PageSequenceTest, InfraredWaitAndSearch) {
     EXPECT_EQ(fake::W().started[0].substr(fake::W().started[0].size() - 2), L" 1");
     // The cancel query keeps the main window's band: out while the installer may raise a dialog, in after.
     fake::Key(Main(), ui::kKeyEscape);
-    ui::Form& query = frmQueryCancel::Instance();
-    EXPECT_FALSE(fake::WindowTopMost(query.Handle()));
+    EXPECT_FALSE(fake::WindowTopMost(frmQueryCancel::Instance().Handle()));
     ui::Control& xpTimer = Item(L"IrDATimer");
     for (int i = 0; i < 241; ++i) fake::Tick(xpTimer);
     EXPECT_TRUE(fake::TimerRunning(xpTimer));
@@ -471,8 +470,8 @@ TEST_F(PageSequenceTest, InfraredWaitAndSearch) {
     fake::Tick(xpTimer);
     EXPECT_FALSE(fake::TimerRunning(xpTimer));
     EXPECT_EQ(Rs.IrDATimerTicks, 243);
-    EXPECT_TRUE(fake::WindowTopMost(query.Handle()) && fake::WindowTopMost(Main().Handle()));
-    fake::Key(query, ui::kKeyReturn);  // Back
+    EXPECT_TRUE(fake::WindowTopMost(frmQueryCancel::Instance().Handle()) && fake::WindowTopMost(Main().Handle()));
+    fake::Key(frmQueryCancel::Instance(), ui::kKeyReturn);  // Back
 
     Rs.ComPort = L"COM1";
     Enter();  // never found: ten attempts, the label counts to ten

@@ -223,11 +223,10 @@ TEST(LanguageLibraries, VersionResourceNamesTheirTranslation) {
 // The Version tab of the shipped files (the build makes ktmodem.dll beside wizard's directory).
 TEST(ShippedFiles, VersionResourceGivesTheProductVersion) {
     for (const std::string& path : {WizardPath("wizard.exe"), WizardPath("..\\ktmodem\\ktmodem.dll")}) {
-        DWORD handle = 0, size = GetFileVersionInfoSizeA(path.c_str(), &handle);
-        std::vector<char> data(size + 1);
+        std::vector<char> data(GetFileVersionInfoSizeA(path.c_str(), nullptr) + 1);
         char* text = nullptr;
         UINT length = 0;
-        GetFileVersionInfoA(path.c_str(), 0, size, data.data());
+        GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(data.size()), data.data());
         VerQueryValueA(data.data(), "\\StringFileInfo\\040904E4\\FileVersion", reinterpret_cast<void**>(&text),
                        &length);
         EXPECT_STREQ(text, "4.1.1.0") << path;

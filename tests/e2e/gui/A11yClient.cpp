@@ -2,10 +2,13 @@
 //   a11yclient listen FILE   appends "listening" to FILE once hooked, then
 //                            each WinEvent of the wizard's windows with the
 //                            object it names, until killed
+//   a11yclient note TEXT     "== TEXT", a step of the transcript
 //   a11yclient dump          the topmost wizard window's object and children
 //   a11yclient do NAME       accDoDefaultAction on its child named NAME
 // One line per object: role "name" [states] value action @left,top,width,height;
-// a dump ends with the caret of the wizard's thread.
+// a dump ends with the caret of the wizard's thread. While a listener runs,
+// the others hand it what they say and it writes that in its turn among the
+// events: FILE has one writer, so no line overwrites another.
 #include <oleacc.h>
 #include <stdio.h>
 #include <windows.h>
@@ -87,10 +90,10 @@ void EachChild(IAccessible* acc, F f) {
     }
 }
 
-void Dump(IAccessible* acc, VARIANT child, int depth) {
-    printf("%*s%s\n", depth * 2, "", Describe(acc, child).c_str());
+void Dump(IAccessible* acc, VARIANT child, int depth, std::string* out) {
+    *out += std::string(static_cast<size_t>(depth) * 2, ' ') + Describe(acc, child) + "\n";
     if (child.vt == VT_I4 && child.lVal == CHILDID_SELF)
-        EachChild(acc, [&](IAccessible* a, VARIANT c) { Dump(a, c, depth + 1); });
+        EachChild(acc, [&](IAccessible* a, VARIANT c) { Dump(a, c, depth + 1, out); });
 }
 
 IAccessible* TopWindow() {
@@ -100,12 +103,33 @@ IAccessible* TopWindow() {
     return acc;
 }
 
+// An event heard, or (event 0) a text handed to the listener.
 struct Event {
     DWORD event;
     HWND hwnd;
     LONG object, child;
+    std::string text;
 };
 std::deque<Event> queued;
+
+const char kListener[] = "A11yListener";
+
+// Takes a text from another client (WM_COPYDATA) into the queue.
+LRESULT CALLBACK ListenerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_COPYDATA) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    queued.push_back({0, nullptr, 0, 0, std::string(static_cast<const char*>(data->lpData), data->cbData)});
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    return TRUE;
+}
+
+// Hands text to the listener, or prints it where none runs.
+void Say(const std::string& text) {
+    HWND listener = FindWindowA(kListener, nullptr);
+    COPYDATASTRUCT data = {0, static_cast<DWORD>(text.size()), const_cast<char*>(text.data())};
+    if (!listener || !SendMessageA(listener, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)))
+        fputs(text.c_str(), stdout);
+}
 
 // Out of context: called while this thread waits for a message, and read
 // once the wait is over (a message posted ends it).
@@ -114,7 +138,7 @@ void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG chi
     if (!hwnd || object == OBJID_CURSOR) return;
     GetClassNameA(GetAncestor(hwnd, GA_ROOT), cls, sizeof cls);
     if (strcmp(cls, "WizardForm") != 0) return;
-    queued.push_back({event, hwnd, object, child});
+    queued.push_back({event, hwnd, object, child, ""});
     PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
@@ -129,6 +153,11 @@ const char* const kEventNames[] = {"ALERT",      "DIALOGSTART", "DIALOGEND",    
 
 int Listen(const char* path) {
     SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, Heard, 0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ListenerProc;
+    wc.lpszClassName = kListener;
+    RegisterClassA(&wc);
+    CreateWindowA(kListener, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     FILE* out = fopen(path, "ab");
     if (!out) return 2;
     fprintf(out, "listening\n");
@@ -139,6 +168,11 @@ int Listen(const char* path) {
         while (!queued.empty()) {
             Event e = queued.front();
             queued.pop_front();
+            if (!e.event) {
+                fputs(e.text.c_str(), out);
+                fflush(out);
+                continue;
+            }
             char name[64];
             snprintf(name, sizeof name, "0x%04lx", e.event);
             for (size_t i = 0; i < sizeof kEventIds / sizeof kEventIds[0]; ++i)
@@ -164,13 +198,18 @@ int main(int argc, char** argv) {
     CoInitialize(nullptr);
     std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "listen" && argc > 2) return Listen(argv[2]);
+    if (mode == "note" && argc > 2) {
+        Say("== " + std::string(argv[2]) + "\n");
+        return 0;
+    }
     IAccessible* top = TopWindow();
     if (!top) {
-        printf("no wizard window answers\n");
+        Say("no wizard window answers\n");
         return 1;
     }
+    std::string said;
     if (mode == "dump") {
-        Dump(top, Self(), 0);
+        Dump(top, Self(), 0, &said);
         // Where a magnifier that follows the caret looks.
         GUITHREADINFO gui{};
         gui.cbSize = sizeof gui;
@@ -178,19 +217,23 @@ int main(int argc, char** argv) {
             gui.hwndCaret) {
             POINT p{gui.rcCaret.left, gui.rcCaret.top};
             ClientToScreen(gui.hwndCaret, &p);
-            printf("caret @%ld,%ld,%ld,%ld\n", p.x, p.y, gui.rcCaret.right - gui.rcCaret.left,
-                   gui.rcCaret.bottom - gui.rcCaret.top);
+            said += "caret @" + std::to_string(p.x) + "," + std::to_string(p.y) + "," +
+                    std::to_string(gui.rcCaret.right - gui.rcCaret.left) + "," +
+                    std::to_string(gui.rcCaret.bottom - gui.rcCaret.top) + "\n";
         }
     } else if (mode == "do" && argc > 2) {
         wchar_t want[256];
         MultiByteToWideChar(CP_ACP, 0, argv[2], -1, want, 256);
         EachChild(top, [&](IAccessible* a, VARIANT c) {
             BSTR b = nullptr;
-            if (a->get_accName(c, &b) == S_OK && Take(b) == want)
-                printf("do \"%s\": 0x%08lx\n", argv[2], a->accDoDefaultAction(c));
+            if (a->get_accName(c, &b) == S_OK && Take(b) == want) {
+                char line[320];
+                snprintf(line, sizeof line, "do \"%s\": 0x%08lx\n", argv[2], a->accDoDefaultAction(c));
+                said += line;
+            }
         });
     }
     top->Release();
-    fflush(stdout);
+    Say(said);
     return 0;
 }

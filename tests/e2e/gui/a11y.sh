@@ -11,16 +11,21 @@ e2e_display
 
 HEARD="$SHOTS/heard.txt"
 COLORS='HKCU\Control Panel\Colors'
-client() { "$WINE" "$GUI_BIN/a11yclient.exe" "$@" 2>/dev/null | tr -d '\r' >>"$HEARD"; }
-note() { printf '== %s\n' "$*" >>"$HEARD"; }
+# The listener writes the transcript alone: notes, dumps and what the default
+# actions return go through it, in their turn among the events.
+client() { "$WINE" "$GUI_BIN/a11yclient.exe" "$@" >/dev/null 2>&1; }
+note() { client note "$*"; }
 # What steps $1 (a|b: either) made heard holds a line with $2.
 part() { awk -v t="$1" 'BEGIN {n = split(t, w, "|"); for (i = 1; i <= n; i++) want[w[i]] = 1}
     /^== / {on = substr($0, 4) in want; next} on' "$HEARD"; }
-has_heard() { part "$1" | grep -qF -- "$2"; }
-heard() { has_heard "$1" "$2" || fail "$1: not heard: $2"; }
+heard() { part "$1" | grep -qF -- "$2" || fail "$1: not heard: $2"; }
 # A step waits until it has made heard its last event, $1, within 10 s: the
-# next step's events are then its own.
-hear() { gui_until 10 has_heard "$2" "$1" || fail "$2: not heard within 10 s: $1"; }
+# next step's events are then its own. Only the latest step of its name counts.
+latest_holds() {
+    awk -v t="== $1" '$0 == t {part = ""; on = 1; next} /^== / {on = 0} on {part = part $0 "\n"} END {printf "%s", part}' \
+        "$HEARD" | grep -qF -- "$2"
+}
+hear() { gui_until 10 latest_holds "$2" "$1" || fail "$2: not heard within 10 s: $1"; }
 key() { local last=$1; shift; note "key $*" && gui_key "$@" && hear "$last" "key $*"; }
 act() { note "accDoDefaultAction $1" && client do "$1" && hear "$2" "accDoDefaultAction $1"; }
 dump() { note "$1" && client dump; }

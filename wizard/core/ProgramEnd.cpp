@@ -109,4 +109,12 @@ void AbortWizard() {
     sys::ExitProgram();
 }
 
+void CloseAsked(bool& cancel, int mode) {
+    if (mode == ui::kUnloadFormCode) return;
+    if (runApp::KeepOpen(mode))
+        cancel = true;
+    else
+        AbortWizard();
+}
+
 }  // namespace ProgramEnd

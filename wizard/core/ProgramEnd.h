@@ -7,6 +7,11 @@ namespace ProgramEnd {
 [[noreturn]] void EndWizard();
 [[noreturn]] void AbortWizard();
 
+// Form_QueryUnload of the dialogs: the program's own unload passes; any other
+// close ends the run through AbortWizard, but while a program is waited for,
+// when it is declined (runApp::KeepOpen).
+void CloseAsked(bool& cancel, int mode);
+
 // Shared clean-up steps of both ends.
 void RemoveDummyProfile(bool endWizard);
 void DeleteWorkFiles();

@@ -3,7 +3,6 @@
 #include "core/Clicks.h"
 #include "core/ProgramEnd.h"
 #include "core/frmMain.h"
-#include "core/runApp.h"
 #include "dialogs/PictureButtons.h"
 #include "dialogs/TwoButtonDialog.h"
 #include "resources/resource_ids.h"
@@ -44,10 +43,7 @@ void Form_Load() {
                           {ctl.Forward, ctl.lblForward, 1}, 2000, false, true);
 }
 
-void Form_QueryUnload(bool& cancel, int mode) {
-    if (runApp::KeepOpen(mode)) cancel = true;
-    if (mode != ui::kUnloadFormCode && !cancel) ProgramEnd::AbortWizard();
-}
+void Form_QueryUnload(bool& cancel, int mode) { ProgramEnd::CloseAsked(cancel, mode); }
 
 // Leaving page 1 brings up the main window (its first use loads and shows it).
 void Form_Unload(bool& cancel) {

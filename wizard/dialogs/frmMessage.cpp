@@ -3,7 +3,6 @@
 #include "core/Clicks.h"
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
-#include "core/runApp.h"
 #include "dialogs/PictureButtons.h"
 #include "localisation/Functions.h"
 #include "localisation/ResHandling.h"
@@ -121,10 +120,7 @@ void Form_Load() {
     TopMost::SetTopMost(f.Handle());
 }
 
-void Form_QueryUnload(bool& cancel, int mode) {
-    if (runApp::KeepOpen(mode)) cancel = true;
-    if (mode != ui::kUnloadFormCode && !cancel) ProgramEnd::AbortWizard();
-}
+void Form_QueryUnload(bool& cancel, int mode) { ProgramEnd::CloseAsked(cancel, mode); }
 
 void Ok_Click() { ProgramEnd::AbortWizard(); }
 

@@ -42,10 +42,7 @@ void Form_Load() {
                           true, runApp::InTopMostBand());
 }
 
-void Form_QueryUnload(bool& cancel, int mode) {
-    if (runApp::KeepOpen(mode)) cancel = true;
-    if (mode != ui::kUnloadFormCode && !cancel) ProgramEnd::AbortWizard();
-}
+void Form_QueryUnload(bool& cancel, int mode) { ProgramEnd::CloseAsked(cancel, mode); }
 
 // Back: the query goes, the wizard stays where it was.
 void Back_Click() { Instance().Unload(); }

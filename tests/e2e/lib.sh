@@ -80,28 +80,26 @@ e2e_start() {
     WIZARD_PID=$!
 }
 
-# Waits up to $2 seconds (default 30) until the log holds a line that starts with $1.
-e2e_wait_log() {
-    local what=$1 limit=${2:-30} i
-    for ((i = 0; i < limit * 4; i++)); do
-        [ -f "$LOG" ] && tr -d '\r' <"$LOG" | cut -f1 | grep -qxF -- "$what" && return 0
-        sleep 0.25
+# Runs the command $2... every 0.2 s until it succeeds, for up to $1 seconds.
+e2e_until() {
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.2
     done
-    return 1
 }
+
+# Waits up to $2 seconds (default 30) until the log holds a line that starts with $1.
+e2e_log_has() { [ -f "$LOG" ] && tr -d '\r' <"$LOG" | cut -f1 | grep -qxF -- "$1"; }
+e2e_wait_log() { e2e_until "${2:-30}" e2e_log_has "$1"; }
 
 # The log's messages, one a line, without time and date.
 e2e_log() { [ -f "$LOG" ] && tr -d '\r' <"$LOG" | cut -f1; }
 
 # Waits up to $1 seconds for the started wizard to end; 0 when it has.
-e2e_wait_end() {
-    local limit=${1:-30} i
-    for ((i = 0; i < limit * 4; i++)); do
-        kill -0 "$WIZARD_PID" 2>/dev/null || return 0
-        sleep 0.25
-    done
-    return 1
-}
+e2e_ended() { ! kill -0 "$WIZARD_PID" 2>/dev/null; }
+e2e_wait_end() { e2e_until "${1:-30}" e2e_ended; }
 
 e2e_shot() { command -v import >/dev/null && import -display "$DISPLAY" -window root "$SHOTS/$1.png" 2>/dev/null; }
 

@@ -8,8 +8,7 @@ first=$WIZARD_PID
 e2e_wait_log "get system directories END" || fail "first instance did not start"
 # Page 1 ends the start-up: the first instance writes nothing more.
 page1() { xdotool search --onlyvisible --name '^Wizard$' >/dev/null 2>&1; }
-for ((i = 0; i < 100; i++)); do page1 && break; sleep 0.2; done
-page1 || fail "the first instance showed no page 1"
+e2e_until 20 page1 || fail "the first instance showed no page 1"
 before=$(md5sum <"$LOG")
 windows_before=$(xdotool search --onlyvisible --name . 2>/dev/null | wc -l)
 e2e_start

@@ -25,7 +25,7 @@ latest_holds() {
     awk -v t="== $1" '$0 == t {part = ""; on = 1; next} /^== / {on = 0} on {part = part $0 "\n"} END {printf "%s", part}' \
         "$HEARD" | grep -qF -- "$2"
 }
-hear() { gui_until 10 latest_holds "$2" "$1" || fail "$2: not heard within 10 s: $1"; }
+hear() { e2e_until 10 latest_holds "$2" "$1" || fail "$2: not heard within 10 s: $1"; }
 key() { local last=$1; shift; note "key $*" && gui_key "$@" && hear "$last" "key $*"; }
 act() { note "accDoDefaultAction $1" && client do "$1" && hear "$2" "accDoDefaultAction $1"; }
 dump() { note "$1" && client dump; }
@@ -44,7 +44,7 @@ cable_port_map 1 2 12
 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY /d 3000028012000000 /f >/dev/null 2>&1
 : >"$HEARD"
 "$WINE" "$GUI_BIN/a11yclient.exe" listen "$(win_path "$HEARD")" >/dev/null 2>&1 &
-gui_until 20 listening 1 || fail "the client did not start listening"
+e2e_until 20 listening 1 || fail "the client did not start listening"
 note "page 1 opens"
 cable_start
 gui_wait_window "$RECT_CENTRED" 40 || fail "page 1 did not appear: $(e2e_log | tail -3)"
@@ -135,7 +135,7 @@ for c in Window=0 WindowText=255 ButtonFace=0 ButtonText=255 GrayText=0,255,0 Hi
     "$WINE" reg add "$COLORS" /v "${c%%=*}" /d "${v//,/ }" /f >/dev/null 2>&1
 done
 "$WINE" "$GUI_BIN/a11yclient.exe" listen "$(win_path "$HEARD")" >/dev/null 2>&1 &
-gui_until 20 listening 2 || fail "the client did not start listening again"
+e2e_until 20 listening 2 || fail "the client did not start listening again"
 note "High Contrast: pages 1, 2, 4, message 104, pages 5 and 3"
 cable_start
 cable_page1 a11y-hc-page1

@@ -163,14 +163,11 @@ cable_log_count() { e2e_log | grep -cxF -- "$1"; }
 
 # Waits up to $2 seconds for the log line $1 to be there $3 times (default 1).
 cable_log_count_at_least() { [ "$(cable_log_count "$1")" -ge "$2" ]; }
-cable_wait_log_count() { gui_until "$2" cable_log_count_at_least "$1" "${3:-1}"; }
-
-# Waits up to $1 seconds until the command $2... succeeds.
-cable_until() { gui_until "$@"; }
+cable_wait_log_count() { e2e_until "$2" cable_log_count_at_least "$1" "${3:-1}"; }
 
 # Waits up to $2 seconds until the file $1 holds a line $3.
 cable_has_line() { [ -f "$1" ] && tr -d '\r' <"$1" | grep -qxF -- "$2"; }
-cable_wait_line() { gui_until "$2" cable_has_line "$1" "$3"; }
+cable_wait_line() { e2e_until "$2" cable_has_line "$1" "$3"; }
 
 # The command lines the stand-ins recorded for program $1, one a line.
 cable_started() { tr -d '\r' <"$COMPANIONS_LOG" | sed -n "s/^$1|//p"; }

@@ -123,7 +123,7 @@ read -r left top right bottom < <(cable_window_rect "Browse for Folder")
 gui_point $(((left + right) / 2)) $(((top + bottom) / 2))
 xdotool key Escape
 no_folder_dialog() { ! gui_window_titled "Browse for Folder"; }
-gui_until 5 no_folder_dialog
+e2e_until 5 no_folder_dialog
 gui_wait_window_titled "Browse for Folder" 20 || fail "the cancelled folder dialog did not come back"
 gui_shot cable_xp-folder-again
 read -r left top right bottom < <(cable_window_rect "Browse for Folder")
@@ -131,7 +131,7 @@ gui_click $((left + 101)) $((top + 128)) # "Documents", the third entry of the t
 gui_shot cable_xp-folder-chosen
 gui_point $(((left + right) / 2)) $(((top + bottom) / 2))
 xdotool key Return
-cable_until 20 grep -q '^cm_32|path|' "$COMPANIONS_LOG" || fail "the installer got no folder"
+e2e_until 20 grep -q '^cm_32|path|' "$COMPANIONS_LOG" || fail "the installer got no folder"
 chosen=$(cable_started cm_32 | sed -n 's/^path|//p')
 [[ "$chosen" =~ ^C:\\users\\[^\\]+\\Documents\\?$ ]] || fail "the installer got the folder \"$chosen\""
 [ "$(cable_log_count "systemcheck and modeminstallation ready")" -eq 0 ] || fail "page 3 ended during the request"

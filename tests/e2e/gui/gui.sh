@@ -13,27 +13,16 @@ RECT_PAGE="308,191,768,638"     # the cancel query and later messages: on the pa
 # With "sync", once their threads are back in their message loops.
 gui_windows() { "$WINE" "$GUI_BIN/winlist.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
-# Runs the command $2... every 0.2 s until it succeeds, for up to $1 seconds.
-gui_until() {
-    local limit=$1 end
-    shift
-    end=$((SECONDS + limit))
-    until "$@"; do
-        [ "$SECONDS" -lt "$end" ] || return 1
-        sleep 0.2
-    done
-}
-
 # A visible window "Wizard" at rectangle $1, or none ($2 = gone).
 gui_window_at() {
     gui_windows | awk -F'\t' -v r="$1" -v gone="${2:-}" '$1 == "Wizard" && $3 == r {f = 1} END {exit gone ? f : !f}'
 }
 
 # Waits up to $2 seconds (default 30) for a visible window "Wizard" at rectangle $1.
-gui_wait_window() { gui_until "${2:-30}" gui_window_at "$1"; }
+gui_wait_window() { e2e_until "${2:-30}" gui_window_at "$1"; }
 
 # Waits up to $2 seconds until no window "Wizard" is at rectangle $1.
-gui_wait_gone() { gui_until "${2:-20}" gui_window_at "$1" gone; }
+gui_wait_gone() { e2e_until "${2:-20}" gui_window_at "$1" gone; }
 
 gui_topmost() { gui_windows | awk -F'\t' -v r="$1" '$1 == "Wizard" && $3 == r && $4 == "topmost" {f = 1} END {exit !f}'; }
 
@@ -86,14 +75,8 @@ gui_taken() { gui_windows sync >/dev/null && gui_windows sync >/dev/null; }
 
 # Screenshots $1 until the command $3... succeeds on it, for up to $2 seconds;
 # fails with the last one kept.
-gui_shot_until() {
-    local shot=$1 end=$((SECONDS + $2))
-    shift 2
-    until gui_shot "$shot" && "$@"; do
-        [ "$SECONDS" -lt "$end" ] || return 1
-        sleep 0.2
-    done
-}
+gui_shot_until() { e2e_until "$2" gui_shot_checked "$1" "${@:3}"; }
+gui_shot_checked() { gui_shot "$1" && "${@:2}"; }
 
 # The colour of one pixel of a screenshot, as ImageMagick names it.
 gui_pixel() { convert "$SHOTS/$1.png" -format "%[pixel:p{$2,$3}]" info:; }
@@ -141,7 +124,7 @@ gui_reference() {
 }
 
 gui_window_titled() { gui_windows | awk -F'\t' -v t="$1" '$1 == t {f = 1} END {exit !f}'; }
-gui_wait_window_titled() { gui_until "${2:-30}" gui_window_titled "$1"; }
+gui_wait_window_titled() { e2e_until "${2:-30}" gui_window_titled "$1"; }
 
 # The exchange file of this run, as a host path ("" before it is logged).
 gui_trigger_host() {

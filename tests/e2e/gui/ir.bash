@@ -112,15 +112,11 @@ ir_text_pixels() {
 # Waits up to $1 seconds until no wineboot of this prefix runs: Wine carries
 # out a request to restart Windows with wineboot, which ends every program of
 # the session (a registry query too) before it starts those of the Run key.
-ir_wait_wineboot() {
-    local i pid busy
-    for ((i = 0; i < $1 * 4; i++)); do
-        busy=""
-        for pid in $(pgrep -f 'wineboot\.exe'); do
-            tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && busy=1
-        done
-        [ -z "$busy" ] && return 0
-        sleep 0.25
+ir_wait_wineboot() { e2e_until "$1" ir_no_wineboot; }
+ir_no_wineboot() {
+    local pid
+    for pid in $(pgrep -f 'wineboot\.exe'); do
+        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 1
     done
-    return 1
+    return 0
 }

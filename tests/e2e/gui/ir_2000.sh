@@ -86,7 +86,7 @@ e2e_wait_log "user must put his handy to the IRDA-Device on the pc" 15 || fail "
 trigger=$(e2e_log | sed -n 's/^tempfile: \(.*\) created\.$/\1/p' | tail -1)
 cmd="$TEMP_WIN\\kt\\cm_32.exe $TEMP_WIN\\\\kt\\ $trigger"
 installer_twice() { [ "$(cable_started cm_32)" = "$cmd 0"$'\n'"$cmd 1" ]; }
-gui_until 10 installer_twice || fail "installer commands: $(cable_started cm_32)"
+e2e_until 10 installer_twice || fail "installer commands: $(cable_started cm_32)"
 variables=$(cable_variables "$KT/seen-trigger.ini")
 grep -qx "ComPort=COM3" <<<"$variables" && grep -qx "os=Win2K" <<<"$variables" &&
     grep -qx "ModInst2K=1" <<<"$variables" || fail "setup data: $variables"

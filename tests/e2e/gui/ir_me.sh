@@ -24,7 +24,7 @@ me_begin() {
 # The patch asks for a folder: one dialog; Documents chosen, OK.
 me_begin "trigger 20" "getdir" "trigger 60" "sleep 300" "trigger 101"
 cable_log_order "IRDA detected: True" "user choice IRDA or COM : IRDA" "starting install of ME-Patch"
-cable_until 15 eval 'gui_windows | grep -q "^Browse for Folder"' || fail "no folder dialog: $(gui_windows)"
+e2e_until 15 gui_window_titled "Browse for Folder" || fail "no folder dialog: $(gui_windows)"
 read -r left top _ <<<"$(cable_window_rect "Browse for Folder")"
 gui_shot irme-folder
 [ "$(gui_windows | grep -c '^Browse for Folder')" -eq 1 ] || fail "more than one folder dialog"

@@ -81,6 +81,9 @@ gui_shot_checked() { gui_shot "$1" && "${@:2}"; }
 # The colour of one pixel of a screenshot, as ImageMagick names it.
 gui_pixel() { convert "$SHOTS/$1.png" -format "%[pixel:p{$2,$3}]" info:; }
 
+# Pixel $2,$3 of screenshot $1 is dark (an option face's centre when chosen).
+gui_dark() { [ "$(LC_ALL=C convert "$SHOTS/$1.png" -format "%[fx:p{$2,$3}.intensity < 0.25]" info:)" = 1 ]; }
+
 # Text pixels of a region (WxH+X+Y) of a screenshot as a black and white mask:
 # only the dark cores of the glyphs, so that smoothed edges over different
 # backgrounds do not count.

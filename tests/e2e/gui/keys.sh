@@ -13,9 +13,7 @@ e2e_display
 # The centre of an option's face ($2: its row on the page area): dark on the
 # chosen one (face 202), white on the other (201). Places with the English
 # texts.
-chosen() {
-    [ "$(convert "$SHOTS/$1.png" -format "%[fx:p{$((PAGE_X + 37)),$((PAGE_Y + $2))}.intensity < 0.25]" info:)" = 1 ]
-}
+chosen() { gui_dark "$1" $((PAGE_X + 37)) $((PAGE_Y + $2)); }
 # Dark pixels in the column just left of an option's text ($2, $3: its rows),
 # where only the dotted focus mark draws.
 mark_dots() {

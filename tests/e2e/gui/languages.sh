@@ -125,7 +125,7 @@ radios() {
 }
 
 # The face of the option at row $2 of shot $1 is the chosen one (dark at its centre).
-chosen() { [ "$(LC_ALL=C convert "$SHOTS/$1.png" -format "%[fx:p{$(at_x 37),$2}.intensity < 0.25]" info:)" = 1 ]; }
+chosen() { gui_dark "$1" "$(at_x 37)" "$2"; }
 
 trap lang_walks_end EXIT
 lang_fonts

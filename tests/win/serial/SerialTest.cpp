@@ -229,7 +229,7 @@ TEST_F(Silent, NeitherIsThePhone) {
 }
 
 // COM1, COM2, COM3: the phone, echoing a command at once and answering 5, 30
-// and 100 ms later; COM5: a loopback plug; COM6: a modem in ATV0, "4" to ATI9.
+// and 100 ms later; COM5: a loopback plug. No other port.
 class EchoFirst : public Serial {};
 
 TEST_F(EchoFirst, TheAnswerIsAwaitedAfterTheEcho) {
@@ -241,7 +241,6 @@ TEST_F(EchoFirst, TheAnswerIsAwaitedAfterTheEcho) {
     Call c = Search("5,");  // given up 1.5 s after its echo
     EXPECT_GE(c.ms, 1450u);
     EXPECT_LT(c.ms, 2000u);
-    EXPECT_LT(Search("6,").ms, 500u);  // a numeric final result: left at once
 }
 
 }  // namespace

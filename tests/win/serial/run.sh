@@ -42,7 +42,6 @@ ports_phone 1 --echo --delay 5
 ports_phone 2 --echo --delay 30
 ports_phone 3 --echo --delay 100
 ports_phone 5 --loopback
-ports_phone 6 --numeric
 suite EchoFirst
 
 exit $status

@@ -11,7 +11,8 @@
 //                   "name|path|<the folder it gave>"
 //   snapshot        copy the exchange file and kt\mdmvlm.inf as they are now
 //                   to kt\seen-trigger.ini and kt\seen-mdmvlm.inf
-//   exit            stop here
+//   exit            stop here, without a last report (what a crash leaves),
+//                   and record "name ended"
 //
 // One command a line; lines starting with '#' and empty lines are skipped.
 #pragma once
@@ -156,8 +157,10 @@ inline void Play(const char* name, const std::vector<std::string>& lines, const 
             AskForFolder(name, section, exchange);
         else if (command == "snapshot")
             Snapshot(exchange);
-        else if (command == "exit")
+        else if (command == "exit") {
+            Log(std::string(name) + " ended");
             return;
+        }
     }
 }
 

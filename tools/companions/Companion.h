@@ -11,8 +11,7 @@
 //                   "name|path|<the folder it gave>"
 //   snapshot        copy the exchange file and kt\mdmvlm.inf as they are now
 //                   to kt\seen-trigger.ini and kt\seen-mdmvlm.inf
-//   exit            stop here, without a last report (what a crash leaves),
-//                   and record "name ended"
+//   exit            stop here
 //
 // One command a line; lines starting with '#' and empty lines are skipped.
 #pragma once
@@ -157,10 +156,8 @@ inline void Play(const char* name, const std::vector<std::string>& lines, const 
             AskForFolder(name, section, exchange);
         else if (command == "snapshot")
             Snapshot(exchange);
-        else if (command == "exit") {
-            Log(std::string(name) + " ended");
+        else if (command == "exit")
             return;
-        }
     }
 }
 

@@ -7,8 +7,6 @@
 #   ports_wine PROGRAM ARGS  runs a Windows program in WORK/cwd with the shim
 #                            (for two minutes at most)
 #                            (CTS off for the ports in MODEMSHIM_CTS_OFF)
-#   ports_pull N             the cable of COMN pulled: its phone ends (the
-#                            terminal closes under an open port) and its link goes
 #   ports_clear              ends the phones, removes their links
 #   ports_end                also ends the session and puts back the links found
 # Ports not given a phone are absent. From COM10 up Windows, and Wine, open a
@@ -17,7 +15,6 @@
 # would on Windows.
 
 _ports_sims=()
-declare -gA _ports_sim_of
 _ports_saved=()
 _ports_session=0
 _ports_numbers="1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16"
@@ -57,7 +54,6 @@ ports_phone() {
     : >"$PORTS_WORK/logs/phone$n.log"
     "$PORTS_TOOLS/simphone" --link "$link" --log "$PORTS_WORK/logs/phone$n.log" "$@" &
     _ports_sims+=($!)
-    _ports_sim_of[$n]=$!
     local i
     for i in $(seq 100); do
         [ -L "$link" ] && break
@@ -73,18 +69,11 @@ ports_wine() {
     (cd "$PORTS_WORK/cwd" && LD_PRELOAD="$PORTS_TOOLS/modemshim.so${LD_PRELOAD:+:$LD_PRELOAD}" timeout 120 "$WINE" "$@")
 }
 
-ports_pull() {
-    local pid=${_ports_sim_of[$1]:-}
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    rm -f "$PORTS_DOSDEVICES/com$1"
-}
-
 ports_clear() {
     local pid n
     for pid in "${_ports_sims[@]}"; do kill "$pid" 2>/dev/null; done
     for pid in "${_ports_sims[@]}"; do wait "$pid" 2>/dev/null; done
     _ports_sims=()
-    _ports_sim_of=()
     for n in $_ports_numbers; do
         rm -f "$PORTS_DOSDEVICES/com$n"
     done

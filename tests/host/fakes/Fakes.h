@@ -80,9 +80,7 @@ struct World {
     std::vector<std::wstring> waited;                        // RunAndWait command lines
     std::vector<std::wstring> started;                       // StartProgram command lines
     std::set<std::wstring> missingPrograms;                  // Fold(first word): creation fails
-    std::map<sys::Handle, std::wstring> processes;           // started and kept, with their command lines
-    std::set<sys::Handle> ended;                             // of those, the ones that have ended
-    std::vector<sys::Handle> closed;                         // CloseHandle calls
+    bool processesEnded = false;                             // every kept process handle has ended
     std::function<void(const std::wstring&)> onRun;          // called for each command
     std::vector<std::wstring> errorBoxes;                    // "caption: text" of each ErrorBox
     bool shutdownPrivilege = false;                          // EnableShutdownPrivilege was called

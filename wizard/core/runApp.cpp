@@ -99,10 +99,8 @@ void StartCompanion(const std::wstring& commandLine) {
     SetBand(false);
     ForgetCompanion();
     uint32_t error = 0;
-    if (!sys::StartMinimisedWithFocus(commandLine, &error, &companion)) {
-        companion = 0;
+    if (!sys::StartMinimisedWithFocus(commandLine, &error, &companion))
         LogFailure(L"program not started", error, commandLine);
-    }
 }
 
 bool CompanionEndedUnreported(const std::wstring& seen) {

@@ -43,7 +43,6 @@ dd if=/dev/zero of="$TEMP_HOST/filler" bs=64k 2>/dev/null
 cable_list_entry 1
 gui_key Return
 gui_wait_window "$RECT_PAGE" 10 || fail "no message on the full disk: $(e2e_log | tail -3)"
-e2e_log_has "writing init data failed: $TRIGGER_WIN" || fail "the failed write was not logged: $(e2e_log | tail -3)"
 e2e_log_has "writing init data END" && fail "the setup data on the full disk was reported as written"
 cable_message_ok
 cable_expect_ended "OK on message 101 on the full disk"

@@ -289,6 +289,25 @@ TEST_F(PageSequenceTest, GivenUpSearchThenPortByHandThenCancelledInstaller) {
     EXPECT_FALSE(fake::TimerRunning(Item(L"dummyTimer")));
 }
 
+// A port gone before Forward shows the list again; a companion that has
+// ended without its last report is message 101 a tick later, never before.
+TEST_F(PageSequenceTest, PortGoneAndCompanionEndedUnreported) {
+    Ports({1, 2});
+    FormHandling::ShowPage(5);
+    fake::SelectListEntry(Item(L"lstCom"), 1);
+    RegAccess::DeleteValue(kLM, L"Hardware\\DeviceMap\\SerialComm", L"COM1");
+    Enter();
+    ASSERT_EQ(Item(L"lstCom").ListCount(), 1);
+    fake::SelectListEntry(Item(L"lstCom"), 0);
+    Enter();
+    Enter();
+    for (int i = 0; i < 9; ++i) fake::Tick(Item(L"dummyTimer"));  // quiet, but running
+    fake::W().processesEnded = true;
+    fake::Tick(Item(L"dummyTimer"));  // its last report may still come
+    EXPECT_THROW(fake::Tick(Item(L"dummyTimer")), fake::ProgramEnded);
+    EXPECT_EQ(Rs.MessageId, 101);
+}
+
 // Russian XP: shell32.dll's translation carries code page 1200, the ANSI code
 // page is 1251. Every text the pages show (captions, page and option texts,
 // the port list, the progress text, the version, the message) is drawn and

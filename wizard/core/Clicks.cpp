@@ -6,6 +6,7 @@
 #include "choice/CreateComChoice.h"
 #include "choice/CreateComList.h"
 #include "choice/CreateIRDAChoice.h"
+#include "core/ExchangeFile.h"
 #include "core/FormHandling.h"
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
@@ -111,6 +112,17 @@ void ForwardFromPage5() {
     // Forward is offered only once an entry is chosen; without one there is
     // no port to go on with.
     if (port.empty()) return;
+    // The port may have gone since the list was filled (a USB-serial cable
+    // pulled): the list again, as the system has it now, rather than an
+    // installation on a port that is not there.
+    int16_t number = 0;
+    if (port.compare(0, 3, L"COM") == 0 && ExchangeFile::ToNumber(port.substr(3), &number) &&
+        !ComPorts::IsComPortPresent(number)) {
+        IniHand::WriteLog(L"COM-Port gone: " + port);
+        CreateComList::RemoveComList();
+        FormHandling::ShowPage(5);
+        return;
+    }
     Rs.PortSearchResult = port;
     IniHand::WriteLog(L"user choice manuel COM-Port: " + Rs.PortSearchResult);
     Rs.ComPort = Rs.PortSearchResult;

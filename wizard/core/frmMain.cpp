@@ -121,6 +121,18 @@ void StopWithMessage(ui::Control& timer, int16_t message) {
     frmMessage::ShowModal();
 }
 
+// A companion that could not be started, or has ended without its last
+// report: the error it is, as its "error" would be. Not while a folder
+// dialog that it asked for is open: the user answers that first.
+void StopIfEndedUnreported(ui::Control& timer, const wchar_t* section, const std::wstring& progress,
+                           const std::wstring& text) {
+    if (!timer.Enabled() || Rs.DirectoryRequestBusy) return;
+    std::wstring seen = progress + L"\n" + text + L"\n" + ExchangeFile::Read(section, L"GetDirectory", L"0");
+    if (!runApp::CompanionEndedUnreported(seen)) return;
+    IniHand::WriteLog(std::wstring(L"companion ended without report: ") + section);
+    StopWithMessage(timer, kCompanionError);
+}
+
 // A companion asks for a folder ("GetDirectory" = 1). One dialog at a time:
 // ticks keep coming while it is open.
 void AnswerFolderRequest(const wchar_t* section) {
@@ -241,7 +253,8 @@ void lstCom_Click() {
 void dummyTimer_Timer() {
     const Controls& c = Ctl();
     ui::Control& timer = *c.dummyTimer;
-    ExchangeFile::ToProgress(ExchangeFile::Read(L"CM_32", L"trigger", L""), &ProgressValue);
+    std::wstring progress = ExchangeFile::Read(L"CM_32", L"trigger", L"");
+    ExchangeFile::ToProgress(progress, &ProgressValue);
     std::wstring text = ExchangeFile::Read(L"CM_32", L"triggertext", L"");
     if (text == L"error") StopWithMessage(timer, kCompanionError);
     if (text == L"cancel") StopWithMessage(timer, kCompanionCancelled);
@@ -257,11 +270,13 @@ void dummyTimer_Timer() {
         FormHandling::ShowPage(Rs.UseIrDA ? 7 : 14);
     }
     AnswerFolderRequest(L"CM_32");
+    StopIfEndedUnreported(timer, L"CM_32", progress, text);
 }
 
 void InstallTimer_Timer() {
     ui::Control& timer = *Ctl().InstallTimer;
-    ExchangeFile::ToProgress(ExchangeFile::Read(L"IrDA", L"trigger", L"0"), &ProgressValue);
+    std::wstring progress = ExchangeFile::Read(L"IrDA", L"trigger", L"0");
+    ExchangeFile::ToProgress(progress, &ProgressValue);
     std::wstring text = ExchangeFile::Read(L"IrDA", L"triggertext", L"");
     if (text == L"error") StopWithMessage(timer, kCompanionError);
     if (text == L"cancel") StopWithMessage(timer, kCompanionCancelled);
@@ -272,6 +287,7 @@ void InstallTimer_Timer() {
         FormHandling::ShowPage(6);
     }
     AnswerFolderRequest(L"IrDA");
+    StopIfEndedUnreported(timer, L"IrDA", progress, text);
 }
 
 void IrDATimer_Timer() {

@@ -14,6 +14,18 @@ namespace {
 
 bool waiting = false;
 bool companionRunning = false;
+// The watched companion's process (0 when it could not be started), what
+// its section held at the last look and whether that look found it ended.
+sys::Handle companion = 0;
+std::wstring companionSeen;
+bool companionSeenEnded = false;
+
+void ForgetCompanion() {
+    sys::CloseHandle(companion);
+    companion = 0;
+    companionSeen.clear();
+    companionSeenEnded = false;
+}
 
 // The main window, where it is loaded: not yet during the start-up.
 ui::Form* LoadedMain() {
@@ -85,11 +97,28 @@ void StartProgram(const std::wstring& commandLine) {
 void StartCompanion(const std::wstring& commandLine) {
     companionRunning = true;
     SetBand(false);
-    StartProgram(commandLine);
+    ForgetCompanion();
+    uint32_t error = 0;
+    if (!sys::StartMinimisedWithFocus(commandLine, &error, &companion))
+        LogFailure(L"program not started", error, commandLine);
+}
+
+bool CompanionEndedUnreported(const std::wstring& seen) {
+    // The look that first finds the process gone may have read the section
+    // just before the companion wrote its last report and ended: the next
+    // look reads it after the end. So it takes two looks in a row that find
+    // the companion ended with nothing new between them: two ticks of the
+    // watch (2 to 4 s after the end), never while it runs.
+    bool ended = !companion || sys::ProcessEnded(companion);
+    bool quiet = ended && companionSeenEnded && seen == companionSeen;
+    companionSeen = seen;
+    companionSeenEnded = ended;
+    return quiet;
 }
 
 void CompanionReported() {
     companionRunning = false;
+    ForgetCompanion();
     SetBand(InTopMostBand());
 }
 

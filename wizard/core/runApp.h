@@ -36,8 +36,14 @@ void StartProgram(const std::wstring& commandLine);
 // it starts, so that a dialog that it (or Windows for it) raises is not
 // hidden under the full-screen wizard...
 void StartCompanion(const std::wstring& commandLine);
-// ...and takes it again once the companion has reported its end.
+// ...and takes it again once the companion has reported its end (the
+// process handle kept since its start is closed).
 void CompanionReported();
+// Asked at each tick of the watch with what the companion's section holds:
+// true once the companion could not be started or has ended, and the section
+// has brought nothing new for the grace that its last report may take. A
+// companion that still runs is waited for however long it takes.
+bool CompanionEndedUnreported(const std::wstring& seen);
 
 // The program part of a command line built from a directory: quoted when it
 // holds a blank, so that the system cannot take a shorter prefix of the path

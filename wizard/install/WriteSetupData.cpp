@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/RunState.h"
+#include "dialogs/frmMessage.h"
 #include "inspection/DelFiles.h"
 #include "install/CopyFiles.h"
 #include "localisation/Sprache.h"
@@ -18,6 +19,7 @@ namespace {
 
 const wchar_t* const kDriverFile = L"mdmvlm.inf";
 const wchar_t* const kTemplate9x = L"mdmvlm9x.in_";
+constexpr int16_t kSetupFailed = 101;
 
 std::wstring SetupSection(const std::wstring& langCode) {
     std::wstring text;
@@ -66,18 +68,25 @@ void ReplaceAll(std::wstring* text, const std::wstring& from, const std::wstring
 
 // The Windows 9x template names the infrared virtual port as COM4; the port
 // the system registered for it may differ.
-void RewriteTemplate9x(const std::wstring& ktDir) {
+bool RewriteTemplate9x(const std::wstring& ktDir) {
     const std::wstring port =
         RegAccess::GetText(RegAccess::kLocalMachine, L"Enum\\Infrared\\COM\\ROOT&INFRARED&0000", L"PortName", L"COM4");
     IniHand::WriteLog(L"VirtualComPort: " + port);
     sys::Ansi bytes;
-    if (!sys::ReadWholeFile(ktDir + kTemplate9x, &bytes)) return;
+    if (!sys::ReadWholeFile(ktDir + kTemplate9x, &bytes)) return true;  // no template, nothing to write
     std::wstring out;
     for (std::wstring line : SplitLines(sys::FromAnsi(bytes))) {
         ReplaceAll(&line, L"COM4", port);
         out += line + L"\r\n";
     }
-    sys::WriteWholeFile(ktDir + kDriverFile, sys::ToAnsi(out));
+    return sys::WriteWholeFile(ktDir + kDriverFile, sys::ToAnsi(out));
+}
+
+// A write that failed (a full disk, a file that cannot be replaced): the
+// installer would work from data that is not there.
+bool Written(bool ok, const std::wstring& path) {
+    if (!ok) IniHand::WriteLog(L"writing init data failed: " + path);
+    return ok;
 }
 
 }  // namespace
@@ -88,7 +97,7 @@ void WriteSetupData() {
     if (os == L"WinNT") langCode = Sprache::GetFileTranslation(Rs.SystemDir + L"unimdm.tsp");
 
     IniHand::WriteLog(L"writing init data START");
-    sys::WriteWholeFile(Rs.TriggerFile, sys::ToAnsi(SetupSection(langCode)));
+    bool ok = Written(sys::WriteWholeFile(Rs.TriggerFile, sys::ToAnsi(SetupSection(langCode))), Rs.TriggerFile);
 
     // An earlier driver file or its precompiled form would stand in for ours.
     const std::wstring infDir = Rs.WindowsDir + L"inf\\";
@@ -101,11 +110,21 @@ void WriteSetupData() {
     if (os == L"WinXP") source = L"mdmvlmxp.in_";
     if (os == L"WinNT") source = L"mdmvlmnt.in_";
     if (!source.empty()) {
-        CopyFiles::CopyFiles(ktDir, source, ktDir, kDriverFile);
-        if (Rs.NoPortSkip) CopyFiles::CopyFiles(ktDir, source, infDir, kDriverFile);
+        ok &= Written(CopyFiles::CopyFiles(ktDir, source, ktDir, kDriverFile), ktDir + kDriverFile);
+        if (Rs.NoPortSkip)
+            ok &= Written(CopyFiles::CopyFiles(ktDir, source, infDir, kDriverFile), infDir + kDriverFile);
     } else {
-        RewriteTemplate9x(ktDir);
-        if (Rs.NoPortSkip) CopyFiles::CopyFiles(ktDir, kDriverFile, infDir, kDriverFile);
+        ok &= Written(RewriteTemplate9x(ktDir), ktDir + kDriverFile);
+        if (Rs.NoPortSkip)
+            ok &= Written(CopyFiles::CopyFiles(ktDir, kDriverFile, infDir, kDriverFile), infDir + kDriverFile);
+    }
+    if (!ok) {
+        // The nearest message there is: the setup has failed, and running it
+        // again (with room on the disk) is what helps. Its OK ends the run.
+        Rs.MessageId = kSetupFailed;
+        Rs.MessageButtons = 0;
+        frmMessage::ShowModal();
+        return;
     }
     IniHand::WriteLog(L"writing init data END");
 }

@@ -59,8 +59,8 @@ gui_wait_window "$RECT_MAIN" 15 || fail "no main window after the resume"
 gui_shot irme-resume-page5
 pass "the reboot: Wine ran wineboot --kill, which started the wizard again at page 5"
 
-# A patch that ends without a report: page 2 waits with nothing to press.
-me_begin "trigger 50" "exit"
+# A patch that runs without a report: page 2 waits; once it has ended, message 101.
+me_begin "trigger 50" "sleep 6000" "exit"
 # Nothing comes of it to wait for: the watch reads the exchange file every
 # 2 s, so after two of its ticks the page would have moved on.
 sleep 4.5
@@ -72,9 +72,10 @@ gui_key Return
 gui_taken
 gui_windows | grep -qF "$RECT_PAGE" && fail "a key opened a dialog while the patch runs"
 [ "$(e2e_log | tail -1)" = "starting install of ME-Patch" ] || fail "the page moved on: $(e2e_log | tail -2)"
-gui_key alt+F4
-cable_expect_ended "Alt+F4 while the patch runs" abort
-pass "a patch that never reports leaves page 2 waiting; Alt+F4 ends the run cleanly"
+gui_wait_window "$RECT_PAGE" 15 && e2e_log_has "companion ended without report: IrDA" || fail "no message 101"
+cable_message_ok
+cable_expect_ended "OK on message 101 after the patch ended without a report" abort
+pass "a patch that runs without a report leaves page 2 waiting; once it has ended, message 101 ends the run"
 
 # A patch cancelled by its user: message 102, whose OK ends the run.
 me_begin "trigger 30" "text cancel"

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Windows 2000, the automatic search with no phone on any port: message 104
 # asks to repeat or cancel; Repeat searches again and asks again; Cancel gives
-# the search up and leads to the port list.
+# the search up and leads to the port list. The disk full (a tmpfs): message 101.
 . "$(dirname "$0")/gui.sh"
 . "$(dirname "$0")/cable.bash"
 e2e_display
 
 cable_begin win2k
 cable_port_map 1 2
+mount -t tmpfs -o size=8m tmpfs "$TEMP_HOST" && mkdir -p "$KT" && e2e_deploy || fail "no tmpfs as the temporary directory"
+trap 'cable_cleanup; umount "$TEMP_HOST" || umount -l "$TEMP_HOST"' EXIT
 cable_start
 cable_page1
 e2e_wait_log "IRDA detected: False" 10 || fail "page 2 not reached: $(e2e_log | tail -3)"
@@ -37,4 +39,12 @@ gui_key Tab # the focus to Cancel: the list draws no focus mark over its entries
 gui_shot_until no_phone-page5 5 cable_list_holds no_phone-page5 2 ||
     fail "the port list holds $(cable_list_lines no_phone-page5) entries, not 2"
 pass "Cancel on message 104 gives the search up (COM99) and shows the port list with COM1 and COM2"
+dd if=/dev/zero of="$TEMP_HOST/filler" bs=64k 2>/dev/null
+cable_list_entry 1
+gui_key Return
+gui_wait_window "$RECT_PAGE" 10 || fail "no message on the full disk: $(e2e_log | tail -3)"
+e2e_log_has "writing init data END" && fail "the setup data on the full disk was reported as written"
+cable_message_ok
+cable_expect_ended "OK on message 101 on the full disk"
+pass "the disk full as the setup data is written: message 101, whose OK ends the run"
 exit 0

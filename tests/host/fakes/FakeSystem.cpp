@@ -57,13 +57,16 @@ Handle CreateProcessInherit(const std::wstring& commandLine, uint32_t* error) {
 uint32_t WaitForProcess(Handle) { return kErrorSuccess; }
 void CloseHandle(Handle) {}
 
-bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error) {
+bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error, Handle* process) {
     W().started.push_back(commandLine);
     if (W().onRun) W().onRun(commandLine);
     bool missing = W().missingPrograms.count(Fold(ProgramOf(commandLine))) != 0;
     *error = missing ? kErrorFileNotFound : kErrorSuccess;
+    if (process && !missing) *process = gNextProcess++;
     return !missing;
 }
+
+bool ProcessEnded(Handle) { return W().processesEnded; }
 
 void ExitProgram() { throw fake::ProgramEnded(); }
 

@@ -80,6 +80,7 @@ struct World {
     std::vector<std::wstring> waited;                        // RunAndWait command lines
     std::vector<std::wstring> started;                       // StartProgram command lines
     std::set<std::wstring> missingPrograms;                  // Fold(first word): creation fails
+    bool processesEnded = false;                             // every kept process handle has ended
     std::function<void(const std::wstring&)> onRun;          // called for each command
     std::vector<std::wstring> errorBoxes;                    // "caption: text" of each ErrorBox
     bool shutdownPrivilege = false;                          // EnableShutdownPrivilege was called

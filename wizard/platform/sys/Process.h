@@ -35,8 +35,13 @@ private:
 };
 // Starts the command line with its window minimised and given the focus and
 // returns at once. False, with the system's reason in *error, when the
-// process could not be created.
-bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error);
+// process could not be created. With process given, *process receives the
+// process handle, the caller's to close (untouched on failure); otherwise
+// nobody keeps it.
+bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error, Handle* process = nullptr);
+// Whether the process has ended: WaitForSingleObject(process, 0) gives
+// WAIT_OBJECT_0. A wait that fails counts as still running.
+bool ProcessEnded(Handle process);
 
 // OpenProcessToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY), LookupPrivilegeValueA
 // "SeShutdownPrivilege", AdjustTokenPrivileges(enable), CloseHandle; nothing checked.

@@ -127,7 +127,7 @@ void CloseHandle(Handle handle) {
     if (handle) ::CloseHandle(reinterpret_cast<HANDLE>(handle));
 }
 
-bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error) {
+bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error, Handle* process) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
@@ -139,9 +139,18 @@ bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error) {
         return false;
     }
     *error = ERROR_SUCCESS;
+    win32::AutoCloseHandle thread(pi.hThread);
+    if (process) {
+        *process = reinterpret_cast<Handle>(pi.hProcess);  // the caller's to close
+        return true;
+    }
     // Nobody waits for it.
-    win32::AutoCloseHandle thread(pi.hThread), process(pi.hProcess);
+    win32::AutoCloseHandle unwatched(pi.hProcess);
     return true;
+}
+
+bool ProcessEnded(Handle process) {
+    return process && WaitForSingleObject(reinterpret_cast<HANDLE>(process), 0) == WAIT_OBJECT_0;
 }
 
 void ExitProgram() { ExitProcess(0); }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "core/StartUp.h"
@@ -40,6 +41,8 @@ struct Walk {
     sys::OsVersion version;
     bool infrared;
     const wchar_t* browser;  // too old a browser stops the start-up
+    uint32_t freeClusters;   // of 4096 bytes; too few stop it
+    bool normalUser;         // no administrator rights
 };
 
 enum class End { Finished, Rebooted, Stopped, Waiting };
@@ -72,6 +75,8 @@ public:
     void Session() {
         testsupport::LoadConfigStrings();
         fake::W().version = walk_.version;
+        fake::W().disk.freeClusters = walk_.freeClusters;
+        fake::W().normalUser = walk_.normalUser;
         fake::W().loadable[fake::Fold(L"EN.dll")] = kEnglish;
         fake::W().modules[kEnglish].strings = {{1, L"Next"}, {2007, L"Try (%s)"}};
         fake::W().translations[fake::Fold(L"C:\\WINDOWS\\SYSTEM32\\shell32.dll")] = {0x04E40409};
@@ -87,7 +92,8 @@ public:
                                             log.back().compare(0, 15, L"VirtualComPort:") == 0);
         };
         ModemProbe::ForgetLibrary();
-        runApp::CompanionReported();  // a new process: no companion runs
+        runApp::CompanionReported();  // a new process: no companion runs, none has reported
+        frmMain::ProgressValue = 0;
     }
 
     // The companions report at once; the installer checks what it is given.
@@ -166,22 +172,15 @@ public:
         inSetupData_ = false;
         End end = Run();
         std::string findings = Check(end);
-        if (end == End::Rebooted) {
-            auto roots = std::move(fake::W().roots);
-            auto files = std::move(fake::W().files);
-            auto names = std::move(fake::W().fileNames);
-            auto dirs = std::move(fake::W().dirs);
-            int calls = fake::W().seamCalls;
-            std::string failed = fake::W().failedCall;
+        if (end == End::Rebooted) {  // the disk and the registry stay, the rest starts anew
+            fake::World& w = fake::W();
+            auto kept = std::make_tuple(std::move(w.roots), std::move(w.files), std::move(w.fileNames),
+                                        std::move(w.dirs), w.seamCalls, w.failedCall);
             fake::Reset();
             ResetRunState();
-            fake::W().roots = std::move(roots);
-            fake::W().files = std::move(files);
-            fake::W().fileNames = std::move(names);
-            fake::W().dirs = std::move(dirs);
-            fake::W().failAt = failAt;
-            fake::W().seamCalls = calls;
-            fake::W().failedCall = failed;
+            fake::World& n = fake::W();
+            std::tie(n.roots, n.files, n.fileNames, n.dirs, n.seamCalls, n.failedCall) = std::move(kept);
+            n.failAt = failAt;
             Session();
             end = Run();
             findings += Check(end);
@@ -242,12 +241,19 @@ private:
 TEST(FaultSweepTest, EveryFailableCallOfEveryWalkFailsInTurn) {
     const std::string sp(128, '\0'), sp2 = std::string("Service Pack 4") + std::string(114, '\0');
     const Walk walks[] = {
-        {"cable XP", {5, 1, 2600, sys::kPlatformNT, sp}, false, L"6.0.2900.2180"},
-        {"cable 98", {4, 10, 2222, sys::kPlatformWindows, sp}, false, L"5.00.2614.3500"},
-        {"infrared 2000, reboot, resume", {5, 0, 2195, sys::kPlatformNT, sp2}, true, L"5.00.3700.1000"},
-        {"infrared ME", {4, 90, 3000, sys::kPlatformWindows, sp}, true, L"5.50.4134.0100"},
-        {"cable NT 4", {4, 0, 1381, sys::kPlatformNT, sp}, false, L"4.72.3110.8"},
-        {"browser too old, 95", {4, 0, 950, sys::kPlatformWindows, sp}, false, L"4.70.1155"},
+        {"cable XP", {5, 1, 2600, sys::kPlatformNT, sp}, false, L"6.0.2900.2180", 100000, false},
+        {"cable 98", {4, 10, 2222, sys::kPlatformWindows, sp}, false, L"5.00.2614.3500", 100000, false},
+        {"infrared 2000, reboot, resume", {5, 0, 2195, sys::kPlatformNT, sp2}, true, L"5.00.3700.1000", 100000, false},
+        {"infrared ME, reboot, resume",
+         {4, 90, 3000, sys::kPlatformWindows, sp},
+         true,
+         L"5.50.4134.0100",
+         100000,
+         false},
+        {"cable NT 4", {4, 0, 1381, sys::kPlatformNT, sp}, false, L"4.72.3110.8", 100000, false},
+        {"stop: browser too old, 95", {4, 0, 950, sys::kPlatformWindows, sp}, false, L"4.70.1155", 100000, false},
+        {"stop: disk full, 98", {4, 10, 2222, sys::kPlatformWindows, sp}, false, L"5.00.2614.3500", 1000, false},
+        {"stop: no administrator, XP", {5, 1, 2600, sys::kPlatformNT, sp}, false, L"6.0.2900.2180", 100000, true},
     };
     int runs = 0, points = 0;
     for (const Walk& walk : walks) {

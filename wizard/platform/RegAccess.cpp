@@ -158,7 +158,7 @@ Value GetValue(int root, const std::wstring& keyPath, const std::wstring& valueN
 
 void SetValue(int root, const std::wstring& keyPath, const std::wstring& valueName, const Value& value, int& kind) {
     OpenedKey key;
-    WriteStatus = sys::kErrorInvalidParameter;  // a kind that is refused
+    WriteStatus = -1;  // nothing written: a kind that is refused
     if (!OpenKey(root, keyPath, key)) {
         WriteStatus = Status;
         return;

@@ -31,25 +31,17 @@ uint32_t GetSystemDefaultLCID() { return W().systemLcid; }
 uint32_t GetACP() { return W().ansiCodePage; }
 
 uint32_t GetLocaleInfoWSize(uint32_t locale, uint32_t type) {
-    return fake::Fail("GetLocaleInfoW") ? 0 : Size(Item(W().localeW, locale, type));
+    return Size(fake::Fail("GetLocaleInfoW") ? nullptr : Item(W().localeW, locale, type));
 }
 uint32_t GetLocaleInfoW(uint32_t locale, uint32_t type, uint32_t bufferChars, std::wstring* buffer) {
-    if (fake::Fail("GetLocaleInfoW")) {
-        buffer->resize(bufferChars, L' ');
-        return 0;
-    }
-    return Read(Item(W().localeW, locale, type), bufferChars, buffer);
+    return Read(fake::Fail("GetLocaleInfoW") ? nullptr : Item(W().localeW, locale, type), bufferChars, buffer);
 }
 
 uint32_t GetLocaleInfoASize(uint32_t locale, uint32_t type) {
-    return fake::Fail("GetLocaleInfoA") ? 0 : Size(Item(W().localeA, locale, type));
+    return Size(fake::Fail("GetLocaleInfoA") ? nullptr : Item(W().localeA, locale, type));
 }
 uint32_t GetLocaleInfoA(uint32_t locale, uint32_t type, uint32_t bufferChars, std::wstring* buffer) {
-    if (fake::Fail("GetLocaleInfoA")) {
-        buffer->resize(bufferChars, L' ');
-        return 0;
-    }
-    return Read(Item(W().localeA, locale, type), bufferChars, buffer);
+    return Read(fake::Fail("GetLocaleInfoA") ? nullptr : Item(W().localeA, locale, type), bufferChars, buffer);
 }
 
 }  // namespace sys

@@ -7,7 +7,7 @@ namespace sys {
 static_assert(kErrorSuccess == ERROR_SUCCESS && kErrorFileNotFound == ERROR_FILE_NOT_FOUND &&
               kErrorAccessDenied == ERROR_ACCESS_DENIED && kErrorInvalidHandle == ERROR_INVALID_HANDLE &&
               kErrorBadPathname == ERROR_BAD_PATHNAME && kErrorMoreData == ERROR_MORE_DATA &&
-              kErrorNoMoreItems == ERROR_NO_MORE_ITEMS && kErrorInvalidParameter == ERROR_INVALID_PARAMETER);
+              kErrorNoMoreItems == ERROR_NO_MORE_ITEMS);
 static_assert(kRegSz == REG_SZ && kRegExpandSz == REG_EXPAND_SZ && kRegBinary == REG_BINARY && kRegDword == REG_DWORD &&
               kRegDwordBigEndian == REG_DWORD_BIG_ENDIAN && kRegMultiSz == REG_MULTI_SZ);
 static_assert(kKeyQueryValue == KEY_QUERY_VALUE && kKeySetValue == KEY_SET_VALUE &&

@@ -38,7 +38,7 @@ uint32_t GetSystemDirectory(uint32_t bufferChars, std::wstring* out) {
 uint32_t GetTempPath(uint32_t bufferChars, std::wstring* out) {
     return fake::Fail("GetTempPath") ? 0 : Fill(W().tempPath, bufferChars, out);
 }
-std::wstring ProgramDirectory() { return W().programDir; }
+std::wstring ProgramDirectory() { return fake::Fail("GetModuleFileName") ? L"" : W().programDir; }
 
 bool GetVersionEx(OsVersion* out) {
     if (fake::Fail("GetVersionEx")) return false;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -44,6 +45,12 @@ ExpectMissingControls::~ExpectMissingControls() { countMisses = false; }
 const std::vector<std::wstring>& ExpectMissingControls::Names() const { return missedNames; }
 
 void LoadConfigStrings() {
+    // Read once: many tests start many worlds.
+    static std::map<uint32_t, std::wstring> table;
+    if (!table.empty()) {
+        fake::W().modules[0].strings = table;
+        return;
+    }
     std::ifstream in(WIZ_SOURCE_DIR "/wizard/resources/wizard.rc");
     std::stringstream ss;
     ss << in.rdbuf();
@@ -58,6 +65,7 @@ void LoadConfigStrings() {
         }
         strings[static_cast<uint32_t>(std::stoul((*it)[1]))] = sys::FromAnsi(text);
     }
+    table = strings;
 }
 
 void FreshWorld() {

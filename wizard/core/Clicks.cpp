@@ -134,10 +134,12 @@ void ForwardFromPage5() {
 
 // The markers that make the next start resume at the port list.
 [[noreturn]] void ForwardFromPage6() {
-    sys::CreateEmptyFile(Rs.TempDir + L"kti.kti");
+    const bool resumable = sys::CreateEmptyFile(Rs.TempDir + L"kti.kti");
     sys::CreateEmptyFile(L"c:\\gprs.kti");
     IniHand::WriteLog(L"reboot system after installing IRDA-Patches");
-    RegAccess::SetText(RegAccess::kLocalMachine, kRunKey, L"kt", Rs.WorkDir + L"kt\\wizard.exe");
+    // Without the state file the Run value would start the wizard afresh at
+    // every log-on; started by hand, it begins afresh once.
+    if (resumable) RegAccess::SetText(RegAccess::kLocalMachine, kRunKey, L"kt", Rs.WorkDir + L"kt\\wizard.exe");
     // Windows 2000 restarts only when every program agrees (EWX_FORCEIFHUNG);
     // when one refuses, the wizard has ended all the same.
     TopMost::ShowTaskbar();

@@ -1,7 +1,10 @@
 #include "core/ProgramEnd.h"
 
+#include <utility>
+
 #include "core/RunState.h"
 #include "core/ShutDown.h"
+#include "core/StartUp.h"
 #include "core/frmMain.h"
 #include "core/runApp.h"
 #include "inspection/DelFiles.h"
@@ -9,6 +12,7 @@
 #include "platform/IniHand.h"
 #include "platform/RegAccess.h"
 #include "platform/TopMost.h"
+#include "platform/sys/Errors.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Library.h"
 #include "platform/sys/Process.h"
@@ -40,9 +44,32 @@ std::wstring DialerSetupCommand() {
     return runApp::ProgramPath(Rs.WorkDir + L"kt\\setup.exe") + L" /f2" + Rs.WorkDir + L"setup.log /s";
 }
 
+// The product key's values for the dialer setup; a value that could not be
+// written is logged as such. Without a product name they would land in
+// Software itself.
+void RecordModem() {
+    const std::wstring productKey = L"Software\\" + Rs.ProductName;
+    const bool named = !Rs.ProductName.empty();
+    if (named && !RegAccess::KeyExists(false, RegAccess::kLocalMachine, productKey, L""))
+        RegAccess::CreateKey(RegAccess::kLocalMachine, productKey);
+    for (const auto& [name, value] : {std::pair{L"ModemName", &Rs.ModemName}, std::pair{L"ComPort", &Rs.ComPort}}) {
+        long status = sys::kErrorFileNotFound;
+        if (named) status = RegAccess::SetText(RegAccess::kLocalMachine, productKey, name, *value);
+        if (status != sys::kErrorSuccess)
+            IniHand::WriteLog(L"registry value not written: " + std::wstring(name) + L", error " +
+                              std::to_wstring(status));
+    }
+}
+
 void ReleaseLanguageLibrary() {
     if (Rs.LanguageLibrary) sys::FreeLibrary(Rs.LanguageLibrary);
     Rs.LanguageLibrary = 0;
+}
+
+// A run that got past the start-up has taken up its resume or made none: a
+// marker that is still there (its removal failed) would resume a later start.
+void ForgetResume() {
+    if (Rs.CurrentPage != 0) StartUp::RemoveResumeMarkers();
 }
 
 }  // namespace
@@ -80,13 +107,10 @@ void DeleteWorkFiles() {
 
 void EndWizard() {
     DelFiles::DeleteFileIfExists(Rs.TriggerFile);
+    ForgetResume();
     IniHand::WriteLog(L"write to registry ModemName: " + Rs.ModemName);
     IniHand::WriteLog(L"write to registry ComPort: " + Rs.ComPort);
-    std::wstring productKey = L"Software\\" + Rs.ProductName;
-    if (!RegAccess::KeyExists(false, RegAccess::kLocalMachine, productKey, L""))
-        RegAccess::CreateKey(RegAccess::kLocalMachine, productKey);
-    RegAccess::SetText(RegAccess::kLocalMachine, productKey, L"ModemName", Rs.ModemName);
-    RegAccess::SetText(RegAccess::kLocalMachine, productKey, L"ComPort", Rs.ComPort);
+    RecordModem();
     IniHand::WriteLog(L"installing the GPRS modemassistant");
     runApp::RunAndWait(DialerSetupCommand());
     if (Rs.OsName != L"WinNT" && Rs.OsName != L"WinXP") RemoveDummyProfile(true);
@@ -100,6 +124,7 @@ void EndWizard() {
 void AbortWizard() {
     TopMost::ShowTaskbar();
     DelFiles::DeleteFileIfExists(Rs.TriggerFile);
+    ForgetResume();
     if (Rs.OsName != L"WinNT") RemoveDummyProfile(false);
     // Windows does not delete a loaded library: release it before kt is
     // emptied, as EndWizard does.

@@ -64,6 +64,11 @@ void GetStartParam() {
     Rs.UseIrDA = true;
 }
 
+void RemoveResumeMarkers() {
+    if (!Rs.TempDir.empty()) DelFiles::DeleteFileIfExists(Rs.TempDir + L"kti.kti");
+    RegAccess::DeleteValue(RegAccess::kLocalMachine, kRunKey, L"kt");
+}
+
 void DeleteRunOnceLink() { DelFiles::DeleteFileIfExists(Rs.StartupDir + L"\\runonce.LNK"); }
 
 void LoadProductStrings() {

@@ -11,6 +11,8 @@ bool Main();
 
 void CheckRestartMarker();
 void GetStartParam();
+// The state file and the Run value of a resume, where they are.
+void RemoveResumeMarkers();
 void DeleteRunOnceLink();
 void LoadProductStrings();
 void RemoveOldDialer();

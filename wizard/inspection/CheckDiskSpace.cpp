@@ -12,7 +12,8 @@ void CheckDiskSpace() {
     IniHand::WriteLog(L"check for enough diskspace START");
     double minimum = StringTable::ProgramNumber(1010);
     Rs.RequiredDiskSpace = StringTable::ProgramNumber(Rs.OsPlatformId == sys::kPlatformNT ? 1009 : 1008);
-    if (!(Rs.FreeDiskSpace > Rs.RequiredDiskSpace)) {
+    // A requirement that cannot be read passes no disk.
+    if (!(Rs.FreeDiskSpace > Rs.RequiredDiskSpace) || !(Rs.RequiredDiskSpace > 0)) {
         Rs.MessageId = Rs.FreeDiskSpace > minimum ? 109 : 110;
         frmMessage::ShowModal();
     }

@@ -15,8 +15,10 @@ void ReadBrowserVersion() {
 }
 
 void CheckBrowserVersion() {
-    // A plain text comparison by character code, not by version fields.
-    if (Rs.BrowserVersion < StringTable::ProgramString(1007)) frmMessage::ShowMessage(108);
+    // A plain text comparison by character code, not by version fields. A
+    // minimum that cannot be read passes no browser.
+    const std::wstring minimum = StringTable::ProgramString(1007);
+    if (minimum.empty() || Rs.BrowserVersion < minimum) frmMessage::ShowMessage(108);
 }
 
 }  // namespace GetBrowserVersion

@@ -22,6 +22,8 @@ constexpr uint32_t kTextBuffer = 255;
 constexpr uint32_t kNameBuffer = 255;
 
 long Status = 0;
+// The status of the last write of a value, which the close does not replace.
+long WriteStatus = 0;
 
 // The key an operation has open: closed when the operation ends, on every
 // path, with the close's status kept as the last status.
@@ -156,7 +158,11 @@ Value GetValue(int root, const std::wstring& keyPath, const std::wstring& valueN
 
 void SetValue(int root, const std::wstring& keyPath, const std::wstring& valueName, const Value& value, int& kind) {
     OpenedKey key;
-    if (!OpenKey(root, keyPath, key)) return;
+    WriteStatus = -1;  // nothing written: a kind that is refused
+    if (!OpenKey(root, keyPath, key)) {
+        WriteStatus = Status;
+        return;
+    }
     if (valueName.empty()) kind = kKindText;
     if (kind == kKindUnknown) {
         switch (value.type) {
@@ -173,7 +179,8 @@ void SetValue(int root, const std::wstring& keyPath, const std::wstring& valueNa
         if (value.type != Value::Type::Text && value.type != Value::Type::Empty) {
             text = NumberText::General(value.number, 15);
         }
-        Status = sys::RegSetValueEx(key.Get(), valueName, sys::kRegSz, sys::ToAnsi(text) + std::string(1, '\0'));
+        WriteStatus = Status =
+            sys::RegSetValueEx(key.Get(), valueName, sys::kRegSz, sys::ToAnsi(text) + std::string(1, '\0'));
     } else if (kind == kKindNumber) {
         double n = value.type == Value::Type::Text ? NumberText::Parse(value.text) : value.number;
         n = std::nearbyint(std::fabs(n));  // current rounding mode: halves to even
@@ -181,10 +188,10 @@ void SetValue(int root, const std::wstring& keyPath, const std::wstring& valueNa
             uint32_t v = static_cast<uint32_t>(n);
             std::string data(4, '\0');
             for (int i = 0; i < 4; ++i) data[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-            Status = sys::RegSetValueEx(key.Get(), valueName, sys::kRegDword, data);
+            WriteStatus = Status = sys::RegSetValueEx(key.Get(), valueName, sys::kRegDword, data);
         }
     } else if (kind == kKindBytes && value.type == Value::Type::Bytes) {
-        Status = sys::RegSetValueEx(key.Get(), valueName, sys::kRegBinary, value.bytes);
+        WriteStatus = Status = sys::RegSetValueEx(key.Get(), valueName, sys::kRegBinary, value.bytes);
     }
 }
 
@@ -233,9 +240,10 @@ std::wstring GetText(int root, const std::wstring& keyPath, const std::wstring& 
     return v.text;
 }
 
-void SetText(int root, const std::wstring& keyPath, const std::wstring& valueName, const std::wstring& text) {
+long SetText(int root, const std::wstring& keyPath, const std::wstring& valueName, const std::wstring& text) {
     int kind = kKindText;
     SetValue(root, keyPath, valueName, Value::Of(text), kind);
+    return WriteStatus;
 }
 
 }  // namespace RegAccess

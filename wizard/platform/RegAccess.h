@@ -64,7 +64,9 @@ RegKeyContents EnumKey(int root, const std::wstring& keyPath);
 // Text shorthands for the wizard's callers, which all pass kind 1.
 std::wstring GetText(int root, const std::wstring& keyPath, const std::wstring& valueName,
                      const std::wstring& defaultText);
-void SetText(int root, const std::wstring& keyPath, const std::wstring& valueName, const std::wstring& text);
+// SetText gives the status of the write itself (0: written), where
+// LastStatus holds the close's.
+long SetText(int root, const std::wstring& keyPath, const std::wstring& valueName, const std::wstring& text);
 
 // The status of the last registry call.
 long LastStatus();

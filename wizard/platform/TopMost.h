@@ -6,7 +6,8 @@
 namespace TopMost {
 
 // The taskbar (class "Shell_TrayWnd", empty title) hidden / shown again. With
-// no taskbar the calls go to window 0 and do nothing.
+// no taskbar the calls go to window 0 and do nothing. Showing goes to the
+// taskbar that was hidden where the search finds none.
 void HideTaskbar();
 void ShowTaskbar();
 // Makes the window topmost without moving or sizing it.

@@ -55,6 +55,7 @@ namespace sys {
 
 std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
     std::vector<FoundFile> out;
+    if (fake::Fail("FindFirstFile")) return out;
     std::wstring dir = ParentOf(pattern), mask = NameOf(pattern);
     if (!DirExists(dir)) return out;
     std::wstring prefix = Fold(dir) + L"\\";
@@ -79,6 +80,7 @@ std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
 }
 
 bool DeleteFile(const std::wstring& path) {
+    if (fake::Fail("DeleteFile")) return false;
     auto f = Fold(path);
     auto it = W().files.find(f);
     if (it == W().files.end() || W().undeletable.count(f) || (it->second.attributes & kAttrReadOnly)) return false;
@@ -88,6 +90,7 @@ bool DeleteFile(const std::wstring& path) {
 }
 
 bool CreateDirectory(const std::wstring& path) {
+    if (fake::Fail("CreateDirectory")) return false;
     std::wstring p = path;
     while (!p.empty() && p.back() == L'\\') p.pop_back();
     if (DirExists(p) || !DirExists(ParentOf(p))) return false;
@@ -96,6 +99,7 @@ bool CreateDirectory(const std::wstring& path) {
 }
 
 bool SetFileAttributes(const std::wstring& path, uint32_t attributes) {
+    if (fake::Fail("SetFileAttributes")) return false;
     auto it = W().files.find(Fold(path));
     if (it == W().files.end()) return false;
     it->second.attributes = attributes;
@@ -103,6 +107,7 @@ bool SetFileAttributes(const std::wstring& path, uint32_t attributes) {
 }
 
 bool CopyFile(const std::wstring& source, const std::wstring& destination) {
+    if (fake::Fail("CopyFile")) return false;  // the disk is full: the destination stays as it was
     auto s = W().files.find(Fold(source));
     if (s == W().files.end() || !DirExists(ParentOf(destination))) return false;
     auto d = W().files.find(Fold(destination));
@@ -113,10 +118,20 @@ bool CopyFile(const std::wstring& source, const std::wstring& destination) {
     return true;
 }
 
-bool CreateEmptyFile(const std::wstring& path) { return WriteWholeFile(path, ""); }
+bool CreateEmptyFile(const std::wstring& path) {
+    if (fake::Fail("CreateFile")) return false;
+    fake::Quiet quiet;
+    return WriteWholeFile(path, "");
+}
 
 bool AppendToFile(const std::wstring& path, const Ansi& bytes) {
     if (!DirExists(ParentOf(path))) return false;
+    // The disk fills: a short write.
+    if (fake::Fail("WriteFile (append)")) {
+        fake::Quiet quiet;
+        AppendToFile(path, bytes.substr(0, bytes.size() / 2));
+        return false;
+    }
     auto f = Fold(path);
     auto it = W().files.find(f);
     if (it == W().files.end()) {
@@ -130,6 +145,7 @@ bool AppendToFile(const std::wstring& path, const Ansi& bytes) {
 }
 
 bool ReadWholeFile(const std::wstring& path, Ansi* bytes) {
+    if (fake::Fail("ReadFile")) return false;
     auto it = W().files.find(Fold(path));
     if (it == W().files.end()) return false;
     *bytes = it->second.bytes;
@@ -138,6 +154,11 @@ bool ReadWholeFile(const std::wstring& path, Ansi* bytes) {
 
 bool WriteWholeFile(const std::wstring& path, const Ansi& bytes) {
     if (!DirExists(ParentOf(path))) return false;
+    if (fake::Fail("WriteFile")) {  // the disk fills: a short write
+        fake::Quiet quiet;
+        WriteWholeFile(path, bytes.substr(0, bytes.size() / 2));
+        return false;
+    }
     auto f = Fold(path);
     auto it = W().files.find(f);
     if (it != W().files.end() && (it->second.attributes & kAttrReadOnly)) return false;
@@ -147,7 +168,7 @@ bool WriteWholeFile(const std::wstring& path, const Ansi& bytes) {
 }
 
 uint32_t GetTempFileName(const std::wstring& directory, const std::wstring& prefix, std::wstring* name) {
-    if (W().tempFileFails || !DirExists(directory)) return 0;
+    if (fake::Fail("GetTempFileName") || W().tempFileFails || !DirExists(directory)) return 0;
     std::wstring dir = directory;
     if (dir.empty() || dir.back() != L'\\') dir += L'\\';
     for (;;) {
@@ -164,6 +185,7 @@ uint32_t GetTempFileName(const std::wstring& directory, const std::wstring& pref
 }
 
 uint32_t GetShortPathName(const std::wstring& path, uint32_t bufferChars, std::wstring* out) {
+    if (fake::Fail("GetShortPathName")) return 0;
     std::wstring p = path;
     while (p.size() > 3 && p.back() == L'\\') p.pop_back();
     if (!W().files.count(Fold(p)) && !DirExists(p)) return 0;
@@ -192,7 +214,7 @@ uint32_t GetShortPathName(const std::wstring& path, uint32_t bufferChars, std::w
 }
 
 bool GetDiskFreeSpace(const std::wstring&, DiskFree* out) {
-    if (W().diskFreeFails) return false;
+    if (fake::Fail("GetDiskFreeSpace") || W().diskFreeFails) return false;
     *out = W().disk;
     return true;
 }

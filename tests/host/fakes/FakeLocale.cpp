@@ -30,14 +30,18 @@ uint32_t GetSystemDefaultLCID() { return W().systemLcid; }
 
 uint32_t GetACP() { return W().ansiCodePage; }
 
-uint32_t GetLocaleInfoWSize(uint32_t locale, uint32_t type) { return Size(Item(W().localeW, locale, type)); }
+uint32_t GetLocaleInfoWSize(uint32_t locale, uint32_t type) {
+    return Size(fake::Fail("GetLocaleInfoW") ? nullptr : Item(W().localeW, locale, type));
+}
 uint32_t GetLocaleInfoW(uint32_t locale, uint32_t type, uint32_t bufferChars, std::wstring* buffer) {
-    return Read(Item(W().localeW, locale, type), bufferChars, buffer);
+    return Read(fake::Fail("GetLocaleInfoW") ? nullptr : Item(W().localeW, locale, type), bufferChars, buffer);
 }
 
-uint32_t GetLocaleInfoASize(uint32_t locale, uint32_t type) { return Size(Item(W().localeA, locale, type)); }
+uint32_t GetLocaleInfoASize(uint32_t locale, uint32_t type) {
+    return Size(fake::Fail("GetLocaleInfoA") ? nullptr : Item(W().localeA, locale, type));
+}
 uint32_t GetLocaleInfoA(uint32_t locale, uint32_t type, uint32_t bufferChars, std::wstring* buffer) {
-    return Read(Item(W().localeA, locale, type), bufferChars, buffer);
+    return Read(fake::Fail("GetLocaleInfoA") ? nullptr : Item(W().localeA, locale, type), bufferChars, buffer);
 }
 
 }  // namespace sys

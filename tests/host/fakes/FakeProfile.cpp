@@ -50,6 +50,7 @@ bool IsKey(const std::wstring& line, std::wstring* key, std::wstring* value) {
 }
 
 std::wstring Read(const std::wstring& file, bool* exists) {
+    fake::Quiet quiet;
     sys::Ansi bytes;
     *exists = sys::ReadWholeFile(file, &bytes);
     return sys::FromAnsi(bytes);
@@ -58,6 +59,7 @@ std::wstring Read(const std::wstring& file, bool* exists) {
 void Write(const std::wstring& file, const std::vector<std::wstring>& lines) {
     std::wstring text;
     for (const auto& l : lines) text += l + L"\r\n";
+    fake::Quiet quiet;
     sys::WriteWholeFile(file, sys::ToAnsi(text));
 }
 
@@ -69,6 +71,11 @@ uint32_t GetPrivateProfileString(const std::wstring& section, const std::wstring
                                  uint32_t bufferChars, const std::wstring& file, std::wstring* out) {
     bool exists = false;
     std::wstring result = def;
+    if (fake::Fail("GetPrivateProfileString")) {  // the file cannot be read: the default
+        if (bufferChars == 0) return 0;
+        *out = def.substr(0, bufferChars - 1);
+        return static_cast<uint32_t>(out->size());
+    }
     auto lines = Lines(Read(file, &exists));
     bool inSection = false;
     for (const auto& l : lines) {
@@ -91,6 +98,7 @@ uint32_t GetPrivateProfileString(const std::wstring& section, const std::wstring
 bool WritePrivateProfileString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
                                const std::wstring& file) {
     fake::W().profileCalls.push_back(L"write " + file);
+    if (fake::Fail("WritePrivateProfileString")) return false;
     bool exists = false;
     auto lines = Lines(Read(file, &exists));
     int sectionLine = -1, end = -1;
@@ -120,10 +128,12 @@ bool WritePrivateProfileString(const std::wstring& section, const std::wstring& 
 
 bool FlushPrivateProfile(const std::wstring& file) {
     fake::W().profileCalls.push_back(L"flush " + file);
+    if (fake::Fail("WritePrivateProfileString (flush)")) return false;
     return true;
 }
 
 bool RemoveProfileSection(const std::wstring& section, const std::wstring& file) {
+    if (fake::Fail("WritePrivateProfileStruct")) return false;
     bool exists = false;
     auto lines = Lines(Read(file, &exists));
     if (!exists) return false;

@@ -82,6 +82,7 @@ Handle RegRootPerformanceData() { return kRootBase + 4; }
 
 long RegOpenKeyEx(Handle root, const std::wstring& subKey, uint32_t access, Handle* out) {
     *out = 0;
+    if (fake::Fail("RegOpenKeyEx")) return (access & kWriteRights) ? kErrorAccessDenied : kErrorFileNotFound;
     RegKey* base = Resolve(root);
     if (!base) return kErrorInvalidHandle;
     RegKey* k = nullptr;
@@ -95,6 +96,7 @@ long RegOpenKeyEx(Handle root, const std::wstring& subKey, uint32_t access, Hand
 
 long RegCreateKeyEx(Handle root, const std::wstring& subKey, uint32_t, Handle* out) {
     *out = 0;
+    if (fake::Fail("RegCreateKeyEx")) return kErrorAccessDenied;
     RegKey* base = Resolve(root);
     if (!base) return kErrorInvalidHandle;
     if (base->readOnly || (W().normalUser && root == RegRootLocalMachine())) return kErrorAccessDenied;
@@ -113,6 +115,7 @@ long RegCloseKey(Handle key) {
 }
 
 long RegQueryValueEx(Handle key, const std::wstring& name, uint32_t* type, std::string* data, uint32_t* size) {
+    if (fake::Fail("RegQueryValueEx")) return kErrorFileNotFound;
     RegKey* k = Resolve(key);
     if (!k) return kErrorInvalidHandle;
     auto it = k->values.find(fake::Fold(name));
@@ -134,6 +137,7 @@ long RegQueryValueEx(Handle key, const std::wstring& name, uint32_t* type, std::
 }
 
 long RegSetValueEx(Handle key, const std::wstring& name, uint32_t type, const std::string& bytes) {
+    if (fake::Fail("RegSetValueEx")) return kErrorAccessDenied;
     RegKey* k = Resolve(key);
     if (!k) return kErrorInvalidHandle;
     auto f = fake::Fold(name);
@@ -143,6 +147,7 @@ long RegSetValueEx(Handle key, const std::wstring& name, uint32_t type, const st
 }
 
 long RegDeleteValue(Handle key, const std::wstring& name) {
+    if (fake::Fail("RegDeleteValue")) return kErrorAccessDenied;
     RegKey* k = Resolve(key);
     if (!k) return kErrorInvalidHandle;
     auto f = fake::Fold(name);
@@ -156,6 +161,7 @@ long RegDeleteValue(Handle key, const std::wstring& name) {
 }
 
 long RegDeleteKey(Handle key, const std::wstring& subKey) {
+    if (fake::Fail("RegDeleteKey")) return kErrorAccessDenied;
     RegKey* k = Resolve(key);
     if (!k) return kErrorInvalidHandle;
     auto f = fake::Fold(subKey);
@@ -173,6 +179,7 @@ long RegDeleteKey(Handle key, const std::wstring& subKey) {
 }
 
 long RegQueryInfoKey(Handle key, uint32_t* subKeys, uint32_t* values) {
+    if (fake::Fail("RegQueryInfoKey")) return kErrorAccessDenied;
     RegKey* k = Resolve(key);
     if (!k) return kErrorInvalidHandle;
     if (subKeys) *subKeys = static_cast<uint32_t>(k->sub.size());
@@ -181,6 +188,7 @@ long RegQueryInfoKey(Handle key, uint32_t* subKeys, uint32_t* values) {
 }
 
 long RegEnumKeyEx(Handle key, uint32_t index, uint32_t nameBuffer, std::wstring* name) {
+    if (fake::Fail("RegEnumKeyEx")) return kErrorAccessDenied;
     RegKey* k = Resolve(key);
     if (!k) return kErrorInvalidHandle;
     if (index >= k->subOrder.size()) return kErrorNoMoreItems;
@@ -191,6 +199,7 @@ long RegEnumKeyEx(Handle key, uint32_t index, uint32_t nameBuffer, std::wstring*
 }
 
 long RegEnumValue(Handle key, uint32_t index, uint32_t nameBuffer, std::wstring* name, uint32_t* type) {
+    if (fake::Fail("RegEnumValue")) return kErrorAccessDenied;
     RegKey* k = Resolve(key);
     if (!k) return kErrorInvalidHandle;
     if (index >= k->valueOrder.size()) return kErrorNoMoreItems;

@@ -29,12 +29,19 @@ sys::Handle gNextProcess = 0x5000;
 
 namespace sys {
 
-uint32_t GetWindowsDirectory(uint32_t bufferChars, std::wstring* out) { return Fill(W().windowsDir, bufferChars, out); }
-uint32_t GetSystemDirectory(uint32_t bufferChars, std::wstring* out) { return Fill(W().systemDir, bufferChars, out); }
-uint32_t GetTempPath(uint32_t bufferChars, std::wstring* out) { return Fill(W().tempPath, bufferChars, out); }
-std::wstring ProgramDirectory() { return W().programDir; }
+uint32_t GetWindowsDirectory(uint32_t bufferChars, std::wstring* out) {
+    return fake::Fail("GetWindowsDirectory") ? 0 : Fill(W().windowsDir, bufferChars, out);
+}
+uint32_t GetSystemDirectory(uint32_t bufferChars, std::wstring* out) {
+    return fake::Fail("GetSystemDirectory") ? 0 : Fill(W().systemDir, bufferChars, out);
+}
+uint32_t GetTempPath(uint32_t bufferChars, std::wstring* out) {
+    return fake::Fail("GetTempPath") ? 0 : Fill(W().tempPath, bufferChars, out);
+}
+std::wstring ProgramDirectory() { return fake::Fail("GetModuleFileName") ? L"" : W().programDir; }
 
 bool GetVersionEx(OsVersion* out) {
+    if (fake::Fail("GetVersionEx")) return false;
     *out = W().version;
     return true;
 }
@@ -47,6 +54,10 @@ uint32_t TickCount() { return W().ticks; }
 void Sleep(uint32_t milliseconds) { W().ticks += milliseconds; }
 
 Handle CreateProcessInherit(const std::wstring& commandLine, uint32_t* error) {
+    if (fake::Fail("CreateProcess")) {
+        *error = kErrorFileNotFound;
+        return 0;
+    }
     W().waited.push_back(commandLine);
     if (W().onRun) W().onRun(commandLine);
     bool missing = W().missingPrograms.count(Fold(ProgramOf(commandLine))) != 0;
@@ -54,10 +65,14 @@ Handle CreateProcessInherit(const std::wstring& commandLine, uint32_t* error) {
     return missing ? 0 : gNextProcess++;
 }
 
-uint32_t WaitForProcess(Handle) { return kErrorSuccess; }
+uint32_t WaitForProcess(Handle) { return fake::Fail("WaitForSingleObject") ? kErrorInvalidHandle : kErrorSuccess; }
 void CloseHandle(Handle) {}
 
 bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error, Handle* process) {
+    if (fake::Fail("CreateProcess (minimised)")) {
+        *error = kErrorFileNotFound;
+        return false;
+    }
     W().started.push_back(commandLine);
     if (W().onRun) W().onRun(commandLine);
     bool missing = W().missingPrograms.count(Fold(ProgramOf(commandLine))) != 0;
@@ -74,7 +89,7 @@ void EnableShutdownPrivilege() { W().shutdownPrivilege = true; }
 
 bool ExitWindows(uint32_t flags, uint32_t reason) {
     W().exitWindows.push_back({flags, reason});
-    return true;
+    return !fake::Fail("ExitWindowsEx");
 }
 
 void ErrorBox(const std::wstring& text, const std::wstring& caption) {
@@ -83,6 +98,10 @@ void ErrorBox(const std::wstring& text, const std::wstring& caption) {
 
 Handle LoadLibrary(const std::wstring& name, uint32_t* error) {
     W().loadCalls.push_back(name);
+    if (fake::Fail("LoadLibrary")) {
+        if (error) *error = 126;  // ERROR_MOD_NOT_FOUND
+        return 0;
+    }
     auto it = W().loadable.find(Fold(name));
     if (error) *error = it == W().loadable.end() ? kErrorBadExeFormat : kErrorSuccess;
     return it == W().loadable.end() ? 0 : it->second;
@@ -90,12 +109,14 @@ Handle LoadLibrary(const std::wstring& name, uint32_t* error) {
 
 void FreeLibrary(Handle module) { W().freed.push_back(module); }
 void* GetProcAddress(Handle module, const char* name) {
+    if (fake::Fail("GetProcAddress")) return nullptr;
     auto it = W().procs.find({module, name});
     return it == W().procs.end() ? nullptr : it->second;
 }
 Handle ProgramModule() { return 0; }
 
 uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out, uint16_t) {
+    if (fake::Fail("LoadString")) return 0;
     auto m = W().modules.find(module);
     if (m == W().modules.end()) return 0;
     auto s = m->second.strings.find(id);
@@ -105,6 +126,7 @@ uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstri
 }
 
 bool GetFileTranslations(const std::wstring& path, std::vector<uint32_t>* entries) {
+    if (fake::Fail("GetFileVersionInfo")) return false;
     auto it = W().translations.find(Fold(path));
     if (it == W().translations.end()) return false;
     *entries = it->second;

@@ -324,6 +324,7 @@ namespace sys {
 
 Handle FindWindow(const std::wstring& className, const std::wstring& title) {
     fake::Ui().findWindowCalls.emplace_back(className, title);
+    if (fake::Fail("FindWindow")) return 0;
     auto it = fake::Ui().findable.find(className + L"\n" + title);
     return it == fake::Ui().findable.end() ? 0 : it->second;
 }
@@ -338,17 +339,20 @@ bool SetWindowPos(Handle window, Handle insertAfter, int32_t x, int32_t y, int32
     c.width = width;
     c.height = height;
     c.flags = flags;
+    if (fake::Fail("SetWindowPos")) return false;
     fake::Ui().setWindowPos.push_back(c);
     return window != 0;
 }
 
 bool GetCursorPos(int32_t* x, int32_t* y) {
+    if (fake::Fail("GetCursorPos")) return false;
     *x = fake::Ui().cursorX;
     *y = fake::Ui().cursorY;
     return true;
 }
 
 bool ClientToScreen(Handle window, int32_t* x, int32_t* y) {
+    if (fake::Fail("ClientToScreen")) return false;
     ui::Form* form = fake::FormOf(window);
     if (!form) return false;
     int dx = form->BorderStyle() ? 3 : 0, dy = form->BorderStyle() ? 22 : 0;
@@ -364,6 +368,7 @@ bool HighContrastOn() { return fake::Ui().highContrast; }
 FolderAnswer BrowseForFolder(Handle owner, const std::wstring& title, std::wstring* path) {
     fake::UiWorld& u = fake::Ui();
     u.folderDialogs.emplace_back(owner, title);
+    if (fake::Fail("SHBrowseForFolder")) return FolderAnswer::NotShown;
     if (u.onBrowse) u.onBrowse();
     if (u.folderAnswers.empty()) throw std::logic_error("folder dialog shown with no answer scripted");
     std::wstring answer = u.folderAnswers.front();

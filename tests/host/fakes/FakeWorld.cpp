@@ -17,6 +17,14 @@ void Reset() {
     gWorld = new World();
 }
 
+bool Fail(const char* call) {
+    World& w = W();
+    if (w.quiet || ++w.seamCalls != w.failAt) return false;
+    w.failedCall = call;
+    if (w.onFail) w.onFail();
+    return true;
+}
+
 std::wstring Fold(const std::wstring& s) {
     std::wstring r = s;
     for (auto& c : r)

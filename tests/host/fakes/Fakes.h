@@ -103,10 +103,29 @@ struct World {
     uint32_t ansiCodePage = 1252;  // GetACP
     std::map<uint32_t, std::wstring> localeW;
     std::map<uint32_t, std::wstring> localeA;
+
+    // Fault injection: the failAt-th failable call of the seam (counted from
+    // 1; 0 fails none) fails as Windows fails it.
+    int failAt = 0;
+    int seamCalls = 0;             // failable calls so far
+    std::string failedCall;        // the one that failed
+    int quiet = 0;                 // > 0: the fakes' own or the test's calls, not counted
+    std::function<void()> onFail;  // called as the call fails
 };
 
 World& W();
 void Reset();
+
+// Called first by each failable fake: counts the call and tells whether it
+// is the one to fail.
+bool Fail(const char* call);
+// Within its life seam calls are neither counted nor failed.
+struct Quiet {
+    Quiet() { ++W().quiet; }
+    ~Quiet() { --W().quiet; }
+    Quiet(const Quiet&) = delete;
+    Quiet& operator=(const Quiet&) = delete;
+};
 
 // Helpers for arranging and inspecting.
 RegKey* FindKey(int root, const std::wstring& path);  // path without slashes at the ends

@@ -70,6 +70,12 @@ std::vector<std::string> World::OpenedNames() const {
     return names;
 }
 
+bool Fail(const char* call) {
+    if (++W().calls != W().failAt) return false;
+    W().failed = call;
+    return true;
+}
+
 int World::OpenPorts() const { return static_cast<int>(gHandles.size()); }
 
 }  // namespace fakecomm
@@ -80,6 +86,7 @@ using fakecomm::W;
 namespace comm {
 
 Handle CreateFileA(const char* name, uint32_t access, uint32_t share, uint32_t disposition, uint32_t flags) {
+    if (fakecomm::Fail("CreateFileA")) return kInvalidHandle;
     if (W().onOpen) W().onOpen(name);
     W().opens.push_back({name, access, share, disposition, flags});
     auto it = W().ports.find(name);
@@ -101,6 +108,7 @@ bool CloseHandle(Handle file) {
 }
 
 bool GetCommState(Handle port, Dcb* dcb) {
+    if (fakecomm::Fail("GetCommState")) return false;
     fakecomm::Port* p = Of(port);
     if (!p) return false;
     p->dcbLengthsPassed.push_back(dcb->DCBlength);
@@ -111,6 +119,7 @@ bool GetCommState(Handle port, Dcb* dcb) {
 }
 
 bool SetCommState(Handle port, Dcb* dcb) {
+    if (fakecomm::Fail("SetCommState")) return false;
     fakecomm::Port* p = Of(port);
     if (!p) return false;
     p->statesSet.push_back(*dcb);
@@ -118,6 +127,7 @@ bool SetCommState(Handle port, Dcb* dcb) {
 }
 
 bool GetCommTimeouts(Handle port, Timeouts* timeouts) {
+    if (fakecomm::Fail("GetCommTimeouts")) return false;
     fakecomm::Port* p = Of(port);
     if (!p || p->failGetTimeouts) return false;
     *timeouts = p->timeouts;
@@ -125,6 +135,7 @@ bool GetCommTimeouts(Handle port, Timeouts* timeouts) {
 }
 
 bool SetCommTimeouts(Handle port, Timeouts* timeouts) {
+    if (fakecomm::Fail("SetCommTimeouts")) return false;
     fakecomm::Port* p = Of(port);
     if (!p) return false;
     p->timeoutsSet.push_back(*timeouts);
@@ -134,6 +145,7 @@ bool SetCommTimeouts(Handle port, Timeouts* timeouts) {
 }
 
 bool PurgeComm(Handle port, uint32_t flags) {
+    if (fakecomm::Fail("PurgeComm")) return false;
     fakecomm::Port* p = Of(port);
     if (!p) return false;
     p->events.push_back("purge " + std::to_string(flags));
@@ -141,6 +153,7 @@ bool PurgeComm(Handle port, uint32_t flags) {
 }
 
 bool GetCommModemStatus(Handle port, uint32_t* status) {
+    if (fakecomm::Fail("GetCommModemStatus")) return false;
     fakecomm::Port* p = Of(port);
     if (!p) return false;
     p->events.push_back("status");
@@ -151,6 +164,7 @@ bool GetCommModemStatus(Handle port, uint32_t* status) {
 }
 
 bool WriteFile(Handle file, const void* data, uint32_t bytes, uint32_t* written) {
+    if (fakecomm::Fail("WriteFile")) return (*written = 0) != 0;
     fakecomm::Port* p = Of(file);
     if (!p) return false;
     p->events.push_back("write");
@@ -166,6 +180,7 @@ bool WriteFile(Handle file, const void* data, uint32_t bytes, uint32_t* written)
 }
 
 bool FlushFileBuffers(Handle file) {
+    if (fakecomm::Fail("FlushFileBuffers")) return false;
     fakecomm::Port* p = Of(file);
     if (!p) return false;
     p->events.push_back("flush");
@@ -173,6 +188,7 @@ bool FlushFileBuffers(Handle file) {
 }
 
 bool ReadFile(Handle file, void* data, uint32_t bytes, uint32_t* read) {
+    if (fakecomm::Fail("ReadFile")) return (*read = 0) != 0;
     fakecomm::Port* p = Of(file);
     if (!p) return false;
     p->events.push_back("read " + std::to_string(bytes));
@@ -202,6 +218,7 @@ bool ReadFile(Handle file, void* data, uint32_t bytes, uint32_t* read) {
 }
 
 bool ClearCommError(Handle port, uint32_t* errors) {
+    if (fakecomm::Fail("ClearCommError")) return false;
     fakecomm::Port* p = Of(port);
     if (!p) return false;
     p->events.push_back("clear");

@@ -59,6 +59,8 @@ struct World {
     uint32_t ticks = 0;
     std::function<void(const std::string&)> onOpen;  // called before each CreateFileA
     int badHandles = 0;                              // calls with a handle not open
+    int failAt = 0, calls = 0;                       // the failAt-th call of the seam (from 1) fails
+    std::string failed;                              // its name
 
     std::vector<std::string> OpenedNames() const;
     int OpenPorts() const;
@@ -66,5 +68,7 @@ struct World {
 
 World& W();
 void Reset();
+// Counts a failable call; true when it is the one to fail.
+bool Fail(const char* call);
 
 }  // namespace fakecomm

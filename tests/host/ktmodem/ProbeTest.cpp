@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -422,6 +423,27 @@ TEST_F(ProbeTest, NothingFoundMeansZeroAndEveryPortClosed) {
         EXPECT_EQ(entry.second.opens, 1) << entry.first;
         EXPECT_EQ(entry.second.closes, 1) << entry.first;
     }
+}
+
+// Each call of the serial seam fails in turn on a search over a silent port,
+// an echo and the phone: the search ends in time, leaves no port open, and
+// finds the phone or nothing.
+TEST_F(ProbeTest, EverySerialCallFailsInTurn) {
+    int k = 1;
+    for (;; ++k) {
+        fakecomm::Reset();
+        W().failAt = k;
+        Device("COM1", {});
+        Device("COM2", {"ATI9\r"});
+        Device("COM3");
+        int32_t port = Detect("1,2,3,");
+        if (W().failed.empty()) break;
+        EXPECT_TRUE(port == 3 || port == 0) << k << " " << W().failed;
+        EXPECT_EQ(W().OpenPorts(), 0) << k << " " << W().failed;
+        EXPECT_EQ(W().badHandles, 0) << k << " " << W().failed;
+        EXPECT_LT(W().ticks, 20000u) << k << " " << W().failed;
+    }
+    std::printf("[ sweep    ] probe: %d injection points\n", k - 1);
 }
 
 }  // namespace

@@ -30,6 +30,11 @@ uint32_t GetSystemDefaultLCID() { return W().systemLcid; }
 
 uint32_t GetACP() { return W().ansiCodePage; }
 
+// Shift-JIS's lead bytes on 932; no others are needed.
+bool IsLeadByte(uint8_t byte) {
+    return W().ansiCodePage == 932 && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC));
+}
+
 uint32_t GetLocaleInfoWSize(uint32_t locale, uint32_t type) { return Size(Item(W().localeW, locale, type)); }
 uint32_t GetLocaleInfoW(uint32_t locale, uint32_t type, uint32_t bufferChars, std::wstring* buffer) {
     return Read(Item(W().localeW, locale, type), bufferChars, buffer);

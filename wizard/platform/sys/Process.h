@@ -33,9 +33,10 @@ public:
 private:
     Handle handle_;
 };
-// Starts the command line with its window minimised and given the focus and
-// returns at once. False, with the system's reason in *error, when the
-// process could not be created.
+// Starts the command line with its window minimised and returns at once. The
+// window is not activated (SW_SHOWMINNOACTIVE): the keyboard stays with the
+// wizard. False, with the system's reason in *error, when the process could
+// not be created.
 bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error);
 
 // OpenProcessToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY), LookupPrivilegeValueA

@@ -162,7 +162,7 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
         EXPECT_FALSE(Shown(L"Forward") || Shown(L"Cancel") || Shown(L"lblForward") || Shown(L"lblCancel"));
         EXPECT_EQ(Main().MousePointer(), ui::kPointerHourglass);
         EXPECT_EQ(Rs.MessageId, 104);
-        EXPECT_EQ(fake::Ui().inputDiscarded, 1);  // keys typed in the search do not answer it
+        EXPECT_EQ(fake::Ui().inputDiscarded, 1);            // keys typed in the search do not answer it
         fake::Key(frmMessage::Instance(), ui::kKeyReturn);  // Repeat
     });
     Enter();

@@ -27,7 +27,8 @@ void Design(ui::Form& f) {
 
 ui::Form& Instance() {
     static ui::Form form(L"frmQueryCancel");
-    [[maybe_unused]] static const bool wired = FormParts::Wire(form, {Design, Form_Load, Form_QueryUnload, nullptr}, &frmMain::Instance());
+    [[maybe_unused]] static const bool wired =
+        FormParts::Wire(form, {Design, Form_Load, Form_QueryUnload, nullptr}, &frmMain::Instance());
     return form;
 }
 

@@ -453,10 +453,10 @@ TEST_F(UiWin32Test, AnOwnedFormsWindowIsOwnedAndGoesWithItsOwner) {
 // High Contrast on 256 colours keeps the user's colours; on 16 colours
 // without a palette a fill is the nearest colour, not a dither.
 TEST_F(UiWin32Test, ColoursOnPaletteAndSixteenColourDisplays) {
-    static const RGBQUAD kVga[16] = {{0, 0, 0, 0},       {0, 0, 128, 0},     {0, 128, 0, 0},   {0, 128, 128, 0},
-                                     {128, 0, 0, 0},     {128, 0, 128, 0},   {128, 128, 0, 0}, {192, 192, 192, 0},
-                                     {128, 128, 128, 0}, {0, 0, 255, 0},     {0, 255, 0, 0},   {0, 255, 255, 0},
-                                     {255, 0, 0, 0},     {255, 0, 255, 0},   {255, 255, 0, 0}, {255, 255, 255, 0}};
+    static const RGBQUAD kVga[16] = {{0, 0, 0, 0},       {0, 0, 128, 0},   {0, 128, 0, 0},   {0, 128, 128, 0},
+                                     {128, 0, 0, 0},     {128, 0, 128, 0}, {128, 128, 0, 0}, {192, 192, 192, 0},
+                                     {128, 128, 128, 0}, {0, 0, 255, 0},   {0, 255, 0, 0},   {0, 255, 255, 0},
+                                     {255, 0, 0, 0},     {255, 0, 255, 0}, {255, 255, 0, 0}, {255, 255, 255, 0}};
     struct {
         BITMAPINFOHEADER header;
         RGBQUAD colours[16];

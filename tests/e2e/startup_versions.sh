@@ -15,8 +15,7 @@ shipped_reg() {
 }
 # The country the wizard wrote into the registry file $1 (section of $2): eight hex digits.
 reg_file_country() {
-    # The key through the environment: awk -v reads backslash escapes, and
-    # GNU awk and mawk read "\S" differently.
+    # Backslashes through the environment: awk -v reads escapes, "\S" unlike in GNU awk and mawk.
     tr -d '\r' <"$1" | S="[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations\\$2]" \
         awk 'tolower($0) == tolower(ENVIRON["S"]) {on = 1; next} /^\[/ {on = 0} on && sub(/^"country"=dword:/, "") {print}'
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "core/RunState.h"
 #include "fakes/Fakes.h"
 #include "localisation/ResHandling.h"
@@ -117,18 +115,6 @@ TEST_F(ResHandlingTest, Message9999NeverComesFromTheLibrary) {
     Rs.ProductName = L"Other";
     Text(kEn, 9999) = L"from the library";
     EXPECT_EQ(GetLanguageString(9999).substr(0, 22), L"This version of Other ");
-}
-
-// Chinese of Hong Kong and Macau reads the Traditional table, of Singapore
-// the Simplified one.
-TEST_F(ResHandlingTest, ChineseWithoutATableOfItsOwnReadsTheTableOfItsScript) {
-    Rs.LanguageLibrary = kEn;
-    fake::W().modules[kEn].tables = {{0x0404, {{1, L"Hant"}}}, {0x0804, {{1, L"Hans"}}}};
-    for (const auto& [id, text] : std::map<std::wstring, std::wstring>{
-             {L"0404", L"Hant"}, {L"0C04", L"Hant"}, {L"1404", L"Hant"}, {L"0804", L"Hans"}, {L"1004", L"Hans"}}) {
-        Rs.LanguageId = id;
-        EXPECT_EQ(GetLanguageString(1), text) << id.c_str();
-    }
 }
 
 TEST_F(ResHandlingTest, MissingIdGivesEmptyText) {

@@ -75,7 +75,6 @@ TEST_F(SpracheTest, LanguageTableRows) {
                                                        {L"0436", L"AF"},
                                                        {L"0435", L"ZU"},
                                                        {L"0814", L"NO"},
-                                                       // Hong Kong, Singapore, Macau
                                                        {L"0C04", L"ZH"},
                                                        {L"1004", L"ZH"},
                                                        {L"1404", L"ZH"},

@@ -184,9 +184,6 @@ TEST_F(frmMainTest, RightClickWithShiftOnTheCornerMinimises) {
 }
 
 TEST_F(frmMainTest, OnlyTheProgramClosesTheWindowQuietly) {
-    // The end of the session is agreed to; it ends the run when it comes.
-    EXPECT_TRUE(fake::QueryEndSession(Main()));
-    EXPECT_TRUE(Main().IsLoaded());
     for (int mode : {ui::kUnloadControlMenu, ui::kUnloadAppWindows, ui::kUnloadTaskManager}) {
         EXPECT_THROW(fake::CloseByUser(Main(), mode), fake::ProgramEnded) << mode;
         // The abort has unloaded the window on its way out.

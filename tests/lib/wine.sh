@@ -32,7 +32,7 @@ wine_kill() { "$WINESERVER" -k >/dev/null 2>&1 || true; }
 
 # Registry as a host-side text: wine_reg_query 'HKLM\Software\X' name
 wine_reg_query() {
-    "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | N="$2" awk '$1 == ENVIRON["N"] {sub(/^[ \t]*[^ \t]+[ \t]+[^ \t]+[ \t]+/, ""); print; f=1} END {exit !f}'
+    "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v n="$2" '$1==n {sub(/^[ \t]*[^ \t]+[ \t]+[^ \t]+[ \t]+/, ""); print; f=1} END {exit !f}'
 }
 
 wine_reg_delete_key() { "$WINE" reg delete "$1" /f >/dev/null 2>&1 || true; }

@@ -1,6 +1,5 @@
 // Entry of win_tests.exe. With "--child FILE MS" it acts as the program that
-// the process tests start: it waits MS milliseconds, then creates FILE with
-// the show command it was started with (STARTUPINFO) in it.
+// the process tests start: it waits MS milliseconds, then creates FILE.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,11 +11,6 @@ int main(int argc, char** argv) {
         Sleep(static_cast<DWORD>(std::atoi(argv[3])));
         HANDLE h = CreateFileA(argv[2], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) return 1;
-        STARTUPINFOA si{};
-        GetStartupInfoA(&si);
-        char show[8];
-        DWORD written = 0;
-        WriteFile(h, show, static_cast<DWORD>(wsprintfA(show, "%u", si.wShowWindow)), &written, nullptr);
         CloseHandle(h);
         return 0;
     }

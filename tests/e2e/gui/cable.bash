@@ -152,9 +152,8 @@ cable_list_holds() { [ "$(cable_list_lines "$1")" -eq "$2" ]; }
 # Fails unless the log holds the lines $@ in this order (others may lie between).
 cable_log_order() {
     local missing
-    # The lines through the environment, where awk reads no escapes.
-    missing=$(e2e_log | WANT="$(printf '%s\n' "$@")" awk '
-        BEGIN { n = split(ENVIRON["WANT"], w, "\n"); i = 1 }
+    missing=$(e2e_log | awk -v want="$(printf '%s\n' "$@")" '
+        BEGIN { n = split(want, w, "\n"); i = 1 }
         i <= n && $0 == w[i] { i++ }
         END { if (i <= n) print w[i] }')
     [ -z "$missing" ] || fail "log line missing or out of order: \"$missing\"; the log ends: $(e2e_log | tail -6 | tr '\n' '|')"

@@ -29,11 +29,7 @@ namespace sys {
 uint32_t GetSystemDefaultLCID() { return W().systemLcid; }
 
 uint32_t GetACP() { return W().ansiCodePage; }
-
-// Shift-JIS's lead bytes on 932; no others are needed.
-bool IsLeadByte(uint8_t byte) {
-    return W().ansiCodePage == 932 && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC));
-}
+bool IsLeadByte(uint8_t b) { return W().ansiCodePage == 932 && ((b >= 0x81 && b <= 0x9F) || b >= 0xE0); }
 
 uint32_t GetLocaleInfoWSize(uint32_t locale, uint32_t type) { return Size(Item(W().localeW, locale, type)); }
 uint32_t GetLocaleInfoW(uint32_t locale, uint32_t type, uint32_t bufferChars, std::wstring* buffer) {

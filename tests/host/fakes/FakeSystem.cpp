@@ -92,13 +92,11 @@ void* GetProcAddress(Handle module, const char* name) {
 }
 Handle ProgramModule() { return 0; }
 
-uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out, uint16_t language) {
+uint32_t LoadString(Handle module, uint32_t id, uint32_t bufferChars, std::wstring* out, uint16_t) {
     auto m = W().modules.find(module);
     if (m == W().modules.end()) return 0;
-    auto t = m->second.tables.find(language);
-    const auto& strings = t != m->second.tables.end() ? t->second : m->second.strings;
-    auto s = strings.find(id);
-    if (s == strings.end() || bufferChars == 0) return 0;
+    auto s = m->second.strings.find(id);
+    if (s == m->second.strings.end() || bufferChars == 0) return 0;
     *out = s->second.substr(0, bufferChars - 1);
     return static_cast<uint32_t>(out->size());
 }

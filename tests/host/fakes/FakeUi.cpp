@@ -274,7 +274,6 @@ bool Tick(ui::Control& timer) {
 }
 
 bool CloseByUser(ui::Form& form, int mode) { return form.DispatchClose(mode); }
-bool QueryEndSession(ui::Form& form) { return form.DispatchQueryEndSession(); }
 
 void Script(std::function<void()> action) { Ui().script.push_back(std::move(action)); }
 

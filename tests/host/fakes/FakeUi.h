@@ -108,7 +108,6 @@ bool TimerRunning(const ui::Control& timer);
 uint32_t TimerInterval(const ui::Control& timer);  // 0 when stopped
 // The close box / Alt+F4 (kUnloadControlMenu) or another close reason.
 bool CloseByUser(ui::Form& form, int mode = ui::kUnloadControlMenu);
-bool QueryEndSession(ui::Form& form);  // WM_QUERYENDSESSION's answer
 // Queues an action that a modal loop runs as its next "message".
 void Script(std::function<void()> action);
 // The form's paint as text, one line per drawing call:

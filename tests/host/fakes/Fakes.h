@@ -43,7 +43,6 @@ struct File {
 
 struct Module {
     std::map<uint32_t, std::wstring> strings;
-    std::map<uint16_t, std::map<uint32_t, std::wstring>> tables;  // a table per language, read first
 };
 
 struct World {

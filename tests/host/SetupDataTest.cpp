@@ -96,6 +96,10 @@ TEST_F(SetupDataTest, Windows98RewritesEveryCom4ToTheRegisteredInfraredPort) {
     EXPECT_EQ(
         testsupport::LogMessages(),
         (std::vector<std::wstring>{L"writing init data START", L"VirtualComPort: COM5", L"writing init data END"}));
+    fake::W().ansiCodePage = 932;  // a trail byte may be a 'C' or a quote
+    fake::PutFile(Kt(L"mdmvlm9x.in_"), "d=\223\"COM4\"\r\ne=\203COM4", sys::kAttrReadOnly);
+    WriteSetupData::WriteSetupData();
+    EXPECT_EQ(fake::FileBytes(Kt(L"mdmvlm.inf")), "d=\223\"COM5\"\r\ne=\203COM4\r\n");
 }
 
 TEST_F(SetupDataTest, AMissingTemplateGivesNoDriverFileAndLosesNothingElse) {

@@ -46,7 +46,7 @@ TEST_F(SpracheTest, LanguageTableHas120KeysFor56Codes) {
         codes.insert(code);
         EXPECT_EQ(code.size(), 2u) << Id(n).c_str();
     }
-    EXPECT_EQ(keys, 120);
+    EXPECT_EQ(keys, 123);
     EXPECT_EQ(codes.size(), 56u);
 }
 
@@ -75,9 +75,10 @@ TEST_F(SpracheTest, LanguageTableRows) {
                                                        {L"0436", L"AF"},
                                                        {L"0435", L"ZU"},
                                                        {L"0814", L"NO"},
+                                                       {L"0C04", L"ZH"},
+                                                       {L"1004", L"ZH"},
+                                                       {L"1404", L"ZH"},
                                                        // Not in the table: no default here.
-                                                       {L"0C04", L""},
-                                                       {L"1004", L""},
                                                        {L"0000", L""},
                                                        {L"", L""},
                                                        {L"407", L""},

@@ -134,6 +134,8 @@ void AbortWizard() {
     sys::ExitProgram();
 }
 
+void EndOfSessionAsked(bool& cancel) { cancel = runApp::KeepOpen(ui::kUnloadAppWindows); }
+
 void CloseAsked(bool& cancel, int mode) {
     if (mode == ui::kUnloadFormCode) return;
     if (runApp::KeepOpen(mode))

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/ProgramEnd.h"
 #include "core/RunState.h"
 #include "core/frmMain.h"
 #include "dialogs/PictureButtons.h"
@@ -21,11 +22,13 @@ void Centre(ui::Form& form, float width, float height) {
 
 }  // namespace
 
-bool Wire(ui::Form& form, const FormEvents& events) {
+bool Wire(ui::Form& form, const FormEvents& events, ui::Form* owner) {
+    form.SetOwner(owner);
     if (events.design) form.OnDesign = events.design;
     if (events.load) form.OnLoad = events.load;
     if (events.queryUnload) form.OnQueryUnload = events.queryUnload;
     if (events.unload) form.OnUnload = events.unload;
+    form.OnQueryEndSession = ProgramEnd::EndOfSessionAsked;
     return true;
 }
 

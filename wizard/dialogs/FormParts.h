@@ -44,9 +44,11 @@ struct FormEvents {
     void (*queryUnload)(bool& cancel, int mode);
     void (*unload)(bool& cancel);
 };
-// Connects them to the form; true, so that a window's one object can be wired
+// Connects them, and the answer of every window to the end of the session
+// (ProgramEnd::EndOfSessionAsked), to the form; true, so that a window's one object can be wired
 // as it is made (a function-local static beside it).
-bool Wire(ui::Form& form, const FormEvents& events);
+// A dialog is owned by the main window (owner), whenever that is loaded.
+bool Wire(ui::Form& form, const FormEvents& events, ui::Form* owner = nullptr);
 
 // A window's typed controls, once the window is loaded (their design fills
 // them).

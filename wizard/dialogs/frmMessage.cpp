@@ -3,6 +3,7 @@
 #include "core/Clicks.h"
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
+#include "core/frmMain.h"
 #include "dialogs/PictureButtons.h"
 #include "localisation/Functions.h"
 #include "localisation/ResHandling.h"
@@ -41,7 +42,8 @@ void Answer(bool repeat) {
 
 ui::Form& Instance() {
     static ui::Form form(L"frmMessage");
-    [[maybe_unused]] static const bool wired = FormParts::Wire(form, {Design, Form_Load, Form_QueryUnload, nullptr});
+    [[maybe_unused]] static const bool wired =
+        FormParts::Wire(form, {Design, Form_Load, Form_QueryUnload, nullptr}, &frmMain::Instance());
     return form;
 }
 

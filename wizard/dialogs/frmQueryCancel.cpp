@@ -1,6 +1,7 @@
 #include "dialogs/frmQueryCancel.h"
 
 #include "core/ProgramEnd.h"
+#include "core/frmMain.h"
 #include "core/runApp.h"
 #include "dialogs/PictureButtons.h"
 #include "dialogs/TwoButtonDialog.h"
@@ -26,7 +27,8 @@ void Design(ui::Form& f) {
 
 ui::Form& Instance() {
     static ui::Form form(L"frmQueryCancel");
-    [[maybe_unused]] static const bool wired = FormParts::Wire(form, {Design, Form_Load, Form_QueryUnload, nullptr});
+    [[maybe_unused]] static const bool wired =
+        FormParts::Wire(form, {Design, Form_Load, Form_QueryUnload, nullptr}, &frmMain::Instance());
     return form;
 }
 

@@ -20,7 +20,14 @@ constexpr int16_t kNotFoundMessage = 104;
 constexpr int16_t kRepeatCancel = 5;
 const wchar_t* const kGivenUp = L"99";
 
-std::wstring Probe() { return std::to_wstring(ModemProbe::DetectModemPort()); }
+// Windows hands keys typed while the probe blocks the window to whatever has
+// the focus when they are read: an Enter would press "Try again" on message
+// 104 before it is even drawn. Dropped after each search.
+std::wstring Probe() {
+    std::wstring port = std::to_wstring(ModemProbe::DetectModemPort());
+    sys::DiscardPendingInput();
+    return port;
+}
 
 }  // namespace
 
@@ -45,7 +52,7 @@ int16_t DetectComModem() {
             Rs.PortSearchResult = Probe();
         }
     }
-    // Keys and clicks given to the blocked window must not act on the next page.
+    // Nor on the next page.
     sys::DiscardPendingInput();
     main.SetMousePointer(ui::kPointerCustom);
     Rs.ModemName = StringTable::ProgramString(1004);

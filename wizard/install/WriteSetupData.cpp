@@ -12,6 +12,7 @@
 #include "platform/RegAccess.h"
 #include "platform/StringTable.h"
 #include "platform/sys/Files.h"
+#include "platform/sys/Locale.h"
 
 namespace WriteSetupData {
 
@@ -45,25 +46,41 @@ std::wstring SetupSection(const std::wstring& langCode) {
     return text;
 }
 
-// Lines ended by CR LF, LF or CR; a last line without an end counts too.
-std::vector<std::wstring> SplitLines(const std::wstring& text) {
-    std::vector<std::wstring> lines;
+// Lines ended by CR LF, LF or CR; a last line without an end counts too. No
+// trail byte of a DBCS code page is a CR or LF.
+std::vector<sys::Ansi> SplitLines(const sys::Ansi& text) {
+    std::vector<sys::Ansi> lines;
     size_t start = 0;
     while (start < text.size()) {
-        size_t end = text.find_first_of(L"\r\n", start);
-        if (end == std::wstring::npos) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == sys::Ansi::npos) {
             lines.push_back(text.substr(start));
             break;
         }
         lines.push_back(text.substr(start, end - start));
-        start = end + ((text[end] == L'\r' && end + 1 < text.size() && text[end + 1] == L'\n') ? 2 : 1);
+        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
     }
     return lines;
 }
 
-void ReplaceAll(std::wstring* text, const std::wstring& from, const std::wstring& to) {
-    for (size_t at = text->find(from); at != std::wstring::npos; at = text->find(from, at + to.size()))
-        text->replace(at, from.size(), to);
+// Every "COM4" of a line replaced in its bytes, character by character of the
+// ANSI code page: through Unicode and back, a byte above 127 of a DBCS code
+// page (932, 936, 949, 950) pairs with the next one, and a pair the code page
+// lacks (a lone high byte before a quote) would come back as '?' or not at all.
+sys::Ansi ReplacePort(const sys::Ansi& line, const sys::Ansi& port) {
+    static const sys::Ansi kTemplatePort = "COM4";
+    sys::Ansi out;
+    for (size_t i = 0; i < line.size();) {
+        if (line.compare(i, kTemplatePort.size(), kTemplatePort) == 0) {
+            out += port;
+            i += kTemplatePort.size();
+            continue;
+        }
+        size_t n = sys::IsLeadByte(static_cast<uint8_t>(line[i])) && i + 1 < line.size() ? 2 : 1;
+        out.append(line, i, n);
+        i += n;
+    }
+    return out;
 }
 
 // The Windows 9x template names the infrared virtual port as COM4; the port
@@ -74,12 +91,10 @@ bool RewriteTemplate9x(const std::wstring& ktDir) {
     IniHand::WriteLog(L"VirtualComPort: " + port);
     sys::Ansi bytes;
     if (!sys::ReadWholeFile(ktDir + kTemplate9x, &bytes)) return true;  // no template, nothing to write
-    std::wstring out;
-    for (std::wstring line : SplitLines(sys::FromAnsi(bytes))) {
-        ReplaceAll(&line, L"COM4", port);
-        out += line + L"\r\n";
-    }
-    return sys::WriteWholeFile(ktDir + kDriverFile, sys::ToAnsi(out));
+    const sys::Ansi portBytes = sys::ToAnsi(port);
+    sys::Ansi out;
+    for (const sys::Ansi& line : SplitLines(bytes)) out += ReplacePort(line, portBytes) + "\r\n";
+    return sys::WriteWholeFile(ktDir + kDriverFile, out);
 }
 
 // A write that failed (a full disk, a file that cannot be replaced): the

@@ -102,6 +102,23 @@ void LoadLanguageLibrary() {
     frmMessage::ShowModal();
 }
 
+namespace {
+
+// The table of a language's script where the library holds a table per
+// script but none of that language: Chinese of Hong Kong and Macau is
+// written in the Traditional script (code page 950), of Singapore in the
+// Simplified one (936).
+uint16_t ScriptTable(uint16_t language) {
+    switch (language) {
+        case 0x0C04:
+        case 0x1404: return 0x0404;
+        case 0x1004: return 0x0804;
+        default: return language;
+    }
+}
+
+}  // namespace
+
 std::wstring GetLanguageString(int16_t id) {
     std::wstring text;
     if (id == kNoLanguageLibrary) {
@@ -112,7 +129,7 @@ std::wstring GetLanguageString(int16_t id) {
         // per script (ZH, SR) LoadStringA takes the one of the user's locale,
         // which may be the other script, and its texts then pass through an
         // ANSI code page that lacks them.
-        auto language = static_cast<uint16_t>(NumberText::Parse(L"0x" + Rs.LanguageId));
+        uint16_t language = ScriptTable(static_cast<uint16_t>(NumberText::Parse(L"0x" + Rs.LanguageId)));
         // LoadStringA takes the id as a 16-bit resource number.
         uint32_t n = sys::LoadString(module, static_cast<uint16_t>(id), kTextBuffer, &text, language);
         if (n == 0) text.clear();

@@ -27,7 +27,7 @@ const LanguageEntry kLanguages[] = {
     {L"042D", L"EU"},
     {L"0402", L"BG"}, {L"0423", L"BG"},
     {L"0403", L"CA"},
-    {L"0004", L"ZH"}, {L"0404", L"ZH"}, {L"0804", L"ZH"},
+    {L"0004", L"ZH"}, {L"0404", L"ZH"}, {L"0804", L"ZH"}, {L"0C04", L"ZH"}, {L"1004", L"ZH"}, {L"1404", L"ZH"},
     {L"041A", L"HR"},
     {L"0405", L"CS"},
     {L"0406", L"DA"},

@@ -9,7 +9,7 @@ RECT_CENTRED="282,160,742,607"  # page 1 and the start-up messages: centred
 RECT_MAIN="0,0,1024,768"        # the main window
 RECT_PAGE="308,191,768,638"     # the cancel query and later messages: on the page area
 
-# The visible top-level windows: title TAB class TAB rectangle TAB topmost|normal.
+# The visible top-level windows: title TAB class TAB rectangle TAB topmost|normal TAB owned|-.
 # With "sync", once their threads are back in their message loops.
 gui_windows() { "$WINE" "$GUI_BIN/winlist.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
@@ -24,6 +24,7 @@ gui_wait_window() { e2e_until "${2:-30}" gui_window_at "$1"; }
 # Waits up to $2 seconds until no window "Wizard" is at rectangle $1.
 gui_wait_gone() { e2e_until "${2:-20}" gui_window_at "$1" gone; }
 
+gui_owned() { gui_windows | awk -F'\t' -v r="$1" '$1 == "Wizard" && $3 == r && $5 == "owned" {f = 1} END {exit !f}'; }
 gui_topmost() { gui_windows | awk -F'\t' -v r="$1" '$1 == "Wizard" && $3 == r && $4 == "topmost" {f = 1} END {exit !f}'; }
 
 # Keys go to the window under the pointer (no window manager): point at the

@@ -31,6 +31,7 @@ cable_begin win98
 cable_port_map 1 2 5
 cable_remove_at_end 'HKLM\Enum\Infrared'
 "$WINE" reg add 'HKLM\Enum\Infrared\COM\ROOT&INFRARED&0000' /v PortName /d COM7 /f >/dev/null 2>&1 || fail "reg add"
+cable_taskbar
 cable_start
 cable_page1 keys_98-page1
 
@@ -76,6 +77,12 @@ gui_key Return
 e2e_wait_log "user choice manuel COM-Port: COM2" 10 || fail "Down Down Enter did not choose COM2: $(e2e_log | tail -3)"
 gui_shot keys_98-page3
 pass "page 5: the list has the focus; Down, Down select COM2 and Enter goes on to page 3"
+# The end of the session as 98 sends it: 98 takes any answer but TRUE for a refusal.
+[ "$(gui_windows query | sort -u)" = 1 ] && gui_taken && gui_window_at "$RECT_MAIN" || fail "query: $(gui_windows query)"
+gui_windows end
+cable_expect_ended "WM_ENDSESSION"
+[ "$(cable_taskbar_notes)" = "shown hidden shown" ] || fail "taskbar: $(cable_taskbar_notes)"
+pass "the end of the session: every window agrees, the wizard goes on, and WM_ENDSESSION ends the run cleanly"
 
 ports_end
 wine_kill

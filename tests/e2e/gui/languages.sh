@@ -14,7 +14,7 @@
 . "$WIZ_SOURCE/tests/lib/lang.sh"
 e2e_display
 
-WALKS=${LANG_WALKS:-RU:winxp RU:win98 PL:winxp EL:winxp TR:win98 JA:winxp ZH:winxp ZH_TW:winxp KO:winxp FR:win98
+WALKS=${LANG_WALKS:-RU:winxp RU:win98 PL:winxp EL:winxp TR:win98 JA:winxp ZH:winxp ZH_TW:winxp ZH_HK:winxp KO:winxp FR:win98
     TH:winxp HE:winxp HE:win98 AR:winxp}
 CATALOGUES=${LANG_CATALOGUES:-$WIZ_SOURCE/wizard/resources/lang}
 SUBST='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'

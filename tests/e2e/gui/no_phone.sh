@@ -10,6 +10,7 @@ cable_begin win2k
 cable_port_map 1 2
 mount -t tmpfs -o size=8m tmpfs "$TEMP_HOST" && mkdir -p "$KT" && e2e_deploy || fail "no tmpfs as the temporary directory"
 trap 'cable_cleanup; umount "$TEMP_HOST" || umount -l "$TEMP_HOST"' EXIT
+cable_phone 1 --silent # each search waits 5.13 s on it
 cable_start
 cable_page1
 e2e_wait_log "IRDA detected: False" 10 || fail "page 2 not reached: $(e2e_log | tail -3)"
@@ -18,9 +19,13 @@ e2e_wait_log "user choice automatic or manuel COM-Selection" 10 || fail "page 4 
 cable_click_automatic
 gui_shot no_phone-page4
 gui_key Return
+e2e_wait_log "user choice automatic or manuel COM-Selection: Automatic" 10 && gui_key Return || fail "no search"
 
 e2e_wait_log "Modem detected on port: COM0" 30 || fail "no failed search: $(e2e_log | tail -3)"
 gui_wait_window "$RECT_PAGE" 10 || fail "no message 104: $(gui_windows)"
+gui_taken
+[ "$(cable_log_count "Modem detected on port: COM0")" -eq 1 ] || fail "the Enter typed in the search answered message 104"
+gui_owned "$RECT_PAGE" || fail "message 104 is not owned by the main window: $(gui_windows)"
 gui_shot no_phone-message-104
 cable_message_repeat
 cable_wait_log_count "Modem detected on port: COM0" 30 2 || fail "Repeat did not search again: $(e2e_log | tail -3)"

@@ -29,6 +29,7 @@ namespace sys {
 uint32_t GetSystemDefaultLCID() { return W().systemLcid; }
 
 uint32_t GetACP() { return W().ansiCodePage; }
+bool IsLeadByte(uint8_t b) { return W().ansiCodePage == 932 && ((b >= 0x81 && b <= 0x9F) || b >= 0xE0); }
 
 uint32_t GetLocaleInfoWSize(uint32_t locale, uint32_t type) {
     return Size(fake::Fail("GetLocaleInfoW") ? nullptr : Item(W().localeW, locale, type));

@@ -422,13 +422,19 @@ TEST_F(UiWin32Test, CloseReasonsReachQueryUnload) {
                     [&] { PostMessageA(H(form.Handle()), WM_SYSKEYDOWN, VK_F4, 1 << 29); },  // Alt+F4
                     [&] { PostMessageA(H(form.Handle()), WM_CLOSE, 0, 0); },
                     [&] { endSession = SendMessageA(H(form.Handle()), WM_QUERYENDSESSION, 0, 0); },
+                    [&] { SendMessageA(H(form.Handle()), WM_ENDSESSION, TRUE, 0); },
                     [&] { keep = false; },
                     [&] { PostMessageA(H(form.Handle()), WM_SYSCOMMAND, SC_CLOSE, 0); },
                 });
     EXPECT_EQ(modes, (std::vector<int>{ui::kUnloadControlMenu, ui::kUnloadTaskManager, ui::kUnloadAppWindows,
                                        ui::kUnloadControlMenu}));
-    EXPECT_EQ(endSession, FALSE) << "a form that stays refuses the end of the session";
+    EXPECT_EQ(endSession, TRUE) << "only asked: 9x takes any other answer for a refusal";
     EXPECT_FALSE(form.IsLoaded());
+}
+
+TEST_F(UiWin32Test, HighContrastAsChosenOn256ColoursAndFillsFlatOn16) {
+    EXPECT_EQ(ui::win32ui::GdiColour(nullptr, ui::kSysHighlight, true, false), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(ui::win32ui::GdiColour(ui::win32ui::MeasureDc(), RGB(6, 154, 154), false, true), RGB(0, 0, 0));
 }
 
 TEST_F(UiWin32Test, MouseMessagesReachWindowlessControlsByHitTesting) {

@@ -16,6 +16,9 @@ uint32_t GetSystemDefaultLCID();
 // GetACP: the system's ANSI code page, the one of every 8-bit text the wizard
 // hands to Windows.
 uint32_t GetACP();
+// IsDBCSLeadByte: the byte begins a character of two bytes in the ANSI code
+// page (never on a single-byte one).
+bool IsLeadByte(uint8_t byte);
 
 // GetLocaleInfoW(locale, type, NULL, 0): the size of the item in characters
 // with its terminating null, 0 on failure. Does nothing (0) on Windows 9x.

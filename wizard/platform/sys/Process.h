@@ -33,11 +33,11 @@ public:
 private:
     Handle handle_;
 };
-// Starts the command line with its window minimised and given the focus and
-// returns at once. False, with the system's reason in *error, when the
-// process could not be created. With process given, *process receives the
-// process handle, the caller's to close (untouched on failure); otherwise
-// nobody keeps it.
+// Starts the command line with its window minimised and returns at once. The
+// window is not activated (SW_SHOWMINNOACTIVE): the keyboard stays with the
+// wizard. False, with the system's reason in *error, when the process could
+// not be created. With process given, *process receives the process handle,
+// the caller's to close (untouched on failure); otherwise nobody keeps it.
 bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error, Handle* process = nullptr);
 // Whether the process has ended: WaitForSingleObject(process, 0) gives
 // WAIT_OBJECT_0. A wait that fails counts as still running.

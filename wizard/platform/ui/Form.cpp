@@ -75,6 +75,7 @@ void Form::Load() {
     focused_ = nullptr;
     captured_ = nullptr;
     Backend& b = GetBackend();
+    ownedBy_ = owner_ && owner_ != this && owner_->loaded_ && owner_->window_ ? owner_ : nullptr;
     window_ = b.CreateForm(*this);
     b.SyncForm(*this);
     if (OnDesign) {
@@ -167,6 +168,9 @@ bool Form::UnloadWith(int mode) {
 
 void Form::DestroyAll() {
     unloading_ = true;
+    // The windows this one owns go first, as Windows destroys them with it.
+    for (Form* f : std::vector<Form*>(AllForms()))
+        if (f != this && f->loaded_ && f->ownedBy_ == this) f->DestroyAll();
     std::vector<Control*> top = children_;
     for (auto it = top.rbegin(); it != top.rend(); ++it) RemoveTree(*it);
     // Anything left (should be nothing) goes too.
@@ -177,6 +181,7 @@ void Form::DestroyAll() {
     Unblock();
     if (window_) GetBackend().DestroyForm(*this, window_);
     window_ = 0;
+    ownedBy_ = nullptr;
     loaded_ = false;
     unloading_ = false;
 }

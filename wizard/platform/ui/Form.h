@@ -36,6 +36,10 @@ public:
     // Form_QueryUnload: set cancel to keep the form. mode: kUnload...
     std::function<void(bool& cancel, int mode)> OnQueryUnload;
     std::function<void(bool& cancel)> OnUnload;  // Form_Unload
+    // The session is to end (WM_QUERYENDSESSION): set cancel to refuse.
+    // Nothing may end here; the end itself comes as DispatchClose with
+    // kUnloadAppWindows. Without a handler the form agrees.
+    std::function<void(bool& cancel)> OnQueryEndSession;
 
     void Load();
     void Show();       // non-modal; loads; activates the window
@@ -77,6 +81,13 @@ public:
     void SetRightToLeft(bool v);
     sys::Handle Handle();  // the window (loads)
     sys::Handle HandleIfLoaded() const { return window_; }
+    // The form whose window owns this one's, where it is loaded as this one
+    // loads: an owned window stays above its owner, follows it in and out of
+    // the topmost band and has no Alt+Tab entry of its own, which leads to
+    // it. Unloading the owner destroys it, as Windows does.
+    void SetOwner(Form* owner) { owner_ = owner; }
+    // The owner's window as this one was made (0: none).
+    sys::Handle OwnerWindow() const { return ownedBy_ ? ownedBy_->window_ : 0; }
     // Repaints the whole window now (UpdateWindow).
     void Refresh();
     // Form client pixels to screen pixels.
@@ -125,6 +136,8 @@ public:
     // The window is asked to close (mode kUnloadControlMenu, ...AppWindows,
     // ...TaskManager). Returns false when the form stayed (cancelled).
     bool DispatchClose(int mode);
+    // Whether the form lets the session end (OnQueryEndSession).
+    bool DispatchQueryEndSession();
     // A child got the focus; 0: the form's window, which keeps a windowless
     // control's focus.
     void DispatchFocus(int childId);
@@ -249,6 +262,8 @@ private:
     Font font_;
     bool rightToLeft_ = false;
     sys::Handle window_ = 0;
+    Form* owner_ = nullptr;
+    Form* ownedBy_ = nullptr;  // the owner as the window was made
     Role role_ = Role::Client;
     std::vector<std::unique_ptr<Control>> owned_;  // creation order
     std::vector<Control*> children_;               // container = form, back to front

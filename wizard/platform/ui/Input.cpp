@@ -122,6 +122,15 @@ void Form::DispatchListSelect(int childId, int idx) {
 
 bool Form::DispatchClose(int mode) { return UnloadWith(mode); }
 
+bool Form::DispatchQueryEndSession() {
+    bool cancel = false;
+    if (OnQueryEndSession) {
+        auto query = OnQueryEndSession;
+        query(cancel);
+    }
+    return !cancel;
+}
+
 void Form::DispatchMoved(int left, int top) {
     left_ = static_cast<float>(left);
     top_ = static_cast<float>(top);

@@ -64,8 +64,9 @@ public:
         RegisterFormClass();
         std::string caption = sys::ToAnsi(form.Caption());
         DWORD style = StyleOf(form.BorderStyle());
-        HWND hwnd =
-            CreateWindowExA(0, kFormClass, caption.c_str(), style, 0, 0, 100, 100, nullptr, nullptr, Instance(), &form);
+        // A top-level window's parent is its owner.
+        HWND hwnd = CreateWindowExA(0, kFormClass, caption.c_str(), style, 0, 0, 100, 100, H(form.OwnerWindow()),
+                                    nullptr, Instance(), &form);
         if (hwnd) {
             WindowState& w = Windows()[hwnd];
             w.caption = caption;

@@ -56,6 +56,9 @@ HBITMAP BitmapFor(int id);
 // WM_QUERYNEWPALETTE (foreground) and WM_PALETTECHANGED (background); the
 // window is repainted when the system palette changed. False: no palette.
 HPALETTE DisplayPalette();
+// The COLORREF that a colour of the toolkit is drawn in on DC dc: on a display
+// with the program's palette, or with 16 colours or fewer and none.
+COLORREF GdiColour(HDC dc, Color c, bool palette, bool fewColours);
 // A bitmap resource as a DIB (kept for the life of the process), or null.
 const ::win32::Dib* DibFor(int id);
 bool RealizeFormPalette(HWND hwnd, bool background);

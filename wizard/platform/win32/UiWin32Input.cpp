@@ -179,7 +179,13 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_CLOSE: form->DispatchClose(kUnloadTaskManager); return 0;
-        case WM_QUERYENDSESSION: return form->DispatchClose(kUnloadAppWindows) ? TRUE : FALSE;
+        // Windows 95, 98 and ME take any answer but TRUE for a refusal and
+        // stay up: the query only asks, the run ends once every program has
+        // agreed and the session does end.
+        case WM_QUERYENDSESSION: return form->DispatchQueryEndSession() ? TRUE : FALSE;
+        case WM_ENDSESSION:
+            if (wParam) form->DispatchClose(kUnloadAppWindows);
+            return 0;
         case WM_MOVE:
             if (!IsIconic(hwnd)) {
                 RECT r;

@@ -30,19 +30,41 @@ int Dpi() {
     return dpi;
 }
 
-// A colour as GDI should take it: on a palette display the nearest entry of
-// the program's palette (PALETTERGB), where a plain RGB brush would be
-// dithered from the reserved colours.
-// A system colour (High Contrast) is the user's.
-COLORREF Colour(Color c) {
-    if (IsSystemColor(c)) c = GetSysColor(static_cast<int>(c & 0xFF));
-    return DisplayPalette() ? (c | 0x02000000u) : c;
+// 16 colours or fewer and no palette to realize (VGA, as Windows 95 shows
+// before its display driver is installed).
+bool FewColours() {
+    static int few = -1;
+    if (few < 0) {
+        ::win32::ScopedGetDC screen(nullptr);
+        HDC dc = screen.Get();
+        few = dc && !(GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) &&
+              GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES) <= 4;
+    }
+    return few != 0;
 }
+
+COLORREF Colour(HDC dc, Color c) { return GdiColour(dc, c, DisplayPalette() != nullptr, FewColours()); }
 static_assert(kSysWindow == SystemColor(COLOR_WINDOW) && kSysWindowText == SystemColor(COLOR_WINDOWTEXT) &&
                   kSysHighlight == SystemColor(COLOR_HIGHLIGHT) &&
                   kSysHighlightText == SystemColor(COLOR_HIGHLIGHTTEXT) &&
                   kSysGrayText == SystemColor(COLOR_GRAYTEXT) && kSysButtonText == SystemColor(COLOR_BTNTEXT),
               "system colours are COLOR_ indices");
+
+}  // namespace
+
+COLORREF GdiColour(HDC dc, Color c, bool palette, bool fewColours) {
+    // A system colour (High Contrast) is the user's, drawn as it is: the
+    // schemes' colours are among the static colours every palette holds,
+    // and the nearest entry of the pictures' palette would not be them.
+    if (IsSystemColor(c)) return GetSysColor(static_cast<int>(c & 0xFF));
+    // On a palette display the nearest entry of the program's palette
+    // (PALETTERGB), where a plain RGB brush would be dithered from the
+    // reserved colours; on 16 colours the nearest one, flat as the pictures.
+    if (palette) return c | 0x02000000u;
+    return fewColours ? GetNearestColor(dc, c) : c;
+}
+
+namespace {
 
 // GDI on Windows 95, 98 and ME keeps coordinates in 16 bits: a corner past
 // 32767 wraps round to a negative one.
@@ -60,12 +82,12 @@ public:
 
     void FillRect(const Rect& r, Color c) override {
         RECT rc = Gdi(r);
-        ::win32::AutoDeleteBrush brush(CreateSolidBrush(Colour(c)));
+        ::win32::AutoDeleteBrush brush(CreateSolidBrush(Colour(dc_, c)));
         if (brush.IsValid()) ::FillRect(dc_, &rc, brush.Get());
     }
     void FrameRect(const Rect& r, Color c) override {
         RECT rc = Gdi(r);
-        ::win32::AutoDeleteBrush brush(CreateSolidBrush(Colour(c)));
+        ::win32::AutoDeleteBrush brush(CreateSolidBrush(Colour(dc_, c)));
         if (brush.IsValid()) ::FrameRect(dc_, &rc, brush.Get());
     }
     void DrawPicture(int id, const Rect& dest, bool stretch) override {
@@ -90,7 +112,7 @@ public:
                   bool rightToLeft, int align) override {
         std::string text = sys::ToAnsi(line);
         ::win32::ScopedSelectObject selected(dc_, FontFor(font));
-        SetTextColor(dc_, Colour(color));
+        SetTextColor(dc_, Colour(dc_, color));
         RECT rc = Gdi(box);
         if (rightToLeft) {
             // Ordered as a Hebrew or Arabic Windows reads (a sentence's "?"

@@ -22,6 +22,8 @@ uint32_t GetSystemDefaultLCID() { return ::GetSystemDefaultLCID(); }
 
 uint32_t GetACP() { return ::GetACP(); }
 
+bool IsLeadByte(uint8_t byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
 uint32_t GetLocaleInfoWSize(uint32_t locale, uint32_t type) { return ::GetLocaleInfoW(locale, type, nullptr, 0); }
 
 uint32_t GetLocaleInfoW(uint32_t locale, uint32_t type, uint32_t bufferChars, std::wstring* buffer) {

@@ -131,7 +131,14 @@ bool StartMinimisedWithFocus(const std::wstring& commandLine, uint32_t* error, H
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
-    si.wShowWindow = SW_SHOWMINIMIZED;
+    // Minimised without the activation. Activated, the companion's process
+    // would take the foreground, and 98, ME, 2000 and XP refuse it back to
+    // SetForegroundWindow of a process that did not get the last input
+    // (the foreground lock) for as long as the companion lives: Enter and
+    // Esc on the wizard's page would go to the companion's window. Started
+    // by the foreground process, the companion may still bring a dialog of
+    // its own to the front.
+    si.wShowWindow = SW_SHOWMINNOACTIVE;
     PROCESS_INFORMATION pi = {};
     std::string cmd = ToAnsi(commandLine);
     if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi)) {

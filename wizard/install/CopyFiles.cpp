@@ -10,7 +10,8 @@ bool CopyFiles(const std::wstring& sourceDir, const std::wstring& pattern, const
     // Directory, hidden and system entries are not files a directory listing
     // of ordinary files would return.
     const uint32_t notOrdinary = sys::kAttrDirectory | sys::kAttrHidden | sys::kAttrSystem;
-    for (const auto& found : sys::FindFiles(sourceDir + pattern)) {
+    uint32_t error = 0;
+    for (const auto& found : sys::FindFiles(sourceDir + pattern, &error)) {
         if (found.attributes & notOrdinary) continue;
         const std::wstring destination = targetDir + (targetName.empty() ? found.name : targetName);
         if (!sys::CopyFile(sourceDir + found.name, destination)) {
@@ -21,7 +22,7 @@ bool CopyFiles(const std::wstring& sourceDir, const std::wstring& pattern, const
         // run could not overwrite.
         sys::SetFileAttributes(destination, sys::kAttrNormal);
     }
-    return copied;
+    return copied && !error;  // a listing cut short may have missed a file
 }
 
 }  // namespace CopyFiles

@@ -11,6 +11,7 @@
 #include "platform/IniHand.h"
 #include "platform/RegAccess.h"
 #include "platform/StringTable.h"
+#include "platform/sys/Errors.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Locale.h"
 
@@ -90,7 +91,9 @@ bool RewriteTemplate9x(const std::wstring& ktDir) {
         RegAccess::GetText(RegAccess::kLocalMachine, L"Enum\\Infrared\\COM\\ROOT&INFRARED&0000", L"PortName", L"COM4");
     IniHand::WriteLog(L"VirtualComPort: " + port);
     sys::Ansi bytes;
-    if (!sys::ReadWholeFile(ktDir + kTemplate9x, &bytes)) return true;  // no template, nothing to write
+    uint32_t error = 0;
+    if (!sys::ReadWholeFile(ktDir + kTemplate9x, &bytes, &error))
+        return error == sys::kErrorFileNotFound || error == sys::kErrorPathNotFound;  // no template, nothing to write
     const sys::Ansi portBytes = sys::ToAnsi(port);
     sys::Ansi out;
     for (const sys::Ansi& line : SplitLines(bytes)) out += ReplacePort(line, portBytes) + "\r\n";

@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "Fakes.h"
+#include "platform/sys/Errors.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Profile.h"
 
@@ -53,9 +54,10 @@ bool Match(const std::wstring& mask, const std::wstring& name) {
 
 namespace sys {
 
-std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
+std::vector<FoundFile> FindFiles(const std::wstring& pattern, uint32_t* error) {
     std::vector<FoundFile> out;
-    if (fake::Fail("FindFirstFile")) return out;
+    if (error) *error = fake::Fail("FindFirstFile") ? kErrorAccessDenied : 0;
+    if (error && *error) return out;
     std::wstring dir = ParentOf(pattern), mask = NameOf(pattern);
     if (!DirExists(dir)) return out;
     std::wstring prefix = Fold(dir) + L"\\";
@@ -144,10 +146,11 @@ bool AppendToFile(const std::wstring& path, const Ansi& bytes) {
     return true;
 }
 
-bool ReadWholeFile(const std::wstring& path, Ansi* bytes) {
-    if (fake::Fail("ReadFile")) return false;
+bool ReadWholeFile(const std::wstring& path, Ansi* bytes, uint32_t* error) {
     auto it = W().files.find(Fold(path));
-    if (it == W().files.end()) return false;
+    uint32_t reason = fake::Fail("ReadFile") ? kErrorAccessDenied : it == W().files.end() ? kErrorFileNotFound : 0;
+    if (error) *error = reason;
+    if (reason) return false;
     *bytes = it->second.bytes;
     return true;
 }

@@ -21,7 +21,6 @@ bool Fail(const char* call) {
     World& w = W();
     if (w.quiet || ++w.seamCalls != w.failAt) return false;
     w.failedCall = call;
-    if (w.onFail) w.onFail();
     return true;
 }
 

@@ -110,7 +110,6 @@ struct World {
     int seamCalls = 0;             // failable calls so far
     std::string failedCall;        // the one that failed
     int quiet = 0;                 // > 0: the fakes' own or the test's calls, not counted
-    std::function<void()> onFail;  // called as the call fails
 };
 
 World& W();

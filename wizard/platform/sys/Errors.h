@@ -7,6 +7,7 @@ namespace sys {
 
 constexpr long kErrorSuccess = 0;         // ERROR_SUCCESS
 constexpr long kErrorFileNotFound = 2;    // ERROR_FILE_NOT_FOUND: also a missing key or value
+constexpr long kErrorPathNotFound = 3;    // ERROR_PATH_NOT_FOUND
 constexpr long kErrorAccessDenied = 5;    // ERROR_ACCESS_DENIED
 constexpr long kErrorInvalidHandle = 6;   // ERROR_INVALID_HANDLE
 constexpr long kErrorBadPathname = 161;   // ERROR_BAD_PATHNAME

@@ -20,8 +20,10 @@ struct FoundFile {
 };
 
 // FindFirstFileA/FindNextFileA over a pattern such as "C:\dir\*.*". Entries
-// come in the order the system lists them, "." and ".." included.
-std::vector<FoundFile> FindFiles(const std::wstring& pattern);
+// come in the order the system lists them, "." and ".." included. *error,
+// when given, is 0 when the listing is whole (no match or a missing
+// directory included), else the system's reason that it stopped.
+std::vector<FoundFile> FindFiles(const std::wstring& pattern, uint32_t* error = nullptr);
 
 bool DeleteFile(const std::wstring& path);
 bool CreateDirectory(const std::wstring& path);
@@ -33,8 +35,9 @@ bool CopyFile(const std::wstring& source, const std::wstring& destination);
 bool CreateEmptyFile(const std::wstring& path);
 // Opens for appending (creating when missing), writes the bytes, closes.
 bool AppendToFile(const std::wstring& path, const Ansi& bytes);
-// Whole file as bytes; false when it cannot be read.
-bool ReadWholeFile(const std::wstring& path, Ansi* bytes);
+// Whole file as bytes; false when it cannot be read, with the system's reason
+// in *error when given (kErrorFileNotFound or kErrorPathNotFound: not there).
+bool ReadWholeFile(const std::wstring& path, Ansi* bytes, uint32_t* error = nullptr);
 // Creates or replaces the file with the bytes.
 bool WriteWholeFile(const std::wstring& path, const Ansi& bytes);
 

@@ -1,3 +1,4 @@
+#include "platform/sys/Errors.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Profile.h"
 #include "platform/win32/Scoped.h"
@@ -5,14 +6,23 @@
 
 namespace sys {
 
-std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
+static_assert(kErrorPathNotFound == ERROR_PATH_NOT_FOUND && kErrorAccessDenied == ERROR_ACCESS_DENIED);
+
+std::vector<FoundFile> FindFiles(const std::wstring& pattern, uint32_t* error) {
     std::vector<FoundFile> out;
     WIN32_FIND_DATAA fd;
     win32::AutoFindClose search(FindFirstFileA(ToAnsi(pattern).c_str(), &fd));
-    if (!search.IsValid()) return out;
-    do {
-        out.push_back({FromAnsi(fd.cFileName), fd.dwFileAttributes});
-    } while (FindNextFileA(search.Get(), &fd));
+    if (search.IsValid()) {
+        do {
+            out.push_back({FromAnsi(fd.cFileName), fd.dwFileAttributes});
+        } while (FindNextFileA(search.Get(), &fd));
+    }
+    // No match, no directory or the listing's end; anything else cut it short.
+    DWORD reason = GetLastError();
+    if (error)
+        *error = reason == ERROR_NO_MORE_FILES || reason == ERROR_FILE_NOT_FOUND || reason == ERROR_PATH_NOT_FOUND
+                     ? 0
+                     : reason;
     return out;
 }
 
@@ -43,15 +53,19 @@ bool WriteWholeFile(const std::wstring& path, const Ansi& bytes) {
     return WriteBytes(path, bytes, CREATE_ALWAYS, false);
 }
 
-bool ReadWholeFile(const std::wstring& path, Ansi* bytes) {
+bool ReadWholeFile(const std::wstring& path, Ansi* bytes, uint32_t* error) {
     win32::AutoCloseHandle file(CreateFileA(ToAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsValid()) return false;
     bytes->clear();
     char buf[4096];
     DWORD got = 0;
-    while (ReadFile(file.Get(), buf, sizeof buf, &got, nullptr) && got > 0) bytes->append(buf, got);
-    return true;
+    BOOL read = FALSE;
+    if (file.IsValid())
+        while ((read = ReadFile(file.Get(), buf, sizeof buf, &got, nullptr)) && got > 0) bytes->append(buf, got);
+    // A read that fails part way (a disk error, a medium taken out) is no whole file.
+    if (read) return true;
+    if (error) *error = GetLastError();
+    return false;
 }
 
 uint32_t GetTempFileName(const std::wstring& directory, const std::wstring& prefix, std::wstring* name) {

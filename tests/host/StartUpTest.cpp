@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "core/StartUp.h"
+#include "platform/IniHand.h"
 #include "platform/RegAccess.h"
 
 using testsupport::LogMessages;
@@ -24,12 +25,23 @@ protected:
     }
 };
 
+// Another user's hidden log and a marker without the state file of a resume:
+// both go, and the log is made anew; a file that cannot go is not written to.
 TEST_F(StartUpTest, AFreshStartDeletesTheOldLog) {
-    fake::PutFile(L"C:\\gprs_log.txt", "old line\r\n");
+    fake::PutFile(L"C:\\gprs_log.txt", "old line\r\n", sys::kAttrHidden | sys::kAttrReadOnly);
+    fake::PutFile(L"C:\\gprs.kti", "", sys::kAttrHidden);
     Rs.PortSearchResult = L"4";
     Rs.IrCommHotfixInstalled = Rs.IrDANeedsMEPatch = Rs.DirectoryRequestBusy = true;
     StartUp::CheckRestartMarker();
-    EXPECT_FALSE(fake::HasFile(L"C:\\gprs_log.txt"));
+    IniHand::WriteLog(L"first");
+    EXPECT_EQ(LogMessages(), std::vector<std::wstring>{L"first"});
+    EXPECT_EQ(fake::W().files[fake::Fold(L"C:\\gprs_log.txt")].attributes, sys::kAttrNormal);
+    EXPECT_FALSE(fake::HasFile(L"C:\\gprs.kti"));
+    fake::PutFile(L"C:\\gprs.kti");
+    fake::W().undeletable.insert(fake::Fold(L"C:\\gprs_log.txt"));
+    StartUp::CheckRestartMarker();
+    IniHand::WriteLog(L"second");
+    EXPECT_EQ(LogMessages(), std::vector<std::wstring>{L"first"});
     EXPECT_EQ(Rs.PortSearchResult, L"");
     EXPECT_FALSE(Rs.IrCommHotfixInstalled || Rs.IrDANeedsMEPatch || Rs.DirectoryRequestBusy);
 }
@@ -37,6 +49,7 @@ TEST_F(StartUpTest, AFreshStartDeletesTheOldLog) {
 TEST_F(StartUpTest, TheRestartMarkerKeepsTheLogAndIsRemoved) {
     fake::PutFile(L"C:\\gprs_log.txt", "old line\t1\t2\r\n");
     fake::PutFile(L"C:\\GPRS.KTI");
+    fake::PutFile(L"C:\\TEMP\\kti.kti");
     StartUp::CheckRestartMarker();
     EXPECT_FALSE(fake::HasFile(L"c:\\gprs.kti"));
     EXPECT_EQ(LogMessages(), (std::vector<std::wstring>{L"old line", L"ReStart after Reboot"}));
@@ -89,12 +102,15 @@ TEST_F(StartUpTest, TheOldDialerIsUninstalledThroughItsInf) {
         fake::W().started.clear();
         fake::W().profileCalls.clear();
         Rs.OsPlatformId = platform;
+        Rs.SystemDir = platform == 1 ? L"C:\\WINDOWS\\SYSTEM\\" : L"C:\\WINDOWS\\SYSTEM32\\";
         fake::PutFile(L"C:\\Program Files\\Valmor\\GPRS\\z72gprs.exe");
         StartUp::RemoveOldDialer();
-        // RunDll32 on the 9x family too; advpack reads the INF only after
-        // the profile cache has been written out.
+        // RunDll32 on the 9x family too, by its full name as advpack.dll;
+        // advpack reads the INF only after the profile cache is written out.
+        std::wstring rundll = platform == 1 ? L"C:\\WINDOWS\\" : Rs.SystemDir;
         EXPECT_EQ(fake::W().started,
-                  std::vector<std::wstring>{L"RunDll32 advpack.dll,LaunchINFSection " + inf + L", RemoveInstall"});
+                  std::vector<std::wstring>{rundll + L"rundll32.exe " + Rs.SystemDir +
+                                            L"advpack.dll,LaunchINFSection " + inf + L", RemoveInstall"});
         EXPECT_EQ(profileCallsAtStart.size(), 5u);
         EXPECT_EQ(profileCallsAtStart.back(), L"flush " + inf);
     }
@@ -120,10 +136,13 @@ TEST_F(StartUpTest, AnInstalledDialerIsRemovedWithItsSetup) {
 
 TEST_F(StartUpTest, ASetupUnderADirectoryWithBlanksIsQuoted) {
     Rs.WorkDir = L"C:\\Documents and Settings\\me\\Temp\\";
+    fake::PutDir(L"C:\\Documents and Settings");
+    fake::PutDir(L"C:\\Documents and Settings\\me");
+    fake::PutDir(L"C:\\Documents and Settings\\me\\Temp");
     fake::SetString(RegAccess::kLocalMachine, L"Software\\Valmor GPRS", L"CBCPathName", L"x");
     StartUp::RemoveOldDialer();
     EXPECT_EQ(fake::W().waited, std::vector<std::wstring>{L"\"C:\\Documents and Settings\\me\\Temp\\kt\\setup.exe\" "
-                                                          L"/f2C:\\Documents and Settings\\me\\Temp\\setup.log /s"});
+                                                          L"/f2C:\\DOCUME~1\\me\\Temp\\setup.log /s"});
 }
 
 TEST_F(StartUpTest, NothingToRemoveDoesNothing) {
@@ -142,16 +161,29 @@ TEST_F(StartUpTest, ASecondInstanceEndsSilently) {
 }
 
 // A user without administrator rights on XP may read the machine's keys but
-// not write them: the browser check passes, the rights check refuses.
+// not write them: the browser check passes, the rights check refuses. Before
+// that, kt and the exchange file have their access list, before any library
+// is loaded; a kt with a file of another user's is neither run from nor
+// emptied.
 TEST_F(StartUpTest, AUserWithoutAdministratorRightsIsToldSo) {
-    fake::W().version = sys::OsVersion{5, 1, 2600, sys::kPlatformNT, std::string("Service Pack 2")};
-    fake::SetString(RegAccess::kLocalMachine, L"Software\\Microsoft\\Internet Explorer", L"Version", L"6.0.2900.2180");
-    fake::MakeKey(RegAccess::kLocalMachine, L"System\\CurrentControlSet\\Control");
-    fake::PutFile(L"C:\\PROGRAM\\en.dll");
-    fake::W().loadable[fake::Fold(L"en.dll")] = 0x7000;
-    fake::W().normalUser = true;
-    EXPECT_THROW(StartUp::Main(), fake::ProgramEnded);
-    EXPECT_EQ(Rs.MessageId, 106);
+    for (bool foreign : {false, true}) {
+        SetUp();
+        fake::W().version = sys::OsVersion{5, 1, 2600, sys::kPlatformNT, std::string("Service Pack 2")};
+        fake::SetString(RegAccess::kLocalMachine, L"Software\\Microsoft\\Internet Explorer", L"Version",
+                        L"6.0.2900.2180");
+        fake::MakeKey(RegAccess::kLocalMachine, L"System\\CurrentControlSet\\Control");
+        fake::PutFile(L"C:\\PROGRAM\\en.dll");
+        fake::PutFile(L"C:\\TEMP\\kt\\cm_32.exe");
+        fake::W().loadable[fake::Fold(L"C:\\PROGRAM\\en.dll")] = 0x7000;
+        fake::W().normalUser = true;
+        if (foreign) fake::W().foreignOwned.insert(fake::Fold(L"C:\\TEMP\\kt\\cm_32.exe"));
+        EXPECT_THROW(StartUp::Main(), fake::ProgramEnded);
+        EXPECT_EQ(Rs.MessageId, foreign ? 9999 : 106);
+        EXPECT_EQ(fake::W().loadCalls.size(), foreign ? 0u : 1u);
+        EXPECT_TRUE(fake::HasFile(L"C:\\TEMP\\kt\\cm_32.exe") == foreign);
+        std::vector<std::wstring> secured{L"C:\\TEMP\\kt", L"C:\\TEMP\\kt\\cm_32.exe", Rs.TriggerFile};
+        EXPECT_EQ(fake::W().restricted, foreign ? std::vector<std::wstring>{} : secured);
+    }
 }
 
 }  // namespace

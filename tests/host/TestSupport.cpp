@@ -63,6 +63,7 @@ void LoadConfigStrings() {
 void FreshWorld() {
     fake::Reset();
     ResetRunState();
+    IniHand::ContinueLog();
     LoadConfigStrings();
 }
 

@@ -77,7 +77,7 @@ void ForwardFromPage2() {
         Rs.IrDAPatchPort = FirstFreePort();
         IniHand::WriteLog(L"starting install of ME-Patch");
         runApp::StartCompanion(runApp::ProgramPath(Rs.WorkDir + L"kt\\irdame.exe") + L" " + Rs.IrDAPatchPort + L" " +
-                               Rs.TriggerFile);
+                               runApp::Argument(Rs.TriggerFile));
         // The page stays, without buttons, until InstallTimer moves on.
         Main().InstallTimer->SetEnabled(true);
     } else {
@@ -91,7 +91,7 @@ void ForwardFromPage3() {
     c.Progressbar->SetVisible(true);
     c.trglabel->SetVisible(true);
     IniHand::WriteLog(L"starting systemcheck and modeminstallation");
-    runApp::StartCompanion(FormHandling::InstallerCommand(false));
+    FormHandling::StartInstaller(false);
     c.dummyTimer->SetEnabled(true);
 }
 
@@ -120,12 +120,22 @@ void ForwardFromPage5() {
     FormHandling::ShowPage(3);
 }
 
+// Made anew: a file of that name that somebody else put there (in the root
+// of C: any user may) is not opened, nor the file a hard link of it names.
+void CreateMarker(const std::wstring& path) {
+    sys::SetFileAttributes(path, sys::kAttrNormal);
+    sys::DeleteFile(path);
+    sys::CreateNewFile(path);
+}
+
 // The markers that make the next start resume at the port list.
 [[noreturn]] void ForwardFromPage6() {
-    sys::CreateEmptyFile(Rs.TempDir + L"kti.kti");
-    sys::CreateEmptyFile(L"c:\\gprs.kti");
+    CreateMarker(Rs.TempDir + L"kti.kti");
+    CreateMarker(L"c:\\gprs.kti");
     IniHand::WriteLog(L"reboot system after installing IRDA-Patches");
-    RegAccess::SetText(RegAccess::kLocalMachine, kRunKey, L"kt", Rs.WorkDir + L"kt\\wizard.exe");
+    // Quoted where the path holds a blank: Windows reads the value as a
+    // command line and would try "C:\Documents.exe" first.
+    RegAccess::SetText(RegAccess::kLocalMachine, kRunKey, L"kt", runApp::ProgramPath(Rs.WorkDir + L"kt\\wizard.exe"));
     // Windows 2000 restarts only when every program agrees (EWX_FORCEIFHUNG);
     // when one refuses, the wizard has ended all the same.
     TopMost::ShowTaskbar();

@@ -2,10 +2,10 @@
 // wizard's modules exchange results. Zero-initialised at start.
 #pragma once
 
-#include "platform/sys/Types.h"
-
 #include <cstdint>
 #include <string>
+
+#include "platform/sys/Types.h"
 
 namespace ui {
 class Form;
@@ -65,6 +65,10 @@ struct RunState {
     std::wstring CountryCode;
     std::wstring SystemCodePage;
     sys::Handle LanguageLibrary = 0;
+    // This run started the installer, which makes the "dummy" profile.
+    bool InstallerStarted = false;
+    // kt belongs to another user: nothing is run from it, nothing deleted in it.
+    bool KtRefused = false;
 };
 
 // The one run state of the process.

@@ -3,6 +3,7 @@
 #include "Fakes.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Profile.h"
+#include "platform/sys/Security.h"
 
 using fake::Fold;
 using fake::W;
@@ -114,6 +115,7 @@ bool CopyFile(const std::wstring& source, const std::wstring& destination) {
 }
 
 bool CreateEmptyFile(const std::wstring& path) { return WriteWholeFile(path, ""); }
+bool CreateNewFile(const std::wstring& path) { return !W().files.count(Fold(path)) && WriteWholeFile(path, ""); }
 
 bool AppendToFile(const std::wstring& path, const Ansi& bytes) {
     if (!DirExists(ParentOf(path))) return false;
@@ -123,7 +125,7 @@ bool AppendToFile(const std::wstring& path, const Ansi& bytes) {
         W().files[f] = fake::File{bytes, kAttrNormal};
         W().fileNames[f] = path;
     } else {
-        if (it->second.attributes & kAttrReadOnly) return false;
+        if (it->second.attributes & (kAttrReadOnly | kAttrHidden | kAttrSystem)) return false;
         it->second.bytes += bytes;
     }
     return true;
@@ -194,6 +196,14 @@ uint32_t GetShortPathName(const std::wstring& path, uint32_t bufferChars, std::w
 bool GetDiskFreeSpace(const std::wstring&, DiskFree* out) {
     if (W().diskFreeFails) return false;
     *out = W().disk;
+    return true;
+}
+
+bool VolumeKeepsAcls(const std::wstring&) { return W().volumeAcls; }
+Owner FileOwner(const std::wstring& path) { return W().foreignOwned.count(Fold(path)) ? Owner::Other : Owner::Ours; }
+bool RestrictToAdministrators(const std::wstring& path, bool, uint32_t* error) {
+    W().restricted.push_back(path);
+    *error = 0;
     return true;
 }
 

@@ -102,6 +102,12 @@ struct World {
     uint32_t ansiCodePage = 1252;  // GetACP
     std::map<uint32_t, std::wstring> localeW;
     std::map<uint32_t, std::wstring> localeA;
+
+    // File security: whether the drive keeps access lists, the files and
+    // directories (Fold) of another user's, and what was restricted, in order.
+    bool volumeAcls = true;
+    std::set<std::wstring> foreignOwned;
+    std::vector<std::wstring> restricted;
 };
 
 World& W();

@@ -1,10 +1,10 @@
 // File-system calls (kernel32, ANSI entry points).
 #pragma once
 
-#include "platform/sys/Types.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "platform/sys/Types.h"
 
 namespace sys {
 
@@ -31,7 +31,11 @@ bool CopyFile(const std::wstring& source, const std::wstring& destination);
 
 // Opens for writing (creating or emptying the file) and closes it again.
 bool CreateEmptyFile(const std::wstring& path);
-// Opens for appending (creating when missing), writes the bytes, closes.
+// CreateFileA(CREATE_NEW) and close: false where a file of that name exists.
+bool CreateNewFile(const std::wstring& path);
+// Opens for appending (creating when missing), writes the bytes, closes. A
+// file that is hidden or system, or has a second name (a hard link), is not
+// written to: false.
 bool AppendToFile(const std::wstring& path, const Ansi& bytes);
 // Whole file as bytes; false when it cannot be read.
 bool ReadWholeFile(const std::wstring& path, Ansi* bytes);
@@ -40,8 +44,7 @@ bool WriteWholeFile(const std::wstring& path, const Ansi& bytes);
 
 // GetTempFileNameA(directory, prefix, 0, buffer): 0 on failure, else the
 // unique number; the created file's full name in *name.
-uint32_t GetTempFileName(const std::wstring& directory, const std::wstring& prefix,
-                         std::wstring* name);
+uint32_t GetTempFileName(const std::wstring& directory, const std::wstring& prefix, std::wstring* name);
 // GetShortPathNameA with a buffer of `bufferChars` characters (the length
 // passed to the call). Returns the call's result; *out gets the buffer text.
 uint32_t GetShortPathName(const std::wstring& path, uint32_t bufferChars, std::wstring* out);

@@ -40,3 +40,23 @@
 #undef CreateFont
 #undef GetObject
 #undef TextOut
+
+namespace win32 {
+
+// A library of the system by its full name in the system directory. A bare
+// name is looked for in the program's and the current directory first, and
+// one that the system lacks (oleacc on 95 and NT 4 without Active
+// Accessibility) would be taken from wherever it stands; missing there, it
+// is missing.
+inline HMODULE LoadSystemLibrary(const char* name) {
+    char path[MAX_PATH + 1] = {};
+    UINT n = GetSystemDirectoryA(path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return nullptr;
+    if (path[n - 1] != '\\') path[n++] = '\\';
+    for (; *name && n < MAX_PATH; ++name) path[n++] = *name;
+    if (*name) return nullptr;
+    path[n] = '\0';
+    return LoadLibraryA(path);
+}
+
+}  // namespace win32

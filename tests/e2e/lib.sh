@@ -33,16 +33,11 @@ e2e_temp() {
         printf '%s\n%s\n' "$TEMP_WIN" "$TEMP_HOST" >"$cache"
     fi
     { read -r TEMP_WIN && read -r TEMP_HOST; } <"$cache"
-    # E2E_TEMP_BLANK=1: for this walk a temporary directory whose path holds
-    # a blank, as 2000's and XP's "C:\Documents and Settings\...\Temp" does.
-    if [ -n "${E2E_TEMP_BLANK:-}" ]; then
-        e2e_temp_set 'C:\\Temp Dir'
-        TEMP_WIN='C:\Temp Dir' TEMP_HOST="$DRIVE_C/Temp Dir"
-        mkdir -p "$TEMP_HOST"
-    fi
+    # E2E_TEMP_BLANK=1: a TEMP with a blank for this walk, as 2000's and XP's.
+    [ -z "${E2E_TEMP_BLANK:-}" ] || { e2e_temp_set 'C:\\Temp Dir' && TEMP_WIN='C:\Temp Dir' &&
+        TEMP_HOST="$DRIVE_C/Temp Dir" && mkdir -p "$TEMP_HOST"; }
 }
-# Sets TEMP and TMP of the prefix's user to $1 (REGEDIT4 text); the walk's end
-# puts the usual ones back.
+# TEMP and TMP of the prefix's user (REGEDIT4 text); e2e_cleanup resets them.
 e2e_temp_set() { e2e_reg '[HKEY_CURRENT_USER\Environment]' "\"TEMP\"=\"$1\"" "\"TMP\"=\"$1\""; }
 
 # Applies the registry file lines $@ (REGEDIT4 syntax) in one run of reg.
@@ -124,10 +119,7 @@ e2e_display() {
 
 e2e_cleanup() {
     wine_kill
-    if [ -n "${E2E_TEMP_BLANK:-}" ] && [ -s "$WINEPREFIX/.e2e-temp" ]; then
-        e2e_temp_set "$(head -1 "$WINEPREFIX/.e2e-temp" | sed 's/\\/\\\\/g')"
-        wine_kill
-    fi
+    [ -n "${E2E_TEMP_BLANK:-}" ] && e2e_temp_set "$(head -1 "$WINEPREFIX/.e2e-temp" | sed 's/\\/\\\\/g')" && wine_kill
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
     XVFB_PID=""
 }

@@ -101,8 +101,7 @@ TEST_F(InspectionTest, AnAdministratorOnNtLeavesNoAdminValueBehind) {
     EXPECT_EQ(LogMessages(), (std::vector<std::wstring>{L"check if user is Admin START", L"Admincheck END"}));
 }
 
-// An "Admin" = "1" that a killed run left proves nothing; a value that was
-// there before the check stays as it was.
+// A value that a killed run left proves nothing, and stays as it was.
 TEST_F(InspectionTest, TheRightsAreTheWritesNotAValueLeftBefore) {
     Rs.OsPlatformId = 2;
     fake::SetString(RegAccess::kLocalMachine, kControl, L"Admin", L"1");

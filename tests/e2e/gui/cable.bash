@@ -86,7 +86,7 @@ cable_taskbar_notes() { tr -d '\r' <"$TASKBAR_LOG" | tr '\n' ' ' | sed 's/ $//';
 cable_start() {
     local n off=""
     for n in ${CABLE_CTS_OFF:-}; do off="$off${off:+:}$PORTS_DOSDEVICES/com$n"; done
-    (cd "${CABLE_CWD:-$KT}" && MODEMSHIM_CTS_OFF="$off" LD_PRELOAD="$WIZ_BUILD/serial-tools/modemshim.so" \
+    (cd "$KT" && MODEMSHIM_CTS_OFF="$off" LD_PRELOAD="$WIZ_BUILD/serial-tools/modemshim.so" \
         WINEDEBUG="${CABLE_WINEDEBUG:--all}" exec "$WINE" "$KT/wizard.exe") >/dev/null 2>"$CABLE_DIR/wine.err" &
     WIZARD_PID=$!
 }

@@ -37,23 +37,4 @@ gui_key Tab # the focus to Cancel: the list draws no focus mark over its entries
 gui_shot_until no_phone-page5 5 cable_list_holds no_phone-page5 2 ||
     fail "the port list holds $(cable_list_lines no_phone-page5) entries, not 2"
 pass "Cancel on message 104 gives the search up (COM99) and shows the port list with COM1 and COM2"
-
-# A kt without the probe library, the wizard started from a directory that
-# holds one: that one is not loaded; the search names the missing library.
-cable_begin win2k
-mkdir -p "$CABLE_DIR/cwd"
-mv "$KT/ktmodem.dll" "$CABLE_DIR/cwd/"
-CABLE_CWD="$CABLE_DIR/cwd" cable_start
-cable_page1
-e2e_wait_log "IRDA detected: False" 10 || fail "page 2 not reached: $(e2e_log | tail -3)"
-gui_key Return
-e2e_wait_log "user choice automatic or manuel COM-Selection" 10 || fail "page 4 not reached: $(e2e_log | tail -3)"
-cable_click_automatic
-gui_key Return
-gui_wait_window_titled "Valmor GPRS" 20 || fail "no error box: $(gui_windows) $(e2e_log | tail -2)"
-gui_shot no_phone-no-library
-e2e_log | grep -q '^Modem detected' && fail "a search ran with the library of the current directory"
-gui_key Return
-e2e_wait_end 20 || fail "the run did not end after the error box"
-pass "a ktmodem.dll in the current directory only: not loaded, the run ends with \"File not found\""
 exit 0

@@ -103,8 +103,7 @@ struct World {
     std::map<uint32_t, std::wstring> localeW;
     std::map<uint32_t, std::wstring> localeA;
 
-    // File security: whether the drive keeps access lists, the files and
-    // directories (Fold) of another user's, and what was restricted, in order.
+    // File security: the drive keeps access lists; paths (Fold) of another user's; those restricted.
     bool volumeAcls = true;
     std::set<std::wstring> foreignOwned;
     std::vector<std::wstring> restricted;

@@ -2,10 +2,10 @@
 // wizard's modules exchange results. Zero-initialised at start.
 #pragma once
 
+#include "platform/sys/Types.h"
+
 #include <cstdint>
 #include <string>
-
-#include "platform/sys/Types.h"
 
 namespace ui {
 class Form;

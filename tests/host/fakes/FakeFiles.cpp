@@ -114,7 +114,6 @@ bool CopyFile(const std::wstring& source, const std::wstring& destination) {
     return true;
 }
 
-bool CreateEmptyFile(const std::wstring& path) { return WriteWholeFile(path, ""); }
 bool CreateNewFile(const std::wstring& path) { return !W().files.count(Fold(path)) && WriteWholeFile(path, ""); }
 
 bool AppendToFile(const std::wstring& path, const Ansi& bytes) {

@@ -29,8 +29,6 @@ bool SetFileAttributes(const std::wstring& path, uint32_t attributes);
 // CopyFileA(source, destination, FALSE): overwrites.
 bool CopyFile(const std::wstring& source, const std::wstring& destination);
 
-// Opens for writing (creating or emptying the file) and closes it again.
-bool CreateEmptyFile(const std::wstring& path);
 // CreateFileA(CREATE_NEW) and close: false where a file of that name exists.
 bool CreateNewFile(const std::wstring& path);
 // Opens for appending (creating when missing), writes the bytes, closes. A

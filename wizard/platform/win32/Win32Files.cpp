@@ -45,7 +45,6 @@ bool WriteBytes(const std::wstring& path, const Ansi& bytes, DWORD disposition, 
 }
 }  // namespace
 
-bool CreateEmptyFile(const std::wstring& path) { return WriteBytes(path, "", CREATE_ALWAYS, false); }
 bool CreateNewFile(const std::wstring& path) { return WriteBytes(path, "", CREATE_NEW, false); }
 bool AppendToFile(const std::wstring& path, const Ansi& bytes) { return WriteBytes(path, bytes, OPEN_ALWAYS, true); }
 bool WriteWholeFile(const std::wstring& path, const Ansi& bytes) {

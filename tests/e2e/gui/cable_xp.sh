@@ -15,8 +15,7 @@ cable_begin winxp
 printf 'planted\r\n' >"$LOG"
 python3 -c 'import os, sys; os.setxattr(sys.argv[1], "user.DOSATTRIB", b"0x2")' "$LOG"
 cp "$KT/setup.exe" "$KT/rundll32.exe"
-mkdir -p "$DRIVE_C/Program Files/Valmor/GPRS"
-: >"$DRIVE_C/Program Files/Valmor/GPRS/z72gprs.exe"
+mkdir -p "$DRIVE_C/Program Files/Valmor/GPRS" && : >"$DRIVE_C/Program Files/Valmor/GPRS/z72gprs.exe"
 cable_port_map 1 3
 cable_phone 1
 cable_phone 3
@@ -171,5 +170,5 @@ setup="^\"${TEMP_WIN//\\/\\\\}\\\\kt\\\\setup\\.exe\" /f2[^ \"]+\\\\setup\\.log 
 cable_traced | grep -qx '.*\\wineboot\.exe --end-session.*' || fail "no reboot asked: $(cable_traced | tail -2)"
 cable_wait_line "$TASKBAR_LOG" 10 "end session" || fail "the session did not end: $(cable_taskbar_notes)"
 [ "$(cable_taskbar_notes)" = "shown hidden shown end session" ] || fail "taskbar: $(cable_taskbar_notes)"
-pass "Finish: GPRS via COM on COM3 in the product key, \"$setup\" run, kt emptied, taskbar shown, reboot asked"
+pass "Finish: GPRS via COM on COM3 in the product key, \"$(cable_started setup)\" run, kt emptied, taskbar shown, reboot asked"
 exit 0

@@ -33,7 +33,12 @@ e2e_temp() {
         printf '%s\n%s\n' "$TEMP_WIN" "$TEMP_HOST" >"$cache"
     fi
     { read -r TEMP_WIN && read -r TEMP_HOST; } <"$cache"
+    # E2E_TEMP_BLANK=1: a TEMP with a blank for this walk, as 2000's and XP's.
+    [ -z "${E2E_TEMP_BLANK:-}" ] || { e2e_temp_set 'C:\\Temp Dir' && TEMP_WIN='C:\Temp Dir' &&
+        TEMP_HOST="$DRIVE_C/Temp Dir" && mkdir -p "$TEMP_HOST"; }
 }
+# TEMP and TMP of the prefix's user (REGEDIT4 text); e2e_cleanup resets them.
+e2e_temp_set() { e2e_reg '[HKEY_CURRENT_USER\Environment]' "\"TEMP\"=\"$1\"" "\"TMP\"=\"$1\""; }
 
 # Applies the registry file lines $@ (REGEDIT4 syntax) in one run of reg.
 e2e_reg() {
@@ -53,7 +58,7 @@ e2e_reset() {
         '[-HKEY_LOCAL_MACHINE\Software\Valmor GPRS]' \
         '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Run]' '"kt"=-'
     rm -f "$LOG" "$DRIVE_C/gprs.kti" "$TEMP_HOST/kti.kti" "$TEMP_HOST"/KTI*.[Tt][Mm][Pp]
-    rm -rf "$TEMP_HOST/kt"
+    rm -rf "$TEMP_HOST/kt" "$DRIVE_C/Program Files/Valmor"
     mkdir -p "$TEMP_HOST/kt"
     KT="$TEMP_HOST/kt"
 }
@@ -114,6 +119,7 @@ e2e_display() {
 
 e2e_cleanup() {
     wine_kill
+    [ -n "${E2E_TEMP_BLANK:-}" ] && e2e_temp_set "$(head -1 "$WINEPREFIX/.e2e-temp" | sed 's/\\/\\\\/g')" && wine_kill
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
     XVFB_PID=""
 }

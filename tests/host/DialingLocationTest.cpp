@@ -41,7 +41,7 @@ TEST_F(DialingLocationTest, Windows98GetsADefaultLocationAndTheImport) {
     EXPECT_EQ(Ini(L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations\\Location0",
                   L"\"country\"", L"C:\\TEMP\\kt\\tel.reg"),
               L"dword:00000031");
-    EXPECT_EQ(fake::W().started, std::vector<std::wstring>{L"regedit.exe /s C:\\TEMP\\kt\\tel.reg"});
+    EXPECT_EQ(fake::W().started, std::vector<std::wstring>{L"C:\\WINDOWS\\regedit.exe /s C:\\TEMP\\kt\\tel.reg"});
 }
 
 TEST_F(DialingLocationTest, AnExistingLocationIsLeftAndTheRegistryKeyStopsTheImport) {

@@ -101,6 +101,20 @@ TEST_F(InspectionTest, AnAdministratorOnNtLeavesNoAdminValueBehind) {
     EXPECT_EQ(LogMessages(), (std::vector<std::wstring>{L"check if user is Admin START", L"Admincheck END"}));
 }
 
+// A value that a killed run left proves nothing, and stays as it was.
+TEST_F(InspectionTest, TheRightsAreTheWritesNotAValueLeftBefore) {
+    Rs.OsPlatformId = 2;
+    fake::SetString(RegAccess::kLocalMachine, kControl, L"Admin", L"1");
+    fake::FindKey(RegAccess::kLocalMachine, kControl)->readOnly = true;
+    EXPECT_THROW(AdminCheck::CheckAdminRights(), fake::ProgramEnded);
+    EXPECT_EQ(Rs.MessageId, 106);
+    fake::FindKey(RegAccess::kLocalMachine, kControl)->readOnly = false;
+    fake::SetString(RegAccess::kLocalMachine, kControl, L"Admin", L"mine");
+    AdminCheck::CheckAdminRights();
+    EXPECT_TRUE(Rs.IsAdmin);
+    EXPECT_EQ(fake::StringOf(RegAccess::kLocalMachine, kControl, L"Admin"), L"mine");
+}
+
 TEST_F(InspectionTest, AUserWhoCannotWriteTheMachineKeyGetsMessage106) {
     Rs.OsPlatformId = 2;
     fake::FindKey(RegAccess::kLocalMachine, kControl)->readOnly = true;

@@ -72,6 +72,14 @@ TEST_F(IrDAPortsTest, NtFamilyPortsComeFromValuesNamedSerial) {
 
 // Every value counts on both families but modems and Bluetooth links; data COM1 to COM256 exactly. A search
 // probes COM1 to COM9 but Bluetooth links, then the present ports above.
+// Drivers may store the port's name without its terminating NUL.
+TEST_F(IrDAPortsTest, APortNameWithoutItsNulIsReadWhole) {
+    Rs.OsPlatformId = 2;
+    fake::SetString(kLocalMachine, kMap, L"\\Device\\VCP0", L"");
+    fake::FindKey(kLocalMachine, kMap)->values[fake::Fold(L"\\Device\\VCP0")].bytes = "COM12";
+    EXPECT_EQ(ComPorts::PresentPorts(), std::vector<int16_t>{12});
+}
+
 TEST_F(IrDAPortsTest, PortsOfTheMapOnBothFamilies) {
     using Ports = std::vector<int16_t>;
     struct Case {

@@ -33,7 +33,7 @@ protected:
     void TearDown() override { ModemProbe::ForgetLibrary(); }
 
     static void InstallLibrary(bool withExport = true) {
-        fake::W().loadable[L"KTMODEM"] = kKtmodem;
+        fake::W().loadable[fake::Fold(L"C:\\PROGRAM\\ktmodem.dll")] = kKtmodem;
         if (withExport) fake::W().procs[{kKtmodem, "_detectModemPort@40"}] = reinterpret_cast<void*>(&FakeDetect);
     }
 };
@@ -52,11 +52,11 @@ TEST_F(ModemProbeTest, EverySearchPassesTheFixedArguments) {
     EXPECT_EQ(gCalls, (std::vector<std::vector<std::string>>{fixed, fixed}));
 }
 
-TEST_F(ModemProbeTest, TheLibraryIsLoadedByNameOnceForTheRun) {
+TEST_F(ModemProbeTest, TheLibraryIsLoadedBesideTheProgramOnceForTheRun) {
     InstallLibrary();
     EXPECT_TRUE(fake::W().loadCalls.empty());  // nothing before the first search
     for (int i = 0; i < 3; ++i) ModemProbe::DetectModemPort();
-    EXPECT_EQ(fake::W().loadCalls, std::vector<std::wstring>{L"ktmodem"});
+    EXPECT_EQ(fake::W().loadCalls, std::vector<std::wstring>{L"C:\\PROGRAM\\ktmodem.dll"});
     EXPECT_TRUE(fake::W().freed.empty());
     EXPECT_EQ(gCalls.size(), 3u);
 }

@@ -66,7 +66,7 @@ protected:
         fake::PutFile(L"C:\\TEMP\\kt\\mdmvlmxp.in_", "[Modem]\r\nPort=COM4\r\n");
         fake::PutFile(L"C:\\TEMP\\kt\\mdmvlm9x.in_", "[Modem]\r\nPort=COM4\r\n");
         fake::PutFile(kTrigger);
-        fake::W().loadable[L"KTMODEM"] = kKtmodem;
+        fake::W().loadable[fake::Fold(L"C:\\PROGRAM\\ktmodem.dll")] = kKtmodem;
         fake::W().procs[{kKtmodem, "_detectModemPort@40"}] = reinterpret_cast<void*>(&FakeDetect);
         ModemProbe::ForgetLibrary();
         gProbeResults.clear();

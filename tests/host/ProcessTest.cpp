@@ -50,4 +50,9 @@ TEST_F(ProcessTest, ProgramPathsWithBlanksAreQuotedOthersKeptAsTheyAre) {
     EXPECT_EQ(runApp::ProgramPath(L"\"C:\\My Temp\\a.exe\""), L"\"C:\\My Temp\\a.exe\"");
 }
 
+// Without a short form, quoted; the C run-time would read \" as a quote.
+TEST_F(ProcessTest, ArgumentsWithBlanksBecomeOneArgument) {
+    EXPECT_EQ(runApp::Argument(L"C:\\No Short\\", L"\\kt\\"), L"\"C:\\No Short\\\\kt\\\\\"");
+}
+
 }  // namespace

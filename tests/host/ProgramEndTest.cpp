@@ -13,6 +13,7 @@ using RegAccess::kLocalMachine;
 const wchar_t* const kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\dummy";
 const wchar_t* const kNameSpace = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Desktop\\NameSpace";
 const wchar_t* const kIcon = L"{6E1F0A42-93C7-11D3-A52B-00A0C93F7B14}";
+const wchar_t* const kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t* const kShellFolders = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 class ProgramEndTest : public ::testing::Test {
@@ -24,6 +25,7 @@ protected:
         Rs.ProductName = L"Valmor GPRS";
         Rs.TriggerFile = L"C:\\TEMP\\KTI1B.TMP";
         Rs.LanguageLibrary = 0x7000;
+        Rs.InstallerStarted = true;
         fake::PutFile(Rs.TriggerFile);
         fake::PutFile(L"C:\\TEMP\\kt\\cm_32.exe");
         fake::PutFile(L"C:\\TEMP\\kt\\mdmvlm.inf");
@@ -83,6 +85,20 @@ TEST_F(ProgramEndTest, WithAnUninstallDirectoryTheProfileIsUninstalledByCmstp) {
     EXPECT_EQ(fake::W().waited.back(), L"C:\\WINDOWS\\SYSTEM32\\cmstp.exe /u /s C:\\PROFILE\\dummy\\dummy.inf");
 }
 
+// A Cancel before this run started the installer (page 1 of a second run on
+// XP): the profile of the first stays; the Run value of a stopped resume goes.
+TEST_F(ProgramEndTest, AnAbortBeforeTheInstallerLeavesAnEarlierProfile) {
+    Rs.InstallerStarted = false;
+    Rs.OsName = L"WinXP";
+    fake::SetString(kLocalMachine, kUninstall, L"UninstallDir", L"C:\\PROFILE");
+    fake::SetString(kLocalMachine, kRunKey, L"kt", L"\"C:\\TEMP\\kt\\wizard.exe\"");
+    EXPECT_THROW(ProgramEnd::AbortWizard(), fake::ProgramEnded);
+    EXPECT_TRUE(fake::W().waited.empty());
+    EXPECT_TRUE(Profile());
+    EXPECT_TRUE(IconKey());
+    EXPECT_FALSE(fake::HasValue(kLocalMachine, kRunKey, L"kt"));
+}
+
 TEST_F(ProgramEndTest, EndRecordsTheModemRunsTheDialerSetupAndReboots) {
     Rs.OsName = L"Win98";
     Rs.OsPlatformId = 1;
@@ -125,7 +141,9 @@ TEST_F(ProgramEndTest, EndOnWindows2000CleansTheAllUsersDesktopInstead) {
     fake::PutFile(L"C:\\Desktop\\my dummy profile.lnk");
     fake::PutFile(L"C:\\Desktop\\Dummy Connection.lnk");
     fake::PutFile(L"C:\\Desktop\\other.lnk");
+    fake::PutFile(L"C:\\Desktop\\budget dummy run.xls");
     EXPECT_THROW(ProgramEnd::EndWizard(), fake::ProgramEnded);
+    EXPECT_TRUE(fake::HasFile(L"C:\\Desktop\\budget dummy run.xls"));
     EXPECT_FALSE(fake::HasFile(L"C:\\Desktop\\dummy.lnk"));
     EXPECT_FALSE(fake::HasFile(L"C:\\Desktop\\my dummy profile.lnk"));
     EXPECT_TRUE(fake::HasFile(L"C:\\Desktop\\Dummy Connection.lnk"));

@@ -24,8 +24,8 @@ protected:
         own[1001] = L"Valmor GPRS";
         own[9999] = k9999;
         fake::PutDir(L"C:\\PROGRAM");
-        fake::W().loadable[fake::Fold(L"en.dll")] = kEn;
-        fake::W().loadable[fake::Fold(L"DE.dll")] = kDe;
+        fake::W().loadable[fake::Fold(L"C:\\PROGRAM\\en.dll")] = kEn;
+        fake::W().loadable[fake::Fold(L"C:\\PROGRAM\\DE.dll")] = kDe;
     }
     static std::string Log() { return fake::FileBytes(L"C:\\gprs_log.txt"); }
     static std::wstring& Text(sys::Handle module, uint32_t id) { return fake::W().modules[module].strings[id]; }
@@ -43,7 +43,7 @@ TEST_F(ResHandlingTest, EmptyCodeLoadsTheDefaultLibrary) {
     EXPECT_EQ(Log(), "default language file loaded.\t14:03:22\t07.12.2002\r\n");
 }
 
-TEST_F(ResHandlingTest, DetectedCodeLoadsItsLibraryByBareName) {
+TEST_F(ResHandlingTest, DetectedCodeLoadsItsLibraryBesideTheProgram) {
     fake::PutFile(L"C:\\PROGRAM\\DE.dll");
     fake::PutFile(L"C:\\PROGRAM\\en.dll");
     Rs.LanguageCode = L"DE";
@@ -95,7 +95,7 @@ TEST_F(ResHandlingTest, LibraryThatDoesNotLoadFallsBackToTheDefaultThenToMessage
     fake::W().loadCalls.clear();
     Rs.LanguageCode = L"EN";
     EXPECT_THROW(LoadLanguageLibrary(), fake::ProgramEnded);
-    EXPECT_EQ(fake::W().loadCalls, std::vector<std::wstring>{L"EN.dll"});
+    EXPECT_EQ(fake::W().loadCalls, std::vector<std::wstring>{L"C:\\PROGRAM\\EN.dll"});
 }
 
 TEST_F(ResHandlingTest, NoLibraryShowsMessage9999WithProductAndCountry) {

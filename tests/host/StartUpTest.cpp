@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "core/StartUp.h"
+#include "platform/IniHand.h"
 #include "platform/RegAccess.h"
 
 using testsupport::LogMessages;
@@ -24,12 +25,22 @@ protected:
     }
 };
 
+// Another user's hidden log and a marker without the state file of a resume:
+// both go, and the log is made anew; a file that cannot go is not written to.
 TEST_F(StartUpTest, AFreshStartDeletesTheOldLog) {
-    fake::PutFile(L"C:\\gprs_log.txt", "old line\r\n");
+    fake::PutFile(L"C:\\gprs_log.txt", "old line\r\n", sys::kAttrHidden | sys::kAttrReadOnly);
+    fake::PutFile(L"C:\\gprs.kti", "", sys::kAttrHidden);
     Rs.PortSearchResult = L"4";
     Rs.IrCommHotfixInstalled = Rs.IrDANeedsMEPatch = Rs.DirectoryRequestBusy = true;
     StartUp::CheckRestartMarker();
-    EXPECT_FALSE(fake::HasFile(L"C:\\gprs_log.txt"));
+    IniHand::WriteLog(L"first");
+    EXPECT_EQ(LogMessages(), std::vector<std::wstring>{L"first"});
+    EXPECT_FALSE(fake::HasFile(L"C:\\gprs.kti"));
+    fake::PutFile(L"C:\\gprs.kti");
+    fake::W().undeletable.insert(fake::Fold(L"C:\\gprs_log.txt"));
+    StartUp::CheckRestartMarker();
+    IniHand::WriteLog(L"second");
+    EXPECT_EQ(LogMessages(), std::vector<std::wstring>{L"first"});
     EXPECT_EQ(Rs.PortSearchResult, L"");
     EXPECT_FALSE(Rs.IrCommHotfixInstalled || Rs.IrDANeedsMEPatch || Rs.DirectoryRequestBusy);
 }
@@ -37,6 +48,7 @@ TEST_F(StartUpTest, AFreshStartDeletesTheOldLog) {
 TEST_F(StartUpTest, TheRestartMarkerKeepsTheLogAndIsRemoved) {
     fake::PutFile(L"C:\\gprs_log.txt", "old line\t1\t2\r\n");
     fake::PutFile(L"C:\\GPRS.KTI");
+    fake::PutFile(L"C:\\TEMP\\kti.kti");
     StartUp::CheckRestartMarker();
     EXPECT_FALSE(fake::HasFile(L"c:\\gprs.kti"));
     EXPECT_EQ(LogMessages(), (std::vector<std::wstring>{L"old line", L"ReStart after Reboot"}));
@@ -89,12 +101,15 @@ TEST_F(StartUpTest, TheOldDialerIsUninstalledThroughItsInf) {
         fake::W().started.clear();
         fake::W().profileCalls.clear();
         Rs.OsPlatformId = platform;
+        Rs.SystemDir = platform == 1 ? L"C:\\WINDOWS\\SYSTEM\\" : L"C:\\WINDOWS\\SYSTEM32\\";
         fake::PutFile(L"C:\\Program Files\\Valmor\\GPRS\\z72gprs.exe");
         StartUp::RemoveOldDialer();
-        // RunDll32 on the 9x family too; advpack reads the INF only after
-        // the profile cache has been written out.
+        // RunDll32 on the 9x family too, by its full name as advpack.dll;
+        // advpack reads the INF only after the profile cache is written out.
+        std::wstring rundll = platform == 1 ? L"C:\\WINDOWS\\" : Rs.SystemDir;
         EXPECT_EQ(fake::W().started,
-                  std::vector<std::wstring>{L"RunDll32 advpack.dll,LaunchINFSection " + inf + L", RemoveInstall"});
+                  std::vector<std::wstring>{rundll + L"rundll32.exe " + Rs.SystemDir +
+                                            L"advpack.dll,LaunchINFSection " + inf + L", RemoveInstall"});
         EXPECT_EQ(profileCallsAtStart.size(), 5u);
         EXPECT_EQ(profileCallsAtStart.back(), L"flush " + inf);
     }
@@ -120,10 +135,11 @@ TEST_F(StartUpTest, AnInstalledDialerIsRemovedWithItsSetup) {
 
 TEST_F(StartUpTest, ASetupUnderADirectoryWithBlanksIsQuoted) {
     Rs.WorkDir = L"C:\\Documents and Settings\\me\\Temp\\";
+    fake::PutDir(L"C:\\Documents and Settings\\me\\Temp");
     fake::SetString(RegAccess::kLocalMachine, L"Software\\Valmor GPRS", L"CBCPathName", L"x");
     StartUp::RemoveOldDialer();
     EXPECT_EQ(fake::W().waited, std::vector<std::wstring>{L"\"C:\\Documents and Settings\\me\\Temp\\kt\\setup.exe\" "
-                                                          L"/f2C:\\Documents and Settings\\me\\Temp\\setup.log /s"});
+                                                          L"/f2C:\\DOCUME~1\\me\\Temp\\setup.log /s"});
 }
 
 TEST_F(StartUpTest, NothingToRemoveDoesNothing) {
@@ -148,10 +164,19 @@ TEST_F(StartUpTest, AUserWithoutAdministratorRightsIsToldSo) {
     fake::SetString(RegAccess::kLocalMachine, L"Software\\Microsoft\\Internet Explorer", L"Version", L"6.0.2900.2180");
     fake::MakeKey(RegAccess::kLocalMachine, L"System\\CurrentControlSet\\Control");
     fake::PutFile(L"C:\\PROGRAM\\en.dll");
-    fake::W().loadable[fake::Fold(L"en.dll")] = 0x7000;
+    fake::W().loadable[fake::Fold(L"C:\\PROGRAM\\en.dll")] = 0x7000;
     fake::W().normalUser = true;
     EXPECT_THROW(StartUp::Main(), fake::ProgramEnded);
     EXPECT_EQ(Rs.MessageId, 106);
+    // kt has its access list by then; a file of another user's in it stops the run before any load.
+    EXPECT_EQ(fake::W().restricted, (std::vector<std::wstring>{L"C:\\TEMP\\kt", Rs.TriggerFile}));
+    fake::PutFile(L"C:\\TEMP\\kt\\cm_32.exe");
+    fake::W().foreignOwned.insert(fake::Fold(L"C:\\TEMP\\kt\\cm_32.exe"));
+    fake::W().loadCalls.clear();
+    EXPECT_THROW(StartUp::Main(), fake::ProgramEnded);
+    EXPECT_EQ(Rs.MessageId, 9999);
+    EXPECT_TRUE(fake::W().loadCalls.empty());
+    EXPECT_TRUE(fake::HasFile(L"C:\\TEMP\\kt\\cm_32.exe"));
 }
 
 }  // namespace

@@ -71,6 +71,7 @@ void LoadConfigStrings() {
 void FreshWorld() {
     fake::Reset();
     ResetRunState();
+    IniHand::ContinueLog();
     LoadConfigStrings();
 }
 

@@ -211,3 +211,17 @@ TEST_F(FilesTest, AProgramUnderADirectoryWithBlanksRunsWhenQuoted) {
 }
 
 }  // namespace
+
+// In the root of C: (any user's to write) the log follows no hard link and no hidden file.
+TEST_F(FilesTest, TheLogGoesNeitherIntoAHiddenFileNorThroughAHardLink) {
+    std::ofstream("C:\\wiztest\\target.txt") << "mine";
+    ASSERT_TRUE(CreateHardLinkA("C:\\gprs_log.txt", "C:\\wiztest\\target.txt", nullptr));
+    IniHand::WriteLog(L"through the link");
+    IniHand::StartNewLog();
+    IniHand::WriteLog(L"fresh");
+    EXPECT_EQ(Slurp("C:\\wiztest\\target.txt"), "mine");
+    EXPECT_EQ(Slurp("C:\\gprs_log.txt").find("fresh"), 0u);
+    SetFileAttributesA("C:\\gprs_log.txt", FILE_ATTRIBUTE_HIDDEN);
+    IniHand::WriteLog(L"hidden");
+    EXPECT_EQ(Slurp("C:\\gprs_log.txt").find("hidden"), std::string::npos);
+}

@@ -78,7 +78,7 @@ void ForwardFromPage2() {
         Rs.IrDAPatchPort = FirstFreePort();
         IniHand::WriteLog(L"starting install of ME-Patch");
         runApp::StartCompanion(runApp::ProgramPath(Rs.WorkDir + L"kt\\irdame.exe") + L" " + Rs.IrDAPatchPort + L" " +
-                               Rs.TriggerFile);
+                               runApp::Argument(Rs.TriggerFile));
         // The page stays, without buttons, until InstallTimer moves on.
         Main().InstallTimer->SetEnabled(true);
     } else {
@@ -92,7 +92,7 @@ void ForwardFromPage3() {
     c.Progressbar->SetVisible(true);
     c.trglabel->SetVisible(true);
     IniHand::WriteLog(L"starting systemcheck and modeminstallation");
-    runApp::StartCompanion(FormHandling::InstallerCommand(false));
+    FormHandling::StartInstaller(false);
     c.dummyTimer->SetEnabled(true);
 }
 
@@ -132,14 +132,26 @@ void ForwardFromPage5() {
     FormHandling::ShowPage(3);
 }
 
+// Made anew: a file of that name that somebody else put there (in the root
+// of C: any user may) is not opened, nor the file a hard link of it names.
+bool CreateMarker(const std::wstring& path) {
+    sys::SetFileAttributes(path, sys::kAttrNormal);
+    sys::DeleteFile(path);
+    return sys::CreateNewFile(path);
+}
+
 // The markers that make the next start resume at the port list.
 [[noreturn]] void ForwardFromPage6() {
-    const bool resumable = sys::CreateEmptyFile(Rs.TempDir + L"kti.kti");
-    sys::CreateEmptyFile(L"c:\\gprs.kti");
+    const bool resumable = CreateMarker(Rs.TempDir + L"kti.kti");
+    CreateMarker(L"c:\\gprs.kti");
     IniHand::WriteLog(L"reboot system after installing IRDA-Patches");
     // Without the state file the Run value would start the wizard afresh at
-    // every log-on; started by hand, it begins afresh once.
-    if (resumable) RegAccess::SetText(RegAccess::kLocalMachine, kRunKey, L"kt", Rs.WorkDir + L"kt\\wizard.exe");
+    // every log-on; started by hand, it begins afresh once. Quoted where the
+    // path holds a blank: Windows reads the value as a command line and would
+    // try "C:\Documents.exe" first.
+    if (resumable)
+        RegAccess::SetText(RegAccess::kLocalMachine, kRunKey, L"kt",
+                           runApp::ProgramPath(Rs.WorkDir + L"kt\\wizard.exe"));
     // Windows 2000 restarts only when every program agrees (EWX_FORCEIFHUNG);
     // when one refuses, the wizard has ended all the same.
     TopMost::ShowTaskbar();

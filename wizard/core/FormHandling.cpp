@@ -112,7 +112,7 @@ void ShowInfraredWait() {
     SetForward(false);  // IrDATimer shows it
     ShowText(2005);
     Show(7, false);
-    if (Rs.OsName == L"WinXP" || Rs.OsName == L"Win2K") runApp::StartCompanion(InstallerCommand(true));
+    if (Rs.OsName == L"WinXP" || Rs.OsName == L"Win2K") StartInstaller(true);
     Rs.IrDATimerTicks = 0;
     Main().IrDATimer->SetEnabled(true);
 }
@@ -144,8 +144,13 @@ void HideButtons() {
 ui::Form& MainForm() { return Rs.CurrentForm ? *Rs.CurrentForm : frmMain::Instance(); }
 
 std::wstring InstallerCommand(bool infrared) {
-    return runApp::ProgramPath(Rs.WorkDir + L"kt\\cm_32.exe") + L" " + Rs.WorkDir + L"\\kt\\ " + Rs.TriggerFile +
-           (infrared ? L" 1" : L" 0");
+    return runApp::ProgramPath(Rs.WorkDir + L"kt\\cm_32.exe") + L" " + runApp::Argument(Rs.WorkDir, L"\\kt\\") + L" " +
+           runApp::Argument(Rs.TriggerFile) + (infrared ? L" 1" : L" 0");
+}
+
+void StartInstaller(bool infrared) {
+    Rs.InstallerStarted = true;
+    runApp::StartCompanion(InstallerCommand(infrared));
 }
 
 void ShowPage(int16_t page) {

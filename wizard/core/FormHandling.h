@@ -24,5 +24,8 @@ void HideButtons();
 // The command line of the system check and modem installation program, in
 // cable (page 3) or infrared (page 7) mode.
 std::wstring InstallerCommand(bool infrared);
+// Starts it (a companion, watched through the exchange file) and notes that
+// this run did: the "dummy" profile it makes is this run's to remove.
+void StartInstaller(bool infrared);
 
 }  // namespace FormHandling

@@ -28,7 +28,28 @@ const wchar_t* const kShellFolders = L"SOFTWARE\\Microsoft\\Windows\\CurrentVers
 
 bool IsDots(const std::wstring& name) { return name == L"." || name == L".."; }
 
-// Windows 2000 keeps the profile's shortcut on the all-users desktop.
+const wchar_t* const kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::wstring Lower(std::wstring s) {
+    for (auto& c : s)
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    return s;
+}
+
+bool IsShortcut(const std::wstring& name) { return name.size() >= 4 && Lower(name.substr(name.size() - 4)) == L".lnk"; }
+
+// The Run value of a resume that a start-up check stopped (106, 109, 110
+// come before the resume takes it up) would start the wizard at every
+// log-on. Only a value that names this wizard goes.
+void RemoveOwnRunValue() {
+    std::wstring value = RegAccess::GetText(RegAccess::kLocalMachine, kRunKey, L"kt", L"");
+    if (value.size() > 1 && value.front() == L'"' && value.back() == L'"') value = value.substr(1, value.size() - 2);
+    if (!value.empty() && Lower(value) == Lower(Rs.WorkDir + L"kt\\wizard.exe"))
+        RegAccess::DeleteValue(RegAccess::kLocalMachine, kRunKey, L"kt");
+}
+
+// Windows 2000 keeps the profile's shortcut on the all-users desktop. Only
+// shortcuts go: the user's own files there ("budget dummy run.xls") stay.
 void DeleteDummyDesktopFiles() {
     std::wstring desktop = RegAccess::GetText(RegAccess::kLocalMachine, kShellFolders, L"Common Desktop", L"");
     // Without the folder there is nothing to clean; a bare "\*.*" would list
@@ -36,12 +57,14 @@ void DeleteDummyDesktopFiles() {
     if (desktop.empty()) return;
     for (const auto& f : sys::FindFiles(desktop + L"\\*.*")) {
         if (f.attributes & sys::kAttrDirectory) continue;
-        if (f.name.find(L"dummy") != std::wstring::npos) sys::DeleteFile(desktop + L"\\" + f.name);
+        if (f.name.find(L"dummy") != std::wstring::npos && IsShortcut(f.name))
+            sys::DeleteFile(desktop + L"\\" + f.name);
     }
 }
 
 std::wstring DialerSetupCommand() {
-    return runApp::ProgramPath(Rs.WorkDir + L"kt\\setup.exe") + L" /f2" + Rs.WorkDir + L"setup.log /s";
+    return runApp::ProgramPath(Rs.WorkDir + L"kt\\setup.exe") + L" /f2" + runApp::Argument(Rs.WorkDir, L"setup.log") +
+           L" /s";
 }
 
 // The product key's values for the dialer setup; a value that could not be
@@ -75,6 +98,9 @@ void ForgetResume() {
 }  // namespace
 
 void RemoveDummyProfile(bool endWizard) {
+    // A profile of an earlier run (the connection that an install on XP
+    // keeps) is not this run's to remove: a Cancel on page 1 would take it.
+    if (!Rs.InstallerStarted) return;
     std::wstring dir = RegAccess::GetText(RegAccess::kLocalMachine, kDummyUninstall, L"UninstallDir", L"");
     if (!dir.empty()) {
         std::wstring shortDir = Dir_File::GetShortPath(dir);
@@ -96,8 +122,9 @@ void RemoveDummyProfile(bool endWizard) {
 }
 
 void DeleteWorkFiles() {
-    // Without a temporary directory "kt\*.*" would be relative to wherever we run.
-    if (Rs.TempDir.empty()) return;
+    // Without a temporary directory "kt\*.*" would be relative to wherever we
+    // run; a kt of another user's holds their files.
+    if (Rs.TempDir.empty() || Rs.KtRefused) return;
     std::wstring kt = Rs.TempDir + L"kt\\";
     for (const auto& f : sys::FindFiles(kt + L"*.*")) {
         if (IsDots(f.name)) continue;
@@ -125,6 +152,7 @@ void AbortWizard() {
     TopMost::ShowTaskbar();
     DelFiles::DeleteFileIfExists(Rs.TriggerFile);
     ForgetResume();
+    RemoveOwnRunValue();
     if (Rs.OsName != L"WinNT") RemoveDummyProfile(false);
     // Windows does not delete a loaded library: release it before kt is
     // emptied, as EndWizard does.

@@ -65,6 +65,10 @@ struct RunState {
     std::wstring CountryCode;
     std::wstring SystemCodePage;
     sys::Handle LanguageLibrary = 0;
+    // This run started the installer, which makes the "dummy" profile.
+    bool InstallerStarted = false;
+    // kt belongs to another user: nothing is run from it, nothing deleted in it.
+    bool KtRefused = false;
 };
 
 // The one run state of the process.

@@ -13,6 +13,7 @@
 #include "inspection/Dir_File.h"
 #include "inspection/GetBrowserVersion.h"
 #include "inspection/Os_version.h"
+#include "inspection/SecureWorkDir.h"
 #include "install/DialingLocation.h"
 #include "localisation/ResHandling.h"
 #include "localisation/Sprache.h"
@@ -46,12 +47,18 @@ void CheckRestartMarker() {
     Rs.PortSearchResult = L"";
     Rs.IrCommHotfixInstalled = false;
     Rs.IrDANeedsMEPatch = false;
-    if (DelFiles::FileExists(kRestartMarker)) {
+    // Any user may put a file into the root of C:: the marker counts only
+    // beside the state file that the same page 6 made in our own TEMP.
+    if (DelFiles::FileExists(kRestartMarker) && DelFiles::FileExists(Dir_File::TempDirectory() + L"kti.kti")) {
+        IniHand::ContinueLog();
         IniHand::WriteLog(L"ReStart after Reboot");
         DelFiles::DeleteFileIfExists(kRestartMarker);
     } else {
-        // A fresh run starts a fresh log.
-        DelFiles::DeleteFileIfExists(L"c:\\gprs_log.txt");
+        // A fresh run starts a fresh log, in a file of its own; a marker
+        // left here, hidden or not, goes too.
+        sys::SetFileAttributes(kRestartMarker, sys::kAttrNormal);
+        sys::DeleteFile(kRestartMarker);
+        IniHand::StartNewLog();
     }
 }
 
@@ -89,8 +96,12 @@ void RemoveOldDialer() {
         // advpack reads the INF itself, past the 9x profile cache.
         IniHand::FlushIni(inf);
         // advpack.dll is a 32-bit DLL on every system: rundll.exe of the 9x
-        // family loads only 16-bit ones.
-        runApp::StartProgram(L"RunDll32 advpack.dll,LaunchINFSection " + inf + L", RemoveInstall");
+        // family loads only 16-bit ones. Both by their full names (rundll32
+        // lies in the Windows directory on the 9x family): a bare name is
+        // found in our own and the current directory first.
+        std::wstring rundll = (Rs.OsPlatformId == sys::kPlatformNT ? Rs.SystemDir : Rs.WindowsDir) + L"rundll32.exe";
+        runApp::StartProgram(runApp::ProgramPath(rundll) + L" " + runApp::Argument(Rs.SystemDir + L"advpack.dll") +
+                             L",LaunchINFSection " + inf + L", RemoveInstall");
     }
     if (RegAccess::KeyExists(true, RegAccess::kLocalMachine, L"Software\\" + Rs.ProductName, L"CBCPathName")) {
         IniHand::WriteLog(L"deleting dialer");
@@ -98,7 +109,8 @@ void RemoveOldDialer() {
             if (f.name == L"." || f.name == L"..") continue;
             sys::SetFileAttributes(dialerDir + f.name, sys::kAttrNormal);
         }
-        runApp::RunAndWait(runApp::ProgramPath(Rs.WorkDir + L"kt\\setup.exe") + L" /f2" + Rs.WorkDir + L"setup.log /s");
+        runApp::RunAndWait(runApp::ProgramPath(Rs.WorkDir + L"kt\\setup.exe") + L" /f2" +
+                           runApp::Argument(Rs.WorkDir, L"setup.log") + L" /s");
     }
 }
 
@@ -117,6 +129,13 @@ bool Main() {
     // then the locale, which names the language library.
     Dir_File::GetSystemDirectories();
     Sprache::GetCountryInformation();
+    // Before the first library or program is taken from kt. A kt of another
+    // user's is not run from; the message is the one that needs no language
+    // library (which would come from that kt).
+    if (!SecureWorkDir::Secure()) {
+        Rs.MessageId = 9999;
+        frmMessage::ShowModal();
+    }
     ResHandling::LoadLanguageLibrary();
     // The requirements, once the language library can word a refusal; each
     // refusal ends the run inside its check.

@@ -2,6 +2,7 @@
 
 #include "core/frmMain.h"
 #include "dialogs/frmQueryCancel.h"
+#include "inspection/Dir_File.h"
 #include "platform/IniHand.h"
 #include "platform/TopMost.h"
 #include "platform/sys/Process.h"
@@ -125,6 +126,15 @@ void CompanionReported() {
 std::wstring ProgramPath(const std::wstring& path) {
     if (path.find(L' ') == std::wstring::npos || (!path.empty() && path[0] == L'"')) return path;
     return L"\"" + path + L"\"";
+}
+
+std::wstring Argument(const std::wstring& existing, const std::wstring& tail) {
+    std::wstring whole = existing + tail;
+    if (whole.find(L' ') == std::wstring::npos) return whole;
+    std::wstring shortForm = Dir_File::GetShortPath(existing);
+    if (!shortForm.empty() && shortForm.find(L' ') == std::wstring::npos) return shortForm + tail;
+    if (whole.back() == L'\\') whole += L'\\';
+    return L"\"" + whole + L"\"";
 }
 
 }  // namespace runApp

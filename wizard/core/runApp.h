@@ -50,4 +50,11 @@ bool CompanionEndedUnreported(const std::wstring& seen);
 // ("C:\Documents" for "C:\Documents and Settings\...") for the program.
 std::wstring ProgramPath(const std::wstring& path);
 
+// A path as one argument of a companion's command line: existing + tail as
+// it is where it holds no blank; else the short form of existing (a file or
+// directory that is there) followed by tail; else, where the system has no
+// short name without a blank, quoted, with a backslash before the closing
+// quote doubled (the C run-time reads a backslash and a quote as a quote).
+std::wstring Argument(const std::wstring& existing, const std::wstring& tail = L"");
+
 }  // namespace runApp

@@ -14,9 +14,18 @@ void CheckAdminRights() {
     if (Rs.OsPlatformId != sys::kPlatformNT) return;
     IniHand::WriteLog(L"check if user is Admin START");
     Rs.IsAdmin = false;
-    RegAccess::SetText(RegAccess::kLocalMachine, kKey, L"Admin", L"1");
-    Rs.IsAdmin = RegAccess::GetText(RegAccess::kLocalMachine, kKey, L"Admin", L"") == L"1";
-    RegAccess::DeleteValue(RegAccess::kLocalMachine, kKey, L"Admin");
+    // The write itself tells: a value read back may be one that an earlier,
+    // killed run left. A value that was there before is written back as it
+    // was and kept; only the check's own is removed.
+    int kind = RegAccess::kKindUnknown;
+    bool existed = RegAccess::KeyExists(true, RegAccess::kLocalMachine, kKey, L"Admin");
+    RegAccess::Value value =
+        existed ? RegAccess::GetValue(RegAccess::kLocalMachine, kKey, L"Admin", kind, RegAccess::Value{})
+                : RegAccess::Value::Of(L"1");
+    if (kind == RegAccess::kKindUnknown) kind = RegAccess::kKindText;
+    RegAccess::SetValue(RegAccess::kLocalMachine, kKey, L"Admin", value, kind);
+    Rs.IsAdmin = RegAccess::LastStatus() == 0;
+    if (Rs.IsAdmin && !existed) RegAccess::DeleteValue(RegAccess::kLocalMachine, kKey, L"Admin");
     if (!Rs.IsAdmin) {
         Rs.MessageId = 106;
         frmMessage::ShowModal();

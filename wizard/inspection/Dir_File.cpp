@@ -31,9 +31,7 @@ void GetSystemDirectories() {
     dir.clear();
     sys::GetSystemDirectory(255, &dir);
     Rs.SystemDir = dir + L"\\";
-    dir.clear();
-    sys::GetTempPath(512, &dir);
-    Rs.TempDir = dir.substr(0, dir.find(L'\0'));
+    Rs.TempDir = TempDirectory();
     if (!Rs.TempDir.empty() && !DirectoryExists(Rs.TempDir)) sys::CreateDirectory(Rs.TempDir);
     Rs.WorkDir = Rs.TempDir;
     Rs.TriggerFile = CreateTempFile::MakeTempFile(L"KTI");
@@ -59,6 +57,18 @@ std::wstring GetShortPath(const std::wstring& path) {
     uint32_t n = sys::GetShortPathName(path, 164, &shortPath);
     if (n == 0 || n >= 165) return L"";
     return shortPath.substr(0, n);
+}
+
+std::wstring InProgramDirectory(const std::wstring& name) {
+    std::wstring dir = sys::ProgramDirectory();
+    if (dir.empty() || dir.back() != L'\\') dir += L'\\';
+    return dir + name;
+}
+
+std::wstring TempDirectory() {
+    std::wstring dir;
+    sys::GetTempPath(512, &dir);
+    return dir.substr(0, dir.find(L'\0'));
 }
 
 }  // namespace Dir_File

@@ -5,6 +5,7 @@
 #include "core/ProgramEnd.h"
 #include "core/RunState.h"
 #include "inspection/ComPorts.h"
+#include "inspection/Dir_File.h"
 #include "platform/sys/Library.h"
 #include "platform/sys/Process.h"
 
@@ -29,7 +30,7 @@ static_assert(std::is_same<DetectFunction,
               "_detectModemPort@40 is called as __stdcall");
 #endif
 
-const wchar_t* const kLibrary = L"ktmodem";
+const wchar_t* const kLibrary = L"ktmodem.dll";
 const char* const kEntryPoint = "_detectModemPort@40";
 
 DetectFunction gDetect = nullptr;
@@ -43,7 +44,9 @@ DetectFunction gDetect = nullptr;
 
 DetectFunction Bind() {
     if (gDetect) return gDetect;
-    sys::Handle library = sys::LoadLibrary(kLibrary);
+    // Beside the program only: a bare name would go on to the current
+    // directory and the PATH.
+    sys::Handle library = sys::LoadLibrary(Dir_File::InProgramDirectory(kLibrary));
     if (!library) Fail(L"File not found: ktmodem.dll");
     void* entry = sys::GetProcAddress(library, kEntryPoint);
     if (!entry) Fail(L"Can't find DLL entry point _detectModemPort@40 in ktmodem.dll");

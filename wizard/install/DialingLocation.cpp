@@ -48,7 +48,8 @@ void SetDialingLocation() {
         if (!RegAccess::KeyExists(false, RegAccess::kLocalMachine,
                                   L"Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations\\Location0",
                                   L""))
-            runApp::StartProgram(L"regedit.exe /s " + runApp::ProgramPath(kt + L"tel.reg"));
+            runApp::StartProgram(runApp::ProgramPath(Rs.WindowsDir + L"regedit.exe") + L" /s " +
+                                 runApp::ProgramPath(kt + L"tel.reg"));
     } else if (os == L"Win2K") {
         WriteCountry(kt + L"wp2000.reg",
                      L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations\\Location1");

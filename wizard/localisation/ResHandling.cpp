@@ -2,6 +2,7 @@
 
 #include "core/RunState.h"
 #include "dialogs/frmMessage.h"
+#include "inspection/Dir_File.h"
 #include "platform/IniHand.h"
 #include "platform/NumberText.h"
 #include "platform/sys/Files.h"
@@ -34,12 +35,6 @@ bool FileExists(const std::wstring& path) {
         if (Upper(f.name) == name) return true;
     }
     return false;
-}
-
-std::wstring InProgramDirectory(const std::wstring& name) {
-    std::wstring dir = sys::ProgramDirectory();
-    if (dir.empty() || dir.back() != L'\\') dir += L'\\';
-    return dir + name;
 }
 
 std::wstring OwnString(uint32_t id) {
@@ -82,16 +77,18 @@ void LoadLanguageLibrary() {
     const std::wstring file = Rs.LanguageCode + L".dll";
     const std::wstring fallback = L"en.dll";
     uint32_t error = 0;
-    if (FileExists(InProgramDirectory(file))) {
-        Rs.LanguageLibrary = sys::LoadLibrary(file, &error);
+    // Loaded by the full name that was checked: a library missing there is
+    // not looked for elsewhere.
+    if (FileExists(Dir_File::InProgramDirectory(file))) {
+        Rs.LanguageLibrary = sys::LoadLibrary(Dir_File::InProgramDirectory(file), &error);
         if (Rs.LanguageLibrary) {
             IniHand::WriteLog(L"language file " + Upper(file) + L"loaded.");
             return;
         }
         IniHand::WriteLog(L"language file " + Upper(file) + L" not loaded, error " + std::to_wstring(error));
     }
-    if (Upper(file) != Upper(fallback) && FileExists(InProgramDirectory(fallback))) {
-        Rs.LanguageLibrary = sys::LoadLibrary(fallback, &error);
+    if (Upper(file) != Upper(fallback) && FileExists(Dir_File::InProgramDirectory(fallback))) {
+        Rs.LanguageLibrary = sys::LoadLibrary(Dir_File::InProgramDirectory(fallback), &error);
         if (Rs.LanguageLibrary) {
             IniHand::WriteLog(L"default language file loaded.");
             return;

@@ -10,9 +10,19 @@ const wchar_t* const kLogFile = L"C:\\gprs_log.txt";
 
 namespace {
 constexpr uint32_t kIniBuffer = 2048;
+bool logOwn = true;
+}  // namespace
+
+void StartNewLog() {
+    sys::SetFileAttributes(kLogFile, sys::kAttrNormal);
+    sys::DeleteFile(kLogFile);
+    logOwn = sys::CreateNewFile(kLogFile);
 }
 
+void ContinueLog() { logOwn = true; }
+
 void WriteLog(const std::wstring& text) {
+    if (!logOwn) return;
     std::wstring line = text + L"\t" + sys::LocalTimeText() + L"\t" + sys::LocalDateText() + L"\r\n";
     sys::AppendToFile(kLogFile, sys::ToAnsi(line));
 }

@@ -9,7 +9,15 @@ namespace IniHand {
 extern const wchar_t* const kLogFile;
 
 // Appends one line "text TAB time TAB date CR LF" to the log and closes it.
+// After a StartNewLog that failed, nothing is written.
 void WriteLog(const std::wstring& text);
+
+// A fresh run's log: whatever file of that name stands there (hidden, system,
+// read-only, a hard link) is removed and a new one made. Where that fails the
+// file is not ours, and the run logs nothing rather than write into it.
+void StartNewLog();
+// The log of the run before the wizard's own reboot goes on.
+void ContinueLog();
 
 // The value of key in section of file, or def when any of them is missing.
 std::wstring ReadIni(const std::wstring& section, const std::wstring& key, const std::wstring& def,

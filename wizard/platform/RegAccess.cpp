@@ -129,9 +129,10 @@ Value GetValue(int root, const std::wstring& keyPath, const std::wstring& valueN
             std::string data;
             Status = sys::RegQueryValueEx(key.Get(), valueName, &type, &data, &size);
             if (Status == sys::kErrorSuccess) {
-                // The text without its terminating NUL.
-                size_t n = size > 0 ? size - 1 : 0;
-                data.resize(std::min(data.size(), n));
+                // The text up to its first NUL: drivers store REG_SZ values
+                // without the terminator, whose last character is text then.
+                data.resize(std::min<size_t>(data.size(), size));
+                data.resize(std::min(data.size(), data.find('\0')));
                 result = Value::Of(sys::FromAnsi(data));
             }
         } else if (kind == kKindNumber) {

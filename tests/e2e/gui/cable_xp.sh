@@ -4,12 +4,18 @@
 # data and the modem driver reach the installer, which reports progress and
 # status texts and asks for a folder once (the dialog, cancelled, comes back;
 # then a folder is chosen). Finish records the modem, runs the dialer setup,
-# empties kt, shows the taskbar again and asks Wine to reboot.
+# empties kt, shows the taskbar again and asks Wine to reboot. In a TEMP with
+# a blank; a hidden log of before and a rundll32.exe in kt are not used.
 . "$(dirname "$0")/gui.sh"
 . "$(dirname "$0")/cable.bash"
 e2e_display
 
+E2E_TEMP_BLANK=1
 cable_begin winxp
+printf 'planted\r\n' >"$LOG"
+python3 -c 'import os, sys; os.setxattr(sys.argv[1], "user.DOSATTRIB", b"0x2")' "$LOG"
+cp "$KT/setup.exe" "$KT/rundll32.exe"
+mkdir -p "$DRIVE_C/Program Files/Valmor/GPRS" && : >"$DRIVE_C/Program Files/Valmor/GPRS/z72gprs.exe"
 cable_port_map 1 3
 cable_phone 1
 cable_phone 3
@@ -37,6 +43,11 @@ EOF
 cable_taskbar
 CABLE_CTS_OFF=1 CABLE_WINEDEBUG=+process cable_start
 cable_page1
+e2e_log | grep -qx planted && fail "the log of before was written on"
+rundll=$(cable_traced | grep -i rundll32)
+[ "$rundll" = 'C:\windows\system32\rundll32.exe C:\windows\system32\advpack.dll,LaunchINFSection C:\windows\inf\Z72GPRS.inf, RemoveInstall' ] ||
+    fail "old dialer removal: $rundll"
+pass "a fresh log in place of the hidden one; the old dialer removed by Windows' rundll32 and advpack"
 
 # Page 2: cable is the default; the taskbar went with page 1.
 e2e_wait_log "IRDA detected: False" 10 || fail "page 2 not reached: $(e2e_log | tail -3)"
@@ -88,9 +99,9 @@ gui_shot cable_xp-page3-abc
 cable_wait_line "$TRIGGER_HOST" 10 "trigger=30" || fail "the installer did not report 30"
 gui_shot_until cable_xp-page3-progress 10 shows_progress cable_xp-page3-progress 25 ||
     fail "no progress drawn up to 30 % with a status text under the bar"
-expected="$TEMP_WIN\\kt\\cm_32.exe $TEMP_WIN\\\\kt\\ $TRIGGER_WIN 0"
-[ "$(cable_started cm_32)" = "$expected" ] || fail "installer command: $(cable_started cm_32) (not $expected)"
-pass "page 3 starts \"$expected\" and shows its progress and status, ignoring values that are no numbers"
+expected="^\"${TEMP_WIN//\\/\\\\}\\\\kt\\\\cm_32\\.exe\" [^ \"]+\\\\\\\\kt\\\\ [^ \"]+ 0\$"
+[[ "$(cable_started cm_32)" =~ $expected ]] || fail "installer command: $(cable_started cm_32) (not $expected)"
+pass "page 3 starts \"$(cable_started cm_32)\" and shows its progress and status, ignoring values that are no numbers"
 
 # What the installer saw: the setup data of Windows XP for COM3, and the
 # driver template copied unchanged.
@@ -152,12 +163,12 @@ cable_log_order "systemcheck and modeminstallation ready" "write to registry Mod
     "write to registry ComPort: COM3" "installing the GPRS modemassistant" "final reboot of the system"
 [ "$(wine_reg_query "$PRODUCT_KEY" ModemName)" = "GPRS via COM" ] || fail "ModemName: $(wine_reg_query "$PRODUCT_KEY" ModemName)"
 [ "$(wine_reg_query "$PRODUCT_KEY" ComPort)" = "COM3" ] || fail "ComPort: $(wine_reg_query "$PRODUCT_KEY" ComPort)"
-setup="$TEMP_WIN\\kt\\setup.exe /f2$TEMP_WIN\\setup.log /s"
-[ "$(cable_started setup)" = "$setup" ] || fail "dialer setup: $(cable_started setup) (not $setup)"
+setup="^\"${TEMP_WIN//\\/\\\\}\\\\kt\\\\setup\\.exe\" /f2[^ \"]+\\\\setup\\.log /s\$"
+[[ "$(cable_started setup)" =~ $setup ]] || fail "dialer setup: $(cable_started setup) (not $setup)"
 # The setup's SendMessage broadcast came back: the wizard answered it while it waited.
 [ "$(cable_started setup-broadcast)" = answered ] || fail "the dialer setup's broadcast got no answer"
 cable_traced | grep -qx '.*\\wineboot\.exe --end-session.*' || fail "no reboot asked: $(cable_traced | tail -2)"
 cable_wait_line "$TASKBAR_LOG" 10 "end session" || fail "the session did not end: $(cable_taskbar_notes)"
 [ "$(cable_taskbar_notes)" = "shown hidden shown end session" ] || fail "taskbar: $(cable_taskbar_notes)"
-pass "Finish: GPRS via COM on COM3 in the product key, \"$setup\" run, kt emptied, taskbar shown, reboot asked"
+pass "Finish: GPRS via COM on COM3 in the product key, \"$(cable_started setup)\" run, kt emptied, taskbar shown, reboot asked"
 exit 0

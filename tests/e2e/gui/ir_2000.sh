@@ -5,12 +5,15 @@
 # the chosen port through the installer in cable and infrared mode, the wait
 # for the infrared modem (keys that must not count, then key 0009), the search
 # on the chosen port and Finish with the infrared modem's name. Then without
-# the hotfix installer and without the INF.
+# the hotfix installer and without the INF. In a TEMP with a blank.
 . "$(dirname "$0")/gui.sh"
 . "$(dirname "$0")/ir.bash"
 e2e_display
 
+E2E_TEMP_BLANK=1
 ir_begin win2k
+desktop="$DRIVE_C/users/Public/Desktop"
+mkdir -p "$desktop" && : >"$desktop/budget dummy run.xls" && : >"$desktop/dummy.lnk"
 ir_device
 cable_port_map 1 3
 cable_phone 3
@@ -43,7 +46,7 @@ gui_click 625 534 && xdotool click 1
 ir_wait_forward 8 ir2000-page6 alone || fail "no page 6 after the hotfix"
 gui_taken
 e2e_log | grep -qx "reboot system after installing IRDA-Patches" && fail "type-ahead pressed Forward on page 6"
-[ "$(cable_started w2kEN)" = "$TEMP_WIN\\kt\\w2kEN.exe -q -m -z" ] || fail "hotfix command: $(cable_started 'w2k[A-Z]*')"
+[ "$(cable_started w2kEN)" = "\"$TEMP_WIN\\kt\\w2kEN.exe\" -q -m -z" ] || fail "hotfix command: $(cable_started 'w2k[A-Z]*')"
 [ "$(ir_sections "$MDMIRMDM")" = "Version Manufacturer " ] || fail "sections left in the INF: $(ir_sections "$MDMIRMDM")"
 tr -d '\r' <"$MDMIRMDM" | grep -qxF '%Mfg%=Models' || fail "the kept section lost its key: $(cat "$MDMIRMDM")"
 [ -e "${MDMIRMDM%.inf}.pnf" ] && fail "mdmirmdm.pnf is still there"
@@ -62,7 +65,7 @@ e2e_wait_log "ReStart after Reboot" 30 || fail "no resume: $(e2e_log | tail -4)"
 cable_log_order "reboot system after installing IRDA-Patches" "ReStart after Reboot" "get system directories START"
 cable_traced | grep -qx '.*\\wineboot.exe --end-session --force' ||
     fail "Wine was not asked to end the session: $(cable_traced)"
-run_value="$TEMP_WIN\\kt\\wizard.exe"
+run_value="\\\"$TEMP_WIN\\kt\\wizard.exe\\\""
 cable_traced | grep -qxF "$run_value" || fail "the wizard was not started as $run_value: $(cable_traced)"
 pass "the reboot: Wine ran wineboot --end-session --force, which started $run_value from the Run key"
 
@@ -84,7 +87,8 @@ e2e_wait_log "user choice manuel COM-Port: COM3" 10 || fail "COM3 not taken: $(e
 ir_forward
 e2e_wait_log "user must put his handy to the IRDA-Device on the pc" 15 || fail "no page 7: $(e2e_log | tail -3)"
 trigger=$(e2e_log | sed -n 's/^tempfile: \(.*\) created\.$/\1/p' | tail -1)
-cmd="$TEMP_WIN\\kt\\cm_32.exe $TEMP_WIN\\\\kt\\ $trigger"
+short=$(cable_started cm_32 | head -1 | sed 's/^"[^"]*" \([^ ]*\)\\\\kt\\ .*/\1/')
+cmd="\"$TEMP_WIN\\kt\\cm_32.exe\" $short\\\\kt\\ $short\\${trigger##*\\}"
 installer_twice() { [ "$(cable_started cm_32)" = "$cmd 0"$'\n'"$cmd 1" ]; }
 e2e_until 10 installer_twice || fail "installer commands: $(cable_started cm_32)"
 variables=$(cable_variables "$KT/seen-trigger.ini")
@@ -135,7 +139,9 @@ e2e_log | grep -qx "write to registry ModemName: GPRS via IRDA" || fail "modem n
 [ "$(wine_reg_query "$PRODUCT_KEY" ComPort)" = "COM3" ] || fail "ComPort not in the product key"
 [ "$(cable_traced | grep -c -- '--end-session --force$')" -eq 2 ] || fail "the final reboot was not asked of Wine"
 [ "$(cable_traced | grep -cxF "$run_value")" -eq 1 ] || fail "the wizard started again after Finish"
-pass "Finish records GPRS via IRDA on COM3 and reboots; nothing starts the wizard again"
+[ -e "$desktop/budget dummy run.xls" ] || fail "Finish deleted budget dummy run.xls from the all-users desktop"
+[ -e "$desktop/dummy.lnk" ] && fail "Finish left the profile's shortcut dummy.lnk"
+pass "Finish records GPRS via IRDA on COM3 and reboots; nothing starts the wizard again; only dummy.lnk left the desktop"
 
 # No hotfix installer for the language and no infrared modem INF: the wait for
 # the installer ends at once, nothing is made in place of the INF, and page 6

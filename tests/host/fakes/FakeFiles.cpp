@@ -4,6 +4,7 @@
 #include "platform/sys/Errors.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Profile.h"
+#include "platform/sys/Security.h"
 
 using fake::Fold;
 using fake::W;
@@ -120,10 +121,10 @@ bool CopyFile(const std::wstring& source, const std::wstring& destination) {
     return true;
 }
 
-bool CreateEmptyFile(const std::wstring& path) {
+bool CreateNewFile(const std::wstring& path) {
     if (fake::Fail("CreateFile")) return false;
     fake::Quiet quiet;
-    return WriteWholeFile(path, "");
+    return !W().files.count(Fold(path)) && WriteWholeFile(path, "");
 }
 
 bool AppendToFile(const std::wstring& path, const Ansi& bytes) {
@@ -140,7 +141,7 @@ bool AppendToFile(const std::wstring& path, const Ansi& bytes) {
         W().files[f] = fake::File{bytes, kAttrNormal};
         W().fileNames[f] = path;
     } else {
-        if (it->second.attributes & kAttrReadOnly) return false;
+        if (it->second.attributes & (kAttrReadOnly | kAttrHidden | kAttrSystem)) return false;
         it->second.bytes += bytes;
     }
     return true;
@@ -219,6 +220,14 @@ uint32_t GetShortPathName(const std::wstring& path, uint32_t bufferChars, std::w
 bool GetDiskFreeSpace(const std::wstring&, DiskFree* out) {
     if (fake::Fail("GetDiskFreeSpace") || W().diskFreeFails) return false;
     *out = W().disk;
+    return true;
+}
+
+bool VolumeKeepsAcls(const std::wstring&) { return W().volumeAcls; }
+Owner FileOwner(const std::wstring& path) { return W().foreignOwned.count(Fold(path)) ? Owner::Other : Owner::Ours; }
+bool RestrictToAdministrators(const std::wstring& path, bool, uint32_t* error) {
+    W().restricted.push_back(path);
+    *error = 0;
     return true;
 }
 

@@ -110,6 +110,11 @@ struct World {
     int seamCalls = 0;             // failable calls so far
     std::string failedCall;        // the one that failed
     int quiet = 0;                 // > 0: the fakes' own or the test's calls, not counted
+
+    // File security: the drive keeps access lists; paths (Fold) of another user's; those restricted.
+    bool volumeAcls = true;
+    std::set<std::wstring> foreignOwned;
+    std::vector<std::wstring> restricted;
 };
 
 World& W();

@@ -1,10 +1,10 @@
 // File-system calls (kernel32, ANSI entry points).
 #pragma once
 
-#include "platform/sys/Types.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "platform/sys/Types.h"
 
 namespace sys {
 
@@ -31,9 +31,11 @@ bool SetFileAttributes(const std::wstring& path, uint32_t attributes);
 // CopyFileA(source, destination, FALSE): overwrites.
 bool CopyFile(const std::wstring& source, const std::wstring& destination);
 
-// Opens for writing (creating or emptying the file) and closes it again.
-bool CreateEmptyFile(const std::wstring& path);
-// Opens for appending (creating when missing), writes the bytes, closes.
+// CreateFileA(CREATE_NEW) and close: false where a file of that name exists.
+bool CreateNewFile(const std::wstring& path);
+// Opens for appending (creating when missing), writes the bytes, closes. A
+// file that is hidden or system, or has a second name (a hard link), is not
+// written to: false.
 bool AppendToFile(const std::wstring& path, const Ansi& bytes);
 // Whole file as bytes; false when it cannot be read, with the system's reason
 // in *error when given (kErrorFileNotFound or kErrorPathNotFound: not there).
@@ -43,8 +45,7 @@ bool WriteWholeFile(const std::wstring& path, const Ansi& bytes);
 
 // GetTempFileNameA(directory, prefix, 0, buffer): 0 on failure, else the
 // unique number; the created file's full name in *name.
-uint32_t GetTempFileName(const std::wstring& directory, const std::wstring& prefix,
-                         std::wstring* name);
+uint32_t GetTempFileName(const std::wstring& directory, const std::wstring& prefix, std::wstring* name);
 // GetShortPathNameA with a buffer of `bufferChars` characters (the length
 // passed to the call). Returns the call's result; *out gets the buffer text.
 uint32_t GetShortPathName(const std::wstring& path, uint32_t bufferChars, std::wstring* out);

@@ -78,6 +78,13 @@ size_t wcslen(const wchar_t* s) {
     return n;
 }
 
+wchar_t* wcschr(const wchar_t* s, wchar_t c) {
+    for (;; ++s) {
+        if (*s == c) return (wchar_t*)s;
+        if (!*s) return NULL;
+    }
+}
+
 /* As in the "C" locale: only the ASCII letters have a case. */
 wint_t towupper(wint_t c) { return c >= L'a' && c <= L'z' ? c - L'a' + L'A' : c; }
 

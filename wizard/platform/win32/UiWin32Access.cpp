@@ -54,9 +54,9 @@ const Ole* LoadOle() {
     static int state = 0;  // 1 loaded, -1 missing
     if (state == 0) {
         state = -1;
-        HMODULE oleacc = LoadLibraryA("oleacc.dll");
-        HMODULE oleaut = LoadLibraryA("oleaut32.dll");
-        HMODULE ole32 = LoadLibraryA("ole32.dll");
+        HMODULE ole32 = ::win32::LoadSystemLibrary("ole32.dll");
+        HMODULE oleaut = ::win32::LoadSystemLibrary("oleaut32.dll");
+        HMODULE oleacc = ::win32::LoadSystemLibrary("oleacc.dll");
         HRESULT(WINAPI * coInitialize)(LPVOID) = nullptr;
         if (Find(oleacc, "LresultFromObject", &ole.lresultFromObject) &&
             Find(oleacc, "AccessibleObjectFromWindow", &ole.objectFromWindow) &&

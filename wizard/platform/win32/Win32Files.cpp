@@ -40,14 +40,22 @@ bool WriteBytes(const std::wstring& path, const Ansi& bytes, DWORD disposition, 
     win32::AutoCloseHandle file(CreateFileA(ToAnsi(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid()) return false;
-    if (append) SetFilePointer(file.Get(), 0, nullptr, FILE_END);
+    if (append) {
+        // Somebody else's file in a place that every user may write (the
+        // root of C:): hidden or system, or a hard link to another file.
+        BY_HANDLE_FILE_INFORMATION info;
+        if (GetFileInformationByHandle(file.Get(), &info) &&
+            ((info.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) || info.nNumberOfLinks > 1))
+            return false;
+        SetFilePointer(file.Get(), 0, nullptr, FILE_END);
+    }
     DWORD written = 0;
     return bytes.empty() || (WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                              written == bytes.size());
 }
 }  // namespace
 
-bool CreateEmptyFile(const std::wstring& path) { return WriteBytes(path, "", CREATE_ALWAYS, false); }
+bool CreateNewFile(const std::wstring& path) { return WriteBytes(path, "", CREATE_NEW, false); }
 bool AppendToFile(const std::wstring& path, const Ansi& bytes) { return WriteBytes(path, bytes, OPEN_ALWAYS, true); }
 bool WriteWholeFile(const std::wstring& path, const Ansi& bytes) {
     return WriteBytes(path, bytes, CREATE_ALWAYS, false);

@@ -29,7 +29,7 @@ void InitialiseComOnce() {
     static bool done = false;
     if (done) return;
     done = true;
-    HMODULE ole32 = LoadLibraryA("ole32.dll");
+    HMODULE ole32 = ::win32::LoadSystemLibrary("ole32.dll");
     if (!ole32) return;
     typedef HRESULT(WINAPI * CoInitializeFn)(LPVOID);
     auto coInitialize =

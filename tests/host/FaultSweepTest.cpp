@@ -72,11 +72,11 @@ public:
         w.version = {w_.major, w_.minor, 1, w_.platform, "Service Pack 4"};
         w.disk.freeClusters = w_.freeClusters;
         w.normalUser = w_.normalUser;
-        w.loadable[fake::Fold(L"EN.dll")] = 0x7000;
+        w.loadable[fake::Fold(L"C:\\PROGRAM\\EN.dll")] = 0x7000;
         for (const wchar_t* f : {L"shell32.dll", L"unimdm.tsp"})
             w.translations[fake::Fold(std::wstring(L"C:\\WINDOWS\\SYSTEM32\\") + f)] = {0x04E40409};
         w.localeW = {{sys::kLocaleICountry, L"49"}, {sys::kLocaleSEngCountry, L"Germany"}};
-        w.loadable[L"KTMODEM"] = kKtmodem;
+        w.loadable[fake::Fold(L"C:\\PROGRAM\\ktmodem.dll")] = kKtmodem;
         w.procs[{kKtmodem, "_detectModemPort@40"}] = reinterpret_cast<void*>(&Phone);
         w.ui.findable[L"Shell_TrayWnd\n"] = kTaskbar;
         w.onRun = [this](const std::wstring& command) { Companion(command); };

@@ -223,12 +223,15 @@ bool GetDiskFreeSpace(const std::wstring&, DiskFree* out) {
     return true;
 }
 
-bool VolumeKeepsAcls(const std::wstring&) { return W().volumeAcls; }
-Owner FileOwner(const std::wstring& path) { return W().foreignOwned.count(Fold(path)) ? Owner::Other : Owner::Ours; }
+bool VolumeKeepsAcls(const std::wstring&) { return !fake::Fail("GetVolumeInformation") && W().volumeAcls; }
+Owner FileOwner(const std::wstring& path) {
+    if (fake::Fail("GetFileSecurity")) return Owner::Unknown;
+    return W().foreignOwned.count(Fold(path)) ? Owner::Other : Owner::Ours;
+}
 bool RestrictToAdministrators(const std::wstring& path, bool, uint32_t* error) {
-    W().restricted.push_back(path);
-    *error = 0;
-    return true;
+    *error = fake::Fail("SetFileSecurity") ? kErrorAccessDenied : 0;
+    if (!*error) W().restricted.push_back(path);
+    return !*error;
 }
 
 }  // namespace sys

@@ -142,16 +142,23 @@ TEST_F(StartUpTest, ASecondInstanceEndsSilently) {
 }
 
 // A user without administrator rights on XP may read the machine's keys but
-// not write them: the browser check passes, the rights check refuses.
+// not write them: the browser check passes, the rights check refuses. An
+// administrator on 2000 with a virtual IrCOMM driver in the way is refused too.
 TEST_F(StartUpTest, AUserWithoutAdministratorRightsIsToldSo) {
-    fake::W().version = sys::OsVersion{5, 1, 2600, sys::kPlatformNT, std::string("Service Pack 2")};
-    fake::SetString(RegAccess::kLocalMachine, L"Software\\Microsoft\\Internet Explorer", L"Version", L"6.0.2900.2180");
-    fake::MakeKey(RegAccess::kLocalMachine, L"System\\CurrentControlSet\\Control");
-    fake::PutFile(L"C:\\PROGRAM\\en.dll");
-    fake::W().loadable[fake::Fold(L"en.dll")] = 0x7000;
-    fake::W().normalUser = true;
-    EXPECT_THROW(StartUp::Main(), fake::ProgramEnded);
-    EXPECT_EQ(Rs.MessageId, 106);
+    for (uint32_t minor : {1u, 0u}) {
+        SetUp();
+        fake::W().version = minor ? sys::OsVersion{5, 1, 2600, sys::kPlatformNT, std::string("Service Pack 2")}
+                                  : sys::OsVersion{5, 0, 2195, sys::kPlatformNT, std::string("Service Pack 4")};
+        fake::SetString(RegAccess::kLocalMachine, L"Software\\Microsoft\\Internet Explorer", L"Version",
+                        L"6.0.2900.2180");
+        fake::MakeKey(RegAccess::kLocalMachine, L"System\\CurrentControlSet\\Control");
+        fake::MakeKey(RegAccess::kLocalMachine, L"System\\CurrentControlSet\\Enum\\IrComm2k\\Bridge\\0000");
+        fake::PutFile(L"C:\\PROGRAM\\en.dll");
+        fake::W().loadable[fake::Fold(L"en.dll")] = 0x7000;
+        fake::W().normalUser = minor == 1;
+        EXPECT_THROW(StartUp::Main(), fake::ProgramEnded);
+        EXPECT_EQ(Rs.MessageId, minor ? 106 : 115);
+    }
 }
 
 }  // namespace

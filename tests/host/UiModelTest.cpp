@@ -55,6 +55,35 @@ TEST_F(UiModelTest, NamesAreFoundAddedAndRemovedWithoutRegardToCase) {
     EXPECT_NE(form.Add(Kind::Label, L"optIrda"), nullptr) << "the name is free again";
 }
 
+// Each property loads the form and reaches its window (a sync, a repaint, the pointer shown); Unload destroys it.
+TEST_F(UiModelTest, EveryFormPropertyLoadsTheFormAndReachesItsWindow) {
+    struct Setter {
+        std::function<void()> set;
+        int syncs, repaints, pointers;  // besides the load's one sync
+    } setters[] = {{[&] { form.SetCaption(L"c"); }, 1, 0, 0},
+                   {[&] { form.SetBorderStyle(0); }, 1, 0, 0},
+                   {[&] { form.Move(5, 6); }, 1, 0, 0},
+                   {[&] { form.SetClientSize(50, 60); }, 1, 1, 0},
+                   {[&] { form.SetRightToLeft(true); }, 0, 1, 0},
+                   {[&] { form.SetBackColor(ui::Rgb(1, 2, 3)); }, 0, 1, 0},
+                   {[&] { form.SetEnabled(false); }, 1, 1, 0},
+                   {[&] { form.SetWindowState(ui::kStateMinimized); }, 1, 0, 0},
+                   {[&] { form.SetMousePointer(ui::kPointerHourglass); }, 0, 0, 1},
+                   {[&] { form.SetMouseIcon(7); }, 0, 0, 1}};
+    for (size_t i = 0; i < std::size(setters); ++i) {
+        form.Unload();
+        setters[i].set();
+        ASSERT_TRUE(form.IsLoaded()) << i;
+        sys::Handle window = form.HandleIfLoaded();
+        const fake::UiWindow& w = fake::Ui().windows[window];
+        EXPECT_EQ(w.syncs, 1 + setters[i].syncs) << i;
+        EXPECT_EQ(w.repaints, setters[i].repaints) << i;
+        EXPECT_EQ(w.pointerChanges, setters[i].pointers) << i;
+        form.Unload();
+        EXPECT_TRUE(fake::Ui().windows[window].destroyed) << i;
+    }
+}
+
 TEST_F(UiModelTest, RemovedControlStaysSafeToTouchButIsInert) {
     form.Load();
     Control* lbl = form.Add(Kind::Label, L"lblNext");

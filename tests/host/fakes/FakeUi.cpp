@@ -111,7 +111,9 @@ public:
             t = (t->first.first == window) ? Ui().timers.erase(t) : std::next(t);
         if (Ui().focusWindow == window) Ui().focusWindow = 0;
     }
-    void SyncForm(ui::Form&) override {}
+    void SyncForm(ui::Form& form) override {
+        if (UiWindow* w = Win(form)) ++w->syncs;
+    }
     void ShowForm(ui::Form& form, bool show) override {
         if (UiWindow* w = Win(form)) w->visible = show;
         if (show) Ui().focusWindow = form.HandleIfLoaded();
@@ -119,10 +121,14 @@ public:
     void BlockForm(ui::Form& form, bool blocked) override {
         if (UiWindow* w = Win(form)) w->blocked = blocked;
     }
-    // What is painted is read from the model (PaintLog), not from the window.
-    void Invalidate(ui::Form&, const ui::Rect&) override {}
+    // What is painted is read from the model (PaintLog); the window counts its repaints.
+    void Invalidate(ui::Form& form, const ui::Rect&) override {
+        if (UiWindow* w = Win(form)) ++w->repaints;
+    }
     void Update(ui::Form&) override {}
-    void PointerChanged(ui::Form&) override {}
+    void PointerChanged(ui::Form& form) override {
+        if (UiWindow* w = Win(form)) ++w->pointerChanges;
+    }
 
     sys::Handle CreateChild(ui::Form& form, ui::Control& control) override {
         if (gSuspended) return 0;

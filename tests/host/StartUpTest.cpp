@@ -161,4 +161,23 @@ TEST_F(StartUpTest, AUserWithoutAdministratorRightsIsToldSo) {
     }
 }
 
+// Windows 98 on to page 1: a fresh start sets up the dialing location and removes the old dialer, a resume after the
+// wizard's reboot (the state file) leaves the dialer alone.
+TEST_F(StartUpTest, AFreshStartRemovesTheOldDialerAndAResumeDoesNot) {
+    for (bool resume : {false, true}) {
+        SetUp();
+        fake::W().version = sys::OsVersion{4, 10, 2222, sys::kPlatformWindows, std::string(" A ")};
+        fake::SetString(RegAccess::kLocalMachine, L"Software\\Microsoft\\Internet Explorer", L"Version", L"5.0");
+        fake::PutFile(L"C:\\PROGRAM\\en.dll");
+        fake::W().loadable[fake::Fold(L"en.dll")] = 0x7000;
+        fake::SetString(RegAccess::kLocalMachine, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", L"ProgramFilesDir",
+                        L"C:\\Program Files");
+        fake::PutFile(L"C:\\Program Files\\Valmor\\GPRS\\z72gprs.exe");
+        if (resume) fake::PutFile(L"C:\\TEMP\\kti.kti");
+        EXPECT_TRUE(StartUp::Main());
+        EXPECT_EQ(fake::W().started.size(), resume ? 1u : 2u) << resume;  // regedit for the location; the dialer's INF
+        EXPECT_NE(fake::FileBytes(L"C:\\WINDOWS\\telephon.ini").find("Inited=1"), std::string::npos) << resume;
+    }
+}
+
 }  // namespace

@@ -336,6 +336,7 @@ TEST_F(UiModelTest, ShowModalBlocksOtherFormsUntilUnloadedWhileTheirTimersTick) 
     fake::Script([&] { fake::Tick(*t); });
     fake::Script([&] {
         blockedDuring = fake::Ui().windows[main.HandleIfLoaded()].blocked;
+        EXPECT_FALSE(fake::Ui().windows[form.HandleIfLoaded()].blocked);  // never the modal form itself
         form.Unload();
         // Unblocked before the modal window went, so the system can activate it.
         blockedAfterUnload = fake::Ui().windows[main.HandleIfLoaded()].blocked;

@@ -82,9 +82,8 @@ TEST_F(RegAccessTest, KindZeroIsLearntFromTheRegistry) {
     Value v = GetValue(kLocalMachine, L"Software", L"d", kind, Value::Of(L"x"));
     EXPECT_EQ(kind, kKindNumber);
     EXPECT_EQ(v.number, 42);
-    const Value bytes = Value::OfBytes(std::string("\1\0\2", 3));
-    SetValue(kLocalMachine, L"Software", L"b", bytes, kind = kKindBytes);
-    EXPECT_EQ(GetValue(kLocalMachine, L"Software", L"b", kind, Value::Of(L"x")), bytes);
+    SetValue(kLocalMachine, L"Software", L"b", Value::OfBytes("\1\2"), kind = kKindBytes);
+    EXPECT_EQ(GetValue(kLocalMachine, L"Software", L"b", kind, Value::Of(L"x")), Value::OfBytes("\1\2"));
 }
 
 // Each way out of an operation closes its key, and the close's status is the

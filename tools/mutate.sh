@@ -23,8 +23,9 @@
 # --list: print the mutants, run nothing.
 #
 # It builds in build/mutate: Debug like build/host but without the sanitizers
-# (a mutant then takes seconds rather than half a minute; one that only a
-# sanitizer would catch counts as a survivor here). Every mutated file is put
+# and linked by lld where present (about 4.5 s a mutant on two cores, against
+# 10 s or more in build/host; one that only a sanitizer would catch counts as a
+# survivor here). Every mutated file is put
 # back from a copy, also on an interrupt. A measurement, not a step of test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."

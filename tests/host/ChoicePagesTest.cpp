@@ -175,6 +175,13 @@ TEST_F(ChoicePagesTest, OptionKeysSkipADisabledOptionStopAtTheEndsAndAreRemember
     fake::Key(form, ui::kKeyDown);  // already the last
     ExpectFaces(201, 202);
     EXPECT_EQ(form.Focused(), &Item(L"lblIRDA"));
+    // A screen reader hears the option and Forward as the default button; Tab and Shift+Tab go round.
+    EXPECT_EQ(form.AccessibleFocus(), &Item(L"lblIRDA"));
+    ui::AccessibleItem forward;
+    EXPECT_TRUE(form.AccessibleItemOf(&Item(L"Forward"), &forward) && (forward.state & ui::kAccDefault));
+    fake::Key(form, ui::kKeyTab);
+    EXPECT_NE(form.Focused(), &Item(L"lblIRDA"));
+    fake::Key(form, ui::kKeyTab, ui::kShiftMask);  // back: the mark below is its
     // Marked around the text, a pixel wider on either side (18 characters).
     ui::Rect text = Item(L"lblIRDA").FormRect();
     std::wstring mark = L"focus " + fake::RectText({text.left - 1, text.top, text.left + 181, text.top + 20});

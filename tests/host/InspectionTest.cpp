@@ -83,6 +83,7 @@ TEST_F(InspectionTest, DeleteFileIfExistsIgnoresHiddenFilesAndEmptyNames) {
     DelFiles::DeleteFileIfExists(L"C:\\none.txt");
     EXPECT_FALSE(fake::HasFile(L"C:\\a.txt"));
     EXPECT_TRUE(fake::HasFile(L"C:\\h.txt"));
+    EXPECT_FALSE(DelFiles::FileExists(L""));
 }
 
 TEST_F(InspectionTest, NoRightsTestOnThe9xFamily) {

@@ -101,6 +101,7 @@ TEST(NumberTextTest, ParseReadsWhatWcstodReads) {
                               L"+-1",
                               L"0x",
                               L"0x1p3",
+                              L"0x1p-2000",
                               L"0x.8",
                               L"0X1.8P-1",
                               L"-0x1.fffffffffffffp1023",

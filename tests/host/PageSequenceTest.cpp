@@ -153,6 +153,9 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     Enter();  // the cable is the default choice
     ASSERT_EQ(Rs.CurrentPage, 4);
     EXPECT_TRUE(Logged(L"user choice IRDA or COM : COM"));
+    fake::Key(Main(), ui::kKeyEscape);  // Esc asks here as on page 2; Enter is Back
+    EXPECT_TRUE(frmQueryCancel::Instance().IsLoaded());
+    fake::Key(frmQueryCancel::Instance(), ui::kKeyReturn);
     fake::Click(Item(L"lblCom"));
     EXPECT_TRUE(Rs.AutoPortSearch);
 
@@ -229,8 +232,9 @@ TEST_F(PageSequenceTest, CableAutomaticSearchToFinish) {
     Report(L"CM_32", L"trigger", L"70000");  // beyond 16 bits: still finished
     fake::Tick(timer);
     EXPECT_FALSE(fake::TimerRunning(timer));
+    Main().DispatchTimer(timer.ChildId());  // a tick queued before it stopped
     EXPECT_TRUE(fake::WindowTopMost(Main().Handle()));
-    EXPECT_TRUE(Logged(L"systemcheck and modeminstallation ready"));
+    EXPECT_EQ(Count(L"systemcheck and modeminstallation ready"), 1);
     EXPECT_FALSE(Shown(L"Progressbar") || Shown(L"trglabel") || Shown(L"Forward") || Shown(L"Cancel"));
     EXPECT_TRUE(Shown(L"Finish") && Shown(L"lblFinish"));
     EXPECT_EQ(Item(L"lblFinish").Caption(), L"Finish");
@@ -284,6 +288,7 @@ TEST_F(PageSequenceTest, GivenUpSearchThenPortByHandThenCancelledInstaller) {
 
     Enter();
     Report(L"CM_32", L"triggertext", L"cancel");
+    fake::Script([this] { EXPECT_FALSE(Shown(L"trglabel")); });
     EXPECT_THROW(fake::Tick(Item(L"dummyTimer")), fake::ProgramEnded);
     EXPECT_EQ(Rs.MessageId, 102);
     EXPECT_FALSE(fake::TimerRunning(Item(L"dummyTimer")));
@@ -394,16 +399,15 @@ TEST_F(PageSequenceTest, InfraredFromPage2OnEachSystem) {
 // serial port at all skips the port list.
 TEST_F(PageSequenceTest, MePatchAndInfraredWithoutPorts) {
     System(L"WinME", 1);
-    fake::SetString(kLM, L"Hardware\\DeviceMap\\SerialComm", L"COM0", L"COM1");
-    fake::SetString(kLM, L"Hardware\\DeviceMap\\SerialComm", L"COM1", L"COM2");
+    Ports({1, 2, 3, 4, 5, 6, 7, 8});
     fake::MakeKey(kLM, L"Enum\\Network\\IRDA");
     FormHandling::ShowPage(2);
     fake::Click(Item(L"OptIRDA"));
     Enter();
     EXPECT_EQ(Rs.CurrentPage, 2);
-    EXPECT_EQ(Rs.IrDAPatchPort, L"COM3");
+    EXPECT_EQ(Rs.IrDAPatchPort, L"COM9");
     ASSERT_EQ(fake::W().started.size(), 1u);
-    EXPECT_EQ(fake::W().started[0], L"C:\\TEMP\\kt\\irdame.exe COM3 C:\\TEMP\\KTI1A.TMP");
+    EXPECT_EQ(fake::W().started[0], L"C:\\TEMP\\kt\\irdame.exe COM9 C:\\TEMP\\KTI1A.TMP");
     EXPECT_FALSE(Shown(L"Forward") || Shown(L"Cancel"));
     Enter();
     EXPECT_EQ(fake::W().started.size(), 1u);
@@ -506,6 +510,9 @@ TEST_F(PageSequenceTest, NtStartsAtThePortSearchAndCancelAsks) {
     ToPage2();
     EXPECT_EQ(Rs.CurrentPage, 4);
     EXPECT_EQ(fake::StringOf(kLM, L"Software\\Valmor GPRS", L"InstalledDevices"), L"3");
+    fake::Click(Item(L"lblManCom"));
+    Enter();
+    EXPECT_EQ(Rs.CurrentPage, 5);
     fake::Key(Main(), ui::kKeyEscape);
     EXPECT_TRUE(frmQueryCancel::Instance().IsLoaded());
 }

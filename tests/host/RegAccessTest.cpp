@@ -82,6 +82,8 @@ TEST_F(RegAccessTest, KindZeroIsLearntFromTheRegistry) {
     Value v = GetValue(kLocalMachine, L"Software", L"d", kind, Value::Of(L"x"));
     EXPECT_EQ(kind, kKindNumber);
     EXPECT_EQ(v.number, 42);
+    SetValue(kLocalMachine, L"Software", L"b", Value::OfBytes("\1\2"), kind = kKindBytes);
+    EXPECT_EQ(GetValue(kLocalMachine, L"Software", L"b", kind, Value::Of(L"x")), Value::OfBytes("\1\2"));
 }
 
 // Each way out of an operation closes its key, and the close's status is the

@@ -10,6 +10,7 @@ using testsupport::LogMessages;
 
 namespace {
 
+constexpr int kLM = RegAccess::kLocalMachine;
 const wchar_t* const kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class StartUpTest : public ::testing::Test {
@@ -177,6 +178,31 @@ TEST_F(StartUpTest, AUserWithoutAdministratorRightsIsToldSo) {
     EXPECT_EQ(Rs.MessageId, 9999);
     EXPECT_TRUE(fake::W().loadCalls.empty());
     EXPECT_TRUE(fake::HasFile(L"C:\\TEMP\\kt\\cm_32.exe"));
+}
+
+// 98 to page 1: a fresh start sets a dialing location and removes the old dialer, a resume not; 2000 with IrCOMM: 115.
+TEST_F(StartUpTest, AFreshStartRemovesTheOldDialerAndAResumeDoesNot) {
+    for (int row = 0; row < 3; ++row) {
+        SetUp();
+        fake::W().version = row < 2 ? sys::OsVersion{4, 10, 2222, sys::kPlatformWindows, std::string(" A ")}
+                                    : sys::OsVersion{5, 0, 2195, sys::kPlatformNT, std::string("Service Pack 4")};
+        fake::SetString(kLM, L"Software\\Microsoft\\Internet Explorer", L"Version", L"5.0");
+        fake::SetString(kLM, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", L"ProgramFilesDir", L"C:\\Program Files");
+        fake::MakeKey(kLM, L"System\\CurrentControlSet\\Control");
+        fake::MakeKey(kLM, L"System\\CurrentControlSet\\Enum\\IrComm2k\\Bridge\\0000");
+        fake::PutFile(L"C:\\PROGRAM\\en.dll");
+        fake::W().loadable[fake::Fold(L"en.dll")] = 0x7000;
+        fake::PutFile(L"C:\\Program Files\\Valmor\\GPRS\\z72gprs.exe");
+        if (row == 1) fake::PutFile(L"C:\\TEMP\\kti.kti");
+        if (row == 2) {
+            EXPECT_THROW(StartUp::Main(), fake::ProgramEnded);
+        } else {
+            EXPECT_TRUE(StartUp::Main());
+        }
+        EXPECT_EQ(Rs.MessageId, row == 2 ? 115 : 0);
+        EXPECT_EQ(fake::W().started.size(), 2u - row) << row;  // regedit for the location, the dialer's INF
+        EXPECT_EQ(fake::HasFile(L"C:\\WINDOWS\\telephon.ini"), row < 2) << row;
+    }
 }
 
 }  // namespace

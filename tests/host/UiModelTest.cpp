@@ -55,6 +55,31 @@ TEST_F(UiModelTest, NamesAreFoundAddedAndRemovedWithoutRegardToCase) {
     EXPECT_NE(form.Add(Kind::Label, L"optIrda"), nullptr) << "the name is free again";
 }
 
+// Each property loads the form and reaches its window (syncs besides the load's, repaints, pointer); Unload destroys
+// it.
+TEST_F(UiModelTest, EveryFormPropertyLoadsTheFormAndReachesItsWindow) {
+    std::pair<std::function<void()>, std::string> setters[] = {
+        {[&] { form.SetCaption(L"c"); }, "100"},
+        {[&] { form.SetBorderStyle(0); }, "100"},
+        {[&] { form.Move(5, 6); }, "100"},
+        {[&] { form.SetClientSize(50, 60); }, "110"},
+        {[&] { form.SetRightToLeft(true); }, "010"},
+        {[&] { form.SetBackColor(ui::Rgb(1, 2, 3)); }, "010"},
+        {[&] { form.SetEnabled(false); }, "110"},
+        {[&] { form.SetWindowState(ui::kStateMinimized); }, "100"},
+        {[&] { form.SetMousePointer(ui::kPointerHourglass); }, "001"},
+        {[&] { form.SetMouseIcon(7); }, "001"}};
+    for (size_t i = 0; i < std::size(setters); ++i) {
+        form.Unload();
+        setters[i].first();
+        const fake::UiWindow& w = fake::Ui().windows[form.HandleIfLoaded()];
+        std::string got = std::to_string(w.syncs - 1) + std::to_string(w.repaints) + std::to_string(w.pointerChanges);
+        EXPECT_EQ(got, setters[i].second) << i;
+        form.Unload();
+        EXPECT_TRUE(w.destroyed) << i;
+    }
+}
+
 TEST_F(UiModelTest, RemovedControlStaysSafeToTouchButIsInert) {
     form.Load();
     Control* lbl = form.Add(Kind::Label, L"lblNext");
@@ -307,6 +332,7 @@ TEST_F(UiModelTest, ShowModalBlocksOtherFormsUntilUnloadedWhileTheirTimersTick) 
     fake::Script([&] { fake::Tick(*t); });
     fake::Script([&] {
         blockedDuring = fake::Ui().windows[main.HandleIfLoaded()].blocked;
+        EXPECT_FALSE(fake::Ui().windows[form.HandleIfLoaded()].blocked);  // never the modal form itself
         form.Unload();
         // Unblocked before the modal window went, so the system can activate it.
         blockedAfterUnload = fake::Ui().windows[main.HandleIfLoaded()].blocked;

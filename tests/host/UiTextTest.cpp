@@ -69,6 +69,9 @@ TEST(UiTextTest, WrapBetweenIdeographsKeepsPunctuationWithItsWord) {
         << "full-width parentheses";
     EXPECT_EQ(Wrap(L"\u8BF7\u7528COM1\u7AEF\u53E3", 5, wide, cjk), (Lines{L"\u8BF7\u7528", L"COM1", L"\u7AEF\u53E3"}));
     EXPECT_EQ(Wrap(L"\u8BF7\u7528 Valmor GPRS", 8, wide, cjk), (Lines{L"\u8BF7\u7528", L"Valmor", L"GPRS"}));
+    // The edges of the ranges that break: U+2E80, U+303F and U+FFEF do, U+4DFF and U+FFF0 do not.
+    for (wchar_t c : {L'\u2E80', L'\u303F', L'\u4DFF', L'\uFFEF', L'\uFFF0'})
+        EXPECT_EQ(Wrap(std::wstring(L"a b") + c, 3, Chars, cjk)[0], c == 0x4DFF || c == 0xFFF0 ? L"a" : L"a b") << c;
     // Hangul words break at the blank between them, not inside.
     EXPECT_EQ(Wrap(L"\uC804\uD654 \uC5F0\uACB0", 6, wide, cjk), (Lines{L"\uC804\uD654", L"\uC5F0\uACB0"}));
     // At blanks only, the same sentence is one over-wide word, broken between characters: the full stop still

@@ -111,7 +111,7 @@ public:
             t = (t->first.first == window) ? Ui().timers.erase(t) : std::next(t);
         if (Ui().focusWindow == window) Ui().focusWindow = 0;
     }
-    void SyncForm(ui::Form&) override {}
+    void SyncForm(ui::Form& form) override { Count(form, &UiWindow::syncs); }
     void ShowForm(ui::Form& form, bool show) override {
         if (UiWindow* w = Win(form)) w->visible = show;
         if (show) Ui().focusWindow = form.HandleIfLoaded();
@@ -120,9 +120,9 @@ public:
         if (UiWindow* w = Win(form)) w->blocked = blocked;
     }
     // What is painted is read from the model (PaintLog), not from the window.
-    void Invalidate(ui::Form&, const ui::Rect&) override {}
+    void Invalidate(ui::Form& form, const ui::Rect&) override { Count(form, &UiWindow::repaints); }
     void Update(ui::Form&) override {}
-    void PointerChanged(ui::Form&) override {}
+    void PointerChanged(ui::Form& form) override { Count(form, &UiWindow::pointerChanges); }
 
     sys::Handle CreateChild(ui::Form& form, ui::Control& control) override {
         if (gSuspended) return 0;
@@ -174,6 +174,9 @@ public:
     }
 
 private:
+    void Count(ui::Form& form, int UiWindow::*calls) {
+        if (UiWindow* w = Win(form)) ++(w->*calls);
+    }
     UiWindow* Win(ui::Form& form) {
         if (gSuspended) return nullptr;
         auto it = Ui().windows.find(form.HandleIfLoaded());

@@ -34,6 +34,7 @@ struct UiWindow {
     bool visible = false;
     bool blocked = false;  // by a modal form
     bool destroyed = false;
+    int syncs = 0, repaints = 0, pointerChanges = 0;  // SyncForm, Invalidate and PointerChanged calls
 };
 
 struct UiChild {

@@ -191,7 +191,7 @@ TEST_F(StartUpTest, AFreshStartRemovesTheOldDialerAndAResumeDoesNot) {
         fake::MakeKey(kLM, L"System\\CurrentControlSet\\Control");
         fake::MakeKey(kLM, L"System\\CurrentControlSet\\Enum\\IrComm2k\\Bridge\\0000");
         fake::PutFile(L"C:\\PROGRAM\\en.dll");
-        fake::W().loadable[fake::Fold(L"en.dll")] = 0x7000;
+        fake::W().loadable[fake::Fold(L"C:\\PROGRAM\\en.dll")] = 0x7000;
         fake::PutFile(L"C:\\Program Files\\Valmor\\GPRS\\z72gprs.exe");
         if (row == 1) fake::PutFile(L"C:\\TEMP\\kti.kti");
         if (row == 2) {

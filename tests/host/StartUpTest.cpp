@@ -178,6 +178,11 @@ TEST_F(StartUpTest, AUserWithoutAdministratorRightsIsToldSo) {
     EXPECT_EQ(Rs.MessageId, 9999);
     EXPECT_TRUE(fake::W().loadCalls.empty());
     EXPECT_TRUE(fake::HasFile(L"C:\\TEMP\\kt\\cm_32.exe"));
+    // An owner that cannot be read (an access list that denies it) is no more trusted.
+    fake::W().foreignOwned.clear();
+    fake::W().ownerUnreadable.insert(fake::Fold(L"C:\\TEMP\\kt\\cm_32.exe"));
+    EXPECT_THROW(StartUp::Main(), fake::ProgramEnded);
+    EXPECT_TRUE(fake::W().loadCalls.empty());
 }
 
 // 98 to page 1: a fresh start sets a dialing location and removes the old dialer, a resume not; 2000 with IrCOMM: 115.

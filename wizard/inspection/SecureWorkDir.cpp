@@ -20,10 +20,11 @@ std::wstring VolumeRoot(const std::wstring& path) {
     return at == std::wstring::npos ? path : path.substr(0, at + 1);
 }
 
-void Restrict(const std::wstring& path, bool directory) {
+bool Restrict(const std::wstring& path, bool directory) {
     uint32_t error = 0;
-    if (!sys::RestrictToAdministrators(path, directory, &error))
-        IniHand::WriteLog(L"rights not set, error " + std::to_wstring(error) + L": " + path);
+    if (sys::RestrictToAdministrators(path, directory, &error)) return true;
+    IniHand::WriteLog(L"rights not set, error " + std::to_wstring(error) + L": " + path);
+    return false;
 }
 
 }  // namespace
@@ -38,17 +39,21 @@ bool Secure() {
         return true;
     }
     std::vector<std::wstring> files;
-    for (const auto& f : sys::FindFiles(kt + L"\\*.*"))
+    uint32_t listing = 0;
+    for (const auto& f : sys::FindFiles(kt + L"\\*.*", &listing))
         if (f.name != L"." && f.name != L"..") files.push_back(kt + L"\\" + f.name);
-    bool foreign = sys::FileOwner(kt) == sys::Owner::Other;
-    for (const auto& f : files) foreign = foreign || sys::FileOwner(f) == sys::Owner::Other;
-    if (foreign) {
-        IniHand::WriteLog(L"kt belongs to another user: " + kt);
+    // What cannot be checked is not trusted: an access list that another
+    // user set can keep administrators from reading kt's listing or owners
+    // (and from changing its list) as well as it can let them run a file.
+    bool ours = listing == 0 && sys::FileOwner(kt) == sys::Owner::Ours;
+    for (const auto& f : files) ours = ours && sys::FileOwner(f) == sys::Owner::Ours;
+    ours = ours && Restrict(kt, true);
+    for (const auto& f : files) ours = ours && Restrict(f, false);
+    if (!ours) {
+        IniHand::WriteLog(L"kt belongs to another user or cannot be secured: " + kt);
         Rs.KtRefused = true;
         return false;
     }
-    Restrict(kt, true);
-    for (const auto& f : files) Restrict(f, false);
     if (!Rs.TriggerFile.empty()) Restrict(Rs.TriggerFile, false);
     return true;
 }

@@ -225,7 +225,7 @@ bool GetDiskFreeSpace(const std::wstring&, DiskFree* out) {
 
 bool VolumeKeepsAcls(const std::wstring&) { return !fake::Fail("GetVolumeInformation") && W().volumeAcls; }
 Owner FileOwner(const std::wstring& path) {
-    if (fake::Fail("GetFileSecurity")) return Owner::Unknown;
+    if (fake::Fail("GetFileSecurity") || W().ownerUnreadable.count(Fold(path))) return Owner::Unknown;
     return W().foreignOwned.count(Fold(path)) ? Owner::Other : Owner::Ours;
 }
 bool RestrictToAdministrators(const std::wstring& path, bool, uint32_t* error) {

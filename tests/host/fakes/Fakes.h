@@ -113,7 +113,7 @@ struct World {
 
     // File security: the drive keeps access lists; paths (Fold) of another user's; those restricted.
     bool volumeAcls = true;
-    std::set<std::wstring> foreignOwned;
+    std::set<std::wstring> foreignOwned, ownerUnreadable;
     std::vector<std::wstring> restricted;
 };
 
